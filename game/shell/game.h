@@ -1,0 +1,26 @@
+#pragma once
+// The one Game object: the platform it runs on and one plain state struct per
+// subsystem. Operations are free functions that take the game.
+#include "game/engine/renderer.h"
+#include "game/shell/screen_state.h"
+#include "game/shell/shell_state.h"
+#include "platform/platform.h"
+
+namespace glyphora {
+
+inline constexpr int kWindowWidth = 700;
+inline constexpr int kWindowHeight = 450;
+inline constexpr char kWindowTitle[] = "Glyphora";
+
+struct Game {
+    explicit Game(platform::Platform& platformServices) : platform(platformServices) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    platform::Platform& platform;
+    ShellState shell;
+    ScreenState screen;
+    Renderer renderer;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,44 @@
+#include "game/shell/game_clock.h"
+
+#include "game/audio/music.h"
+
+namespace glyphora {
+
+namespace {
+
+bool ScreenCanPause(const Game& game) {
+    return game.screen.current == ScreenKind::Play || game.screen.current == ScreenKind::Credits;
+}
+
+}  // namespace
+
+int GameTime(const Game& game) {
+    const ShellState& shell = game.shell;
+    const std::uint32_t tick = shell.paused ? shell.pauseStartTick : game.platform.clock->tickCount();
+    return static_cast<int>(tick - static_cast<std::uint32_t>(shell.pausedTotal));
+}
+
+void SetPaused(Game& game, bool paused, PauseReason reason) {
+    ShellState& shell = game.shell;
+    if (paused == shell.paused || !ScreenCanPause(game)) return;
+    const std::uint32_t tick = game.platform.clock->tickCount();
+    if (paused) {
+        shell.pauseStartTick = tick;
+        shell.pauseReason = reason;
+        PauseMusic(game);
+        shell.volumeOverlayTick = 0;
+    } else {
+        shell.pausedTotal += static_cast<int>(tick - shell.pauseStartTick);
+        ResumeMusic(game);
+    }
+    shell.paused = paused;
+}
+
+void ClampWindowPosition(int& x, int& y) {
+    if (x < -100 || x > 800 || y < -100 || y > 800) {
+        x = 100;
+        y = 100;
+    }
+}
+
+}  // namespace glyphora

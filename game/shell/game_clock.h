@@ -1,0 +1,18 @@
+#pragma once
+// The game clock: the system tick minus the time spent paused. Every timer of
+// the game stores GameTime values and compares signed differences of them.
+#include "game/shell/game.h"
+
+namespace glyphora {
+
+// Milliseconds; stands still while the game is paused and wraps with the tick.
+int GameTime(const Game& game);
+
+// Pauses or resumes the clock. Only the Play and Credits screens can be paused;
+// the reason is ignored when resuming.
+void SetPaused(Game& game, bool paused, PauseReason reason = PauseReason::Key);
+
+// A window position outside -100..800 on either axis becomes (100, 100).
+void ClampWindowPosition(int& x, int& y);
+
+}  // namespace glyphora

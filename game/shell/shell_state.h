@@ -1,0 +1,24 @@
+#pragma once
+// State of the application shell: the window, the pause and the cursor.
+#include <cstdint>
+
+namespace glyphora {
+
+// Why the game clock stands still; selects the extra line of the pause screen.
+enum class PauseReason { Key = 1, ConfirmNewGame = 2, ConfirmQuit = 3, Away = 4 };
+
+struct ShellState {
+    bool windowActive = true;
+    int windowX = 40, windowY = 30;  // the window's screen position
+    int savedX = 40, savedY = 30;    // position remembered on deactivation
+    bool paused = false;
+    PauseReason pauseReason = PauseReason::Key;  // meaningful only while paused
+    std::uint32_t pauseStartTick = 0;
+    int pausedTotal = 0;  // length of all finished pauses, ms
+    int lastCursorX = 0, lastCursorY = 0;
+    bool cursorVisible = true;
+    std::uint32_t lastMouseMoveTick = 0;
+    std::uint32_t volumeOverlayTick = 0;  // 0: no volume key pressed during this pause
+};
+
+}  // namespace glyphora

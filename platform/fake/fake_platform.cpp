@@ -1,0 +1,243 @@
+#include "platform/fake/fake_platform.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace glyphora::platform {
+namespace fs = std::filesystem;
+
+// ---- Device ---------------------------------------------------------------
+
+void FakeDevice::clear(Colour colour) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Clear;
+    call.colour = colour;
+    calls.push_back(call);
+}
+
+void FakeDevice::fillRect(Rect rect, Colour colour) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Fill;
+    call.rect = rect;
+    call.colour = colour;
+    calls.push_back(call);
+}
+
+void FakeDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Quad;
+    call.texture = texture;
+    for (int i = 0; i < 4; ++i) call.corners[i] = corners[i];
+    call.alpha = alpha_;
+    call.filter = filter_;
+    calls.push_back(call);
+}
+
+void FakeDevice::present() {
+    DrawCall call;
+    call.kind = DrawCall::Kind::Present;
+    calls.push_back(call);
+    ++presents;
+}
+
+std::unique_ptr<Texture> FakeDevice::loadTexture(const std::string& path, Size requested, Colour) {
+    loadedTextures.push_back(path);
+    std::error_code error;
+    if (failingTextures.count(path) || !fs::exists(path, error)) return nullptr;
+    return std::make_unique<FakeTexture>(requested, path);
+}
+
+std::unique_ptr<Texture> FakeDevice::createTexture(const Image& image) {
+    return std::make_unique<FakeTexture>(Size{image.width, image.height}, "");
+}
+
+bool FakeDevice::readFrame(Image& out) {
+    out = Image{};
+    return false;
+}
+
+// ---- Window, messages, desktop ----------------------------------------------
+
+bool FakeWindow::open(const WindowSpec& spec) {
+    opened = spec;
+    return true;
+}
+
+std::unique_ptr<Device> FakeWindow::createDevice() {
+    if (deviceFails) return nullptr;
+    auto created = std::make_unique<FakeDevice>();
+    device = created.get();
+    return created;
+}
+
+bool FakeMessageQueue::peek(Message& out) {
+    if (quitCode) {
+        out = {MessageKind::Quit, static_cast<std::uint32_t>(*quitCode), 0};
+        quitCode.reset();
+        return true;
+    }
+    if (script.empty()) return false;
+    out = script.front();
+    script.pop_front();
+    return true;
+}
+
+Message FakeMessageQueue::wait() {
+    ++waits;
+    Message out;
+    if (peek(out)) return out;
+    if (arrivingWhileWaiting.empty()) return {MessageKind::Quit, 0, 0};
+    out = arrivingWhileWaiting.front();
+    arrivingWhileWaiting.pop_front();
+    return out;
+}
+
+MessageBoxAnswer FakeDesktop::messageBox(const std::string& caption, const std::string& text,
+                                         MessageBoxStyle style) {
+    boxes.push_back({caption, text, style});
+    return style == MessageBoxStyle::YesNoQuestion ? answer : MessageBoxAnswer::Ok;
+}
+
+// ---- Fonts ----------------------------------------------------------------
+
+std::string FakeFontSystem::resolveFace(const std::string& face, bool, bool& substituted) {
+    substituted = knownFaces.count(face) == 0;
+    return substituted ? "substitute.ttf" : face + ".ttf";
+}
+
+std::optional<FontAtlas> FakeFontSystem::rasterise(const std::string&, int cellHeight, bool) {
+    if (cellHeight <= 0) return std::nullopt;
+    FontAtlas atlas;
+    const int width = cellHeight / 2;
+    atlas.ascent = cellHeight * 4 / 5;
+    atlas.descent = cellHeight - atlas.ascent;
+    atlas.lineHeight = cellHeight;
+    atlas.image = Image{width * 16, cellHeight * 16, {}};
+    atlas.image.pixels.assign(static_cast<std::size_t>(atlas.image.width) * atlas.image.height, 0xFFFFFFFF);
+    for (int c = 32; c < 256; ++c) {
+        GlyphMetrics& g = atlas.glyphs[c];
+        g.atlasX = (c % 16) * width;
+        g.atlasY = (c / 16) * cellHeight;
+        g.width = width;
+        g.height = cellHeight;
+        g.advance = width;
+    }
+    atlas.family = "Fake";
+    return atlas;
+}
+
+bool FakeFontSystem::registerFont(const std::string& file) {
+    if (registrationFails) return false;
+    registered.push_back(file);
+    return true;
+}
+
+bool FakeFontSystem::unregisterFonts() {
+    ++unregisterCalls;
+    const bool any = !registered.empty();
+    registered.clear();
+    return any;
+}
+
+// ---- Files, libraries, processes, shell, HTTP -------------------------------
+
+bool FakeFiles::copy(const std::string& from, const std::string& to) {
+    copies.emplace_back(from, to);
+    std::error_code error;
+    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
+}
+
+bool FakeFiles::moveReplacing(const std::string& from, const std::string& to) {
+    std::error_code error;
+    fs::rename(from, to, error);
+    return !error;
+}
+
+bool FakeFiles::exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+bool FakeFiles::remove(const std::string& path) {
+    std::error_code error;
+    return fs::remove(path, error);
+}
+
+bool FakeFiles::makeFolder(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(path, error);
+    return fs::is_directory(path, error);
+}
+
+namespace {
+
+class FakeLibrary final : public Library {
+public:
+    explicit FakeLibrary(const std::map<std::string, void*>& symbols) : symbols_(symbols) {}
+    void* symbol(const std::string& name) override {
+        const auto found = symbols_.find(name);
+        return found == symbols_.end() ? nullptr : found->second;
+    }
+
+private:
+    std::map<std::string, void*> symbols_;
+};
+
+class FakeProcess final : public Process {
+public:
+    explicit FakeProcess(std::optional<int> exitCode) : exitCode_(exitCode) {}
+    std::optional<int> wait(std::uint32_t) override { return exitCode_; }
+
+private:
+    std::optional<int> exitCode_;
+};
+
+}  // namespace
+
+std::unique_ptr<Library> FakeLibraries::open(const std::string& name) {
+    opened.push_back(name);
+    if (!available.count(name)) return nullptr;
+    return std::make_unique<FakeLibrary>(symbols);
+}
+
+std::unique_ptr<Process> FakeProcesses::start(const std::string& program, const std::vector<std::string>& arguments,
+                                              const std::string& workingFolder) {
+    started.push_back({program, arguments, workingFolder});
+    if (startFails) return nullptr;
+    return std::make_unique<FakeProcess>(exitCode);
+}
+
+int FakeShell::open(const std::string& target) {
+    opened.push_back(target);
+    return result;
+}
+
+bool FakeHttp::probe(const std::string& url, std::uint32_t) {
+    requests.push_back("HEAD " + url);
+    return reachable;
+}
+
+bool FakeHttp::download(const std::string& url, const std::string& path) {
+    requests.push_back("GET " + url);
+    const auto reply = replies.find(url);
+    if (!reachable || reply == replies.end()) return false;
+    std::ofstream(path, std::ios::binary) << reply->second;
+    return true;
+}
+
+// ---- The bundle -------------------------------------------------------------
+
+FakePlatform::FakePlatform() {
+    bundle_.window = &window;
+    bundle_.messages = &messages;
+    bundle_.desktop = &desktop;
+    bundle_.clock = &clock;
+    bundle_.fonts = &fonts;
+    bundle_.files = &files;
+    bundle_.libraries = &libraries;
+    bundle_.processes = &processes;
+    bundle_.shell = &shell;
+    bundle_.http = &http;
+}
+
+}  // namespace glyphora::platform

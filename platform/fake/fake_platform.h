@@ -1,0 +1,219 @@
+#pragma once
+// Fakes of every platform contract, for tests that run without a window, a
+// display, a network or other programs. Each records what the game asked of
+// it and answers from what the test scripted.
+#include <deque>
+#include <map>
+#include <set>
+
+#include "platform/fake/fake_clock.h"
+#include "platform/platform.h"
+
+namespace glyphora::platform {
+
+// ---- Device ---------------------------------------------------------------
+
+class FakeTexture final : public Texture {
+public:
+    FakeTexture(Size size, std::string source) : size_(size), source_(std::move(source)) {}
+    Size size() const override { return size_; }
+    const std::string& source() const { return source_; }
+
+private:
+    Size size_;
+    std::string source_;
+};
+
+struct DrawCall {
+    enum class Kind { Clear, Fill, Quad, Present };
+    Kind kind = Kind::Clear;
+    Colour colour = 0;
+    Rect rect;
+    const Texture* texture = nullptr;
+    Vertex corners[4];
+    AlphaSource alpha = AlphaSource::Texture;
+    Filter filter = Filter::Point;
+};
+
+class FakeDevice final : public Device {
+public:
+    void clear(Colour colour) override;
+    void fillRect(Rect rect, Colour colour) override;
+    void drawQuad(const Texture* texture, const QuadVertices& corners) override;
+    void setAlphaSource(AlphaSource source) override { alpha_ = source; }
+    void setFilter(Filter filter) override { filter_ = filter; }
+    void present() override;
+    // Succeeds for every existing file (nothing is decoded) unless the path
+    // is listed in failingTextures; the texture has the requested size.
+    std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested, Colour colourKey) override;
+    std::unique_ptr<Texture> createTexture(const Image& image) override;
+    bool readFrame(Image& out) override;
+
+    std::vector<DrawCall> calls;
+    std::vector<std::string> loadedTextures;
+    std::set<std::string> failingTextures;
+    int presents = 0;
+
+private:
+    AlphaSource alpha_ = AlphaSource::Texture;
+    Filter filter_ = Filter::Point;
+};
+
+// ---- Window, messages, desktop ----------------------------------------------
+
+class FakeWindow final : public Window {
+public:
+    bool open(const WindowSpec& spec) override;
+    void move(Point p) override { moves.push_back(p); }
+    void minimise() override { ++minimised; }
+    void setIcon(const Image& icon) override { iconSize = {icon.width, icon.height}; }
+    // A fresh FakeDevice, or nullptr when deviceFails is set.
+    std::unique_ptr<Device> createDevice() override;
+
+    std::optional<WindowSpec> opened;
+    std::vector<Point> moves;
+    int minimised = 0;
+    Size iconSize;
+    bool deviceFails = false;
+    FakeDevice* device = nullptr;  // the last device created, owned by the caller
+};
+
+class FakeMessageQueue final : public MessageQueue {
+public:
+    // peek and wait take scripted messages in order. Messages in
+    // arrivingWhileWaiting only reach wait, as if they came while the program
+    // was blocked. Once both are used up, wait returns Quit with code 0 so
+    // that a loop under test ends.
+    bool peek(Message& out) override;
+    Message wait() override;
+    void postQuit(int exitCode) override { quitCode = exitCode; }
+
+    void push(Message m) { script.push_back(m); }
+    std::deque<Message> script;
+    std::deque<Message> arrivingWhileWaiting;
+    std::optional<int> quitCode;
+    int waits = 0;
+};
+
+class FakeDesktop final : public Desktop {
+public:
+    Point cursorPosition() override { return cursor; }
+    void showCursor(bool visible) override { cursorVisible = visible; }
+    Size screenSize() override { return screen; }
+    MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) override;
+
+    struct Box {
+        std::string caption, text;
+        MessageBoxStyle style;
+    };
+    Point cursor;
+    bool cursorVisible = true;
+    Size screen{1024, 768};
+    std::vector<Box> boxes;
+    MessageBoxAnswer answer = MessageBoxAnswer::Yes;
+};
+
+// ---- Fonts ----------------------------------------------------------------
+
+// Monospaced block glyphs: every character is cellHeight / 2 wide and the
+// full cell high, so layouts can be computed by hand in tests.
+class FakeFontSystem final : public FontSystem {
+public:
+    std::string resolveFace(const std::string& face, bool bold, bool& substituted) override;
+    std::optional<FontAtlas> rasterise(const std::string& file, int cellHeight, bool bold) override;
+    bool registerFont(const std::string& file) override;
+    bool unregisterFonts() override;
+    std::string userFontFolder() override { return fontFolder; }
+
+    std::set<std::string> knownFaces{"Bebas Neue"};
+    std::vector<std::string> registered;
+    bool registrationFails = false;
+    int unregisterCalls = 0;
+    std::string fontFolder = "fonts";
+};
+
+// ---- Files, libraries, processes, shell, HTTP -------------------------------
+
+// Works on the real file system (tests point it at a scratch folder).
+class FakeFiles final : public Files {
+public:
+    bool copy(const std::string& from, const std::string& to) override;
+    bool moveReplacing(const std::string& from, const std::string& to) override;
+    bool exists(const std::string& path) override;
+    bool remove(const std::string& path) override;
+    bool makeFolder(const std::string& path) override;
+    std::string programFolder() override { return programFolderPath; }
+
+    std::string programFolderPath = ".";
+    std::vector<std::pair<std::string, std::string>> copies;
+};
+
+class FakeLibraries final : public Libraries {
+public:
+    // Opens only the names in available; their symbols are the addresses
+    // registered in symbols (nullptr otherwise).
+    std::unique_ptr<Library> open(const std::string& name) override;
+
+    std::set<std::string> available;
+    std::map<std::string, void*> symbols;
+    std::vector<std::string> opened;
+};
+
+class FakeProcesses final : public Processes {
+public:
+    std::unique_ptr<Process> start(const std::string& program, const std::vector<std::string>& arguments,
+                                   const std::string& workingFolder) override;
+
+    struct Started {
+        std::string program;
+        std::vector<std::string> arguments;
+        std::string workingFolder;
+    };
+    std::vector<Started> started;
+    bool startFails = false;
+    std::optional<int> exitCode = 0;  // what wait reports; nothing = still running
+};
+
+class FakeShell final : public Shell {
+public:
+    int open(const std::string& target) override;
+    std::vector<std::string> opened;
+    int result = 42;
+};
+
+class FakeHttp final : public Http {
+public:
+    bool probe(const std::string& url, std::uint32_t timeoutMs) override;
+    // Writes the scripted reply for url (if any) to path.
+    bool download(const std::string& url, const std::string& path) override;
+
+    bool reachable = true;
+    std::map<std::string, std::string> replies;
+    std::vector<std::string> requests;
+};
+
+// ---- The bundle -------------------------------------------------------------
+
+class FakePlatform {
+public:
+    FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+    Platform& bundle() { return bundle_; }
+
+    FakeWindow window;
+    FakeMessageQueue messages;
+    FakeDesktop desktop;
+    FakeClock clock;
+    FakeFontSystem fonts;
+    FakeFiles files;
+    FakeLibraries libraries;
+    FakeProcesses processes;
+    FakeShell shell;
+    FakeHttp http;
+
+private:
+    Platform bundle_;
+};
+
+}  // namespace glyphora::platform

@@ -1,0 +1,186 @@
+#include "platform/sdl/sdl_device.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+#include "platform/png/png_image.h"
+
+namespace glyphora::platform {
+
+class SdlTexture final : public Texture {
+public:
+    SdlTexture(SDL_Texture* texture, Size size) : texture_(texture), size_(size) {}
+    ~SdlTexture() override { SDL_DestroyTexture(texture_); }
+    SdlTexture(const SdlTexture&) = delete;
+    SdlTexture& operator=(const SdlTexture&) = delete;
+    Size size() const override { return size_; }
+    SDL_Texture* handle() const { return texture_; }
+
+private:
+    SDL_Texture* texture_;
+    Size size_;
+};
+
+namespace {
+
+using std::chrono::microseconds;
+using std::chrono::steady_clock;
+
+SDL_Color ToSdlColour(Colour c, bool keepAlpha) {
+    return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c),
+                     keepAlpha ? static_cast<Uint8>(c >> 24) : Uint8{255}};
+}
+
+// The display's refresh interval; 60 Hz when the display does not say.
+microseconds RefreshInterval() {
+    SDL_DisplayMode mode;
+    int hz = 60;
+    if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0) hz = mode.refresh_rate;
+    return microseconds(1'000'000 / hz);
+}
+
+}  // namespace
+
+std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) {
+    SDL_Renderer* renderer = nullptr;
+    if (!software) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer) return nullptr;
+    SDL_RendererInfo info;
+    const bool vsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+    // A sync that the driver claims but does not keep (virtual displays) must
+    // not let frames run free, so pacing stays on just below the refresh.
+    const microseconds interval = RefreshInterval();
+    return std::unique_ptr<SdlDevice>(new SdlDevice(renderer, vsync ? interval * 9 / 10 : interval));
+}
+
+SdlDevice::SdlDevice(SDL_Renderer* renderer, microseconds frameInterval)
+    : renderer_(renderer), frameInterval_(frameInterval), nextFrame_(steady_clock::now()) {}
+
+SdlDevice::~SdlDevice() { SDL_DestroyRenderer(renderer_); }
+
+void SdlDevice::clear(Colour colour) {
+    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(colour >> 16), static_cast<Uint8>(colour >> 8),
+                           static_cast<Uint8>(colour), static_cast<Uint8>(colour >> 24));
+    SDL_RenderClear(renderer_);
+}
+
+void SdlDevice::fillRect(Rect rect, Colour colour) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(colour >> 16), static_cast<Uint8>(colour >> 8),
+                           static_cast<Uint8>(colour), static_cast<Uint8>(colour >> 24));
+    const SDL_Rect r{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    SDL_RenderFillRect(renderer_, &r);
+}
+
+void SdlDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
+    const auto* sdlTexture = static_cast<const SdlTexture*>(texture);
+    if (!sdlTexture) return;
+    SDL_Texture* handle = sdlTexture->handle();
+    SDL_SetTextureScaleMode(handle, filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    if (IsUprightRectangle(corners)) drawRectangle(*sdlTexture, corners);
+    else drawGeometry(*sdlTexture, corners);
+}
+
+bool SdlDevice::IsUprightRectangle(const QuadVertices& c) {
+    const bool square = c[0].y == c[1].y && c[2].y == c[3].y && c[0].x == c[2].x && c[1].x == c[3].x &&
+                        c[1].x > c[0].x && c[2].y > c[0].y;
+    const bool textureAligned = c[0].u == c[2].u && c[1].u == c[3].u && c[0].v == c[1].v && c[2].v == c[3].v &&
+                                c[1].u > c[0].u && c[2].v > c[0].v;
+    const bool oneColour = c[0].colour == c[1].colour && c[0].colour == c[2].colour && c[0].colour == c[3].colour;
+    return square && textureAligned && oneColour;
+}
+
+// Upright quads, nearly everything the game draws, are copied texel for texel:
+// the texture coordinates name a whole-texel rectangle (u * (width - 1) is the
+// first texel), clipped to the texture with the destination cut to match.
+void SdlDevice::drawRectangle(const SdlTexture& texture, const QuadVertices& c) {
+    const Size size = texture.size();
+    const float left = c[0].u * float(size.width - 1), right = c[1].u * float(size.width - 1);
+    const float top = c[0].v * float(size.height - 1), bottom = c[2].v * float(size.height - 1);
+    int srcLeft = int(std::lround(left)), srcTop = int(std::lround(top));
+    int srcRight = int(std::lround(right)), srcBottom = int(std::lround(bottom));
+    if (srcRight <= srcLeft || srcBottom <= srcTop) return;
+    const float xScale = (c[1].x - c[0].x) / float(srcRight - srcLeft);
+    const float yScale = (c[2].y - c[0].y) / float(srcBottom - srcTop);
+    SDL_FRect dst{c[0].x, c[0].y, c[1].x - c[0].x, c[2].y - c[0].y};
+    const int cutLeft = std::max(0, -srcLeft), cutTop = std::max(0, -srcTop);
+    const int cutRight = std::max(0, srcRight - size.width), cutBottom = std::max(0, srcBottom - size.height);
+    srcLeft += cutLeft, srcTop += cutTop, srcRight -= cutRight, srcBottom -= cutBottom;
+    if (srcRight <= srcLeft || srcBottom <= srcTop) return;
+    dst.x += float(cutLeft) * xScale, dst.w -= float(cutLeft + cutRight) * xScale;
+    dst.y += float(cutTop) * yScale, dst.h -= float(cutTop + cutBottom) * yScale;
+    const SDL_Rect src{srcLeft, srcTop, srcRight - srcLeft, srcBottom - srcTop};
+    const SDL_Color tint = ToSdlColour(c[0].colour, alphaSource_ == AlphaSource::Vertex);
+    SDL_SetTextureColorMod(texture.handle(), tint.r, tint.g, tint.b);
+    SDL_SetTextureAlphaMod(texture.handle(), tint.a);
+    SDL_RenderCopyF(renderer_, texture.handle(), &src, &dst);
+}
+
+// Rotated and scaled quads go through triangles. SDL samples at pixel centres
+// (x + 0.5); scaling the coordinates by (size - 1) / size lands each pixel on
+// the texel that Direct3D 9's whole-number pixel centres would take.
+void SdlDevice::drawGeometry(const SdlTexture& texture, const QuadVertices& corners) {
+    const Size size = texture.size();
+    const float uScale = size.width > 1 ? float(size.width - 1) / float(size.width) : 1.0f;
+    const float vScale = size.height > 1 ? float(size.height - 1) / float(size.height) : 1.0f;
+    SDL_SetTextureColorMod(texture.handle(), 255, 255, 255);
+    SDL_SetTextureAlphaMod(texture.handle(), 255);
+    SDL_Vertex vertices[4];
+    for (int i = 0; i < 4; ++i) {
+        vertices[i].position = SDL_FPoint{corners[i].x, corners[i].y};
+        vertices[i].color = ToSdlColour(corners[i].colour, alphaSource_ == AlphaSource::Vertex);
+        vertices[i].tex_coord = SDL_FPoint{corners[i].u * uScale, corners[i].v * vScale};
+    }
+    static constexpr int kStripAsTriangles[6] = {0, 1, 2, 1, 3, 2};
+    SDL_RenderGeometry(renderer_, texture.handle(), vertices, 4, kStripAsTriangles, 6);
+}
+
+void SdlDevice::present() {
+    SDL_RenderPresent(renderer_);
+    paceFrame();
+}
+
+void SdlDevice::paceFrame() {
+    const auto now = steady_clock::now();
+    nextFrame_ += frameInterval_;
+    // A frame that ran late starts a new schedule instead of being followed by
+    // a burst of unpaced ones.
+    if (nextFrame_ < now) nextFrame_ = now;
+    else std::this_thread::sleep_until(nextFrame_);
+}
+
+std::unique_ptr<Texture> SdlDevice::loadTexture(const std::string& path, Size requested, Colour colourKey) {
+    Image image;
+    if (!LoadPng(path, image)) return nullptr;
+    if (colourKey != 0) ApplyColourKey(image, colourKey);
+    const int width = requested.width > 0 ? requested.width : image.width;
+    const int height = requested.height > 0 ? requested.height : image.height;
+    if (width != image.width || height != image.height) image = Resample(image, width, height);
+    return createTexture(image);
+}
+
+std::unique_ptr<Texture> SdlDevice::createTexture(const Image& image) {
+    if (image.width <= 0 || image.height <= 0) return nullptr;
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                             image.width, image.height);
+    if (!texture) return nullptr;
+    SDL_UpdateTexture(texture, nullptr, image.pixels.data(), image.width * 4);
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    return std::make_unique<SdlTexture>(texture, Size{image.width, image.height});
+}
+
+bool SdlDevice::readFrame(Image& out) {
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return false;
+    out.width = width;
+    out.height = height;
+    out.pixels.resize(static_cast<std::size_t>(width) * height);
+    return SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), width * 4) == 0;
+}
+
+}  // namespace glyphora::platform

@@ -1,0 +1,49 @@
+#pragma once
+// The 2D device on an SDL_Renderer: hardware-accelerated with vsync on a
+// display, the software renderer when headless.
+#include <chrono>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+
+namespace glyphora::platform {
+
+class SdlTexture;
+
+class SdlDevice final : public Device {
+public:
+    // Nullptr when no renderer can be created for the window.
+    static std::unique_ptr<SdlDevice> Create(SDL_Window* window, bool software);
+    ~SdlDevice() override;
+    SdlDevice(const SdlDevice&) = delete;
+    SdlDevice& operator=(const SdlDevice&) = delete;
+
+    void clear(Colour colour) override;
+    void fillRect(Rect rect, Colour colour) override;
+    void drawQuad(const Texture* texture, const QuadVertices& corners) override;
+    void setAlphaSource(AlphaSource source) override { alphaSource_ = source; }
+    void setFilter(Filter filter) override { filter_ = filter; }
+    void present() override;
+    std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested, Colour colourKey) override;
+    std::unique_ptr<Texture> createTexture(const Image& image) override;
+    bool readFrame(Image& out) override;
+
+private:
+    SdlDevice(SDL_Renderer* renderer, std::chrono::microseconds frameInterval);
+    void paceFrame();
+    static bool IsUprightRectangle(const QuadVertices& corners);
+    void drawRectangle(const SdlTexture& texture, const QuadVertices& corners);
+    void drawGeometry(const SdlTexture& texture, const QuadVertices& corners);
+
+    SDL_Renderer* renderer_;
+    AlphaSource alphaSource_ = AlphaSource::Texture;
+    Filter filter_ = Filter::Point;
+    // Frames are never presented closer together than this; zero when the
+    // display's vertical sync already paces them.
+    std::chrono::microseconds frameInterval_;
+    std::chrono::steady_clock::time_point nextFrame_;
+};
+
+}  // namespace glyphora::platform

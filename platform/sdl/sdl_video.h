@@ -1,0 +1,52 @@
+#pragma once
+// The SDL2 window with its message queue and the desktop services around it.
+#include <deque>
+#include <optional>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace glyphora::platform {
+
+class SdlVideo final : public Window, public MessageQueue, public Desktop {
+public:
+    SdlVideo();
+    ~SdlVideo() override;
+    SdlVideo(const SdlVideo&) = delete;
+    SdlVideo& operator=(const SdlVideo&) = delete;
+
+    // Window
+    bool open(const WindowSpec& spec) override;
+    void move(Point p) override;
+    void minimise() override;
+    void setIcon(const Image& icon) override;
+    std::unique_ptr<Device> createDevice() override;
+
+    // MessageQueue
+    bool peek(Message& out) override;
+    Message wait() override;
+    void postQuit(int exitCode) override;
+
+    // Desktop
+    Point cursorPosition() override;
+    void showCursor(bool visible) override;
+    Size screenSize() override;
+    MessageBoxAnswer messageBox(const std::string& caption, const std::string& text,
+                                MessageBoxStyle style) override;
+
+    // True for the dummy and offscreen drivers: no display, software drawing.
+    static bool Headless();
+
+private:
+    void translate(const SDL_Event& event);
+    bool takePending(Message& out);
+
+    bool videoStarted_ = false;
+    SDL_Window* window_ = nullptr;
+    std::deque<Message> pending_;
+    std::optional<int> quitCode_;
+};
+
+}  // namespace glyphora::platform

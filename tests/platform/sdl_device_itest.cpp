@@ -1,0 +1,111 @@
+// The real device on SDL's software renderer (dummy video driver): what
+// reaches the pixels.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/sdl/sdl_video.h"
+
+namespace glyphora::platform {
+namespace {
+
+constexpr Colour kRgbMask = 0x00FFFFFF;
+
+class SdlDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_TRUE(video.open({"device test", {0, 0}, {64, 64}}));
+        device = video.createDevice();
+        ASSERT_NE(device, nullptr);
+    }
+
+    Colour pixel(int x, int y) {
+        Image frame;
+        EXPECT_TRUE(device->readFrame(frame));
+        return frame.at(x, y);
+    }
+
+    // An axis-aligned quad at (x, y) of the region's size with the texture
+    // coordinates of region (srcX, srcY, w, h) of a texture of the given size.
+    void drawRegion(const Texture* texture, int x, int y, int srcX, int srcY, int w, int h, Colour colour = 0xFFFFFFFF) {
+        const Size size = texture->size();
+        const float u0 = float(srcX) / float(size.width - 1), v0 = float(srcY) / float(size.height - 1);
+        const float u1 = u0 + float(w) / float(size.width - 1), v1 = v0 + float(h) / float(size.height - 1);
+        const float fx = float(x), fy = float(y);
+        const QuadVertices quad = {{fx, fy, colour, u0, v0},
+                                   {fx + float(w), fy, colour, u1, v0},
+                                   {fx, fy + float(h), colour, u0, v1},
+                                   {fx + float(w), fy + float(h), colour, u1, v1}};
+        device->drawQuad(texture, quad);
+    }
+
+    std::unique_ptr<Texture> solid(Colour colour) {
+        return device->createTexture(Image{4, 4, std::vector<Colour>(16, colour)});
+    }
+
+    SdlVideo video;
+    std::unique_ptr<Device> device;
+};
+
+TEST_F(SdlDeviceTest, FillReplacesPixelsWhateverItsAlpha) {
+    device->clear(0xFFFFFFFF);
+    device->fillRect({10, 10, 20, 20}, 0x10FF0000);
+    EXPECT_EQ(pixel(15, 15) & kRgbMask, 0xFF0000u);
+    EXPECT_EQ(pixel(9, 15) & kRgbMask, 0xFFFFFFu);
+    EXPECT_EQ(pixel(20, 15) & kRgbMask, 0xFFFFFFu);  // right edge is exclusive
+}
+
+TEST_F(SdlDeviceTest, TexelAlphaDecidesHowMuchShowsThrough) {
+    device->clear(0xFF0000FF);
+    auto clearTexel = solid(0x00FF0000);
+    auto halfTexel = solid(0x80FF0000);
+    auto opaqueTexel = solid(0xFFFF0000);
+    drawRegion(clearTexel.get(), 0, 0, 0, 0, 4, 4);
+    drawRegion(halfTexel.get(), 10, 0, 0, 0, 4, 4);
+    drawRegion(opaqueTexel.get(), 20, 0, 0, 0, 4, 4);
+    EXPECT_EQ(pixel(1, 1) & kRgbMask, 0x0000FFu);
+    const Colour half = pixel(11, 1);
+    EXPECT_NEAR(int((half >> 16) & 0xFF), 128, 2);
+    EXPECT_NEAR(int(half & 0xFF), 127, 2);
+    EXPECT_EQ(pixel(21, 1) & kRgbMask, 0xFF0000u);
+}
+
+TEST_F(SdlDeviceTest, VertexAlphaFadesOnlyWhenChosen) {
+    device->clear(0xFFFFFFFF);
+    auto red = solid(0xFFFF0000);
+    drawRegion(red.get(), 0, 0, 0, 0, 4, 4, 0x00FFFFFF);  // texture alpha: the vertex alpha is ignored
+    device->setAlphaSource(AlphaSource::Vertex);
+    drawRegion(red.get(), 10, 0, 0, 0, 4, 4, 0x80FFFFFF);
+    drawRegion(red.get(), 20, 0, 0, 0, 4, 4, 0x00FFFFFF);
+    EXPECT_EQ(pixel(1, 1) & kRgbMask, 0xFF0000u);
+    EXPECT_NEAR(int((pixel(11, 1) >> 8) & 0xFF), 127, 2);
+    EXPECT_EQ(pixel(21, 1) & kRgbMask, 0xFFFFFFu);
+}
+
+TEST_F(SdlDeviceTest, RegionsSampleExactlyTheirTexelsAcrossAWideSheet) {
+    // Every column of the sheet carries its own index in red and green.
+    Image sheet{1024, 4, {}};
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 1024; ++x) sheet.pixels.push_back(0xFF000000u | Colour(x & 0xFF) << 16 | Colour(x >> 8) << 8);
+    auto texture = device->createTexture(sheet);
+    device->clear(0xFFFFFFFF);
+    for (int srcX : {0, 3, 500, 1000, 1008}) {
+        drawRegion(texture.get(), 0, 10, srcX, 1, 16, 2);
+        for (int i = 0; i < 16; ++i) {
+            const Colour got = pixel(i, 10);
+            EXPECT_EQ(int((got >> 16) & 0xFF) | int((got >> 8) & 0xFF) << 8, srcX + i) << "region at " << srcX;
+        }
+    }
+}
+
+TEST_F(SdlDeviceTest, ANullTextureDrawsNothing) {
+    device->clear(0xFF00FF00);
+    const QuadVertices quad = {{0, 0, 0xFFFFFFFF, 0, 0}, {8, 0, 0xFFFFFFFF, 1, 0},
+                               {0, 8, 0xFFFFFFFF, 0, 1}, {8, 8, 0xFFFFFFFF, 1, 1}};
+    device->drawQuad(nullptr, quad);
+    EXPECT_EQ(pixel(4, 4) & kRgbMask, 0x00FF00u);
+}
+
+}  // namespace
+}  // namespace glyphora::platform

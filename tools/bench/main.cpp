@@ -1,0 +1,55 @@
+// glyphora-bench: the per-frame and start-up costs of the game.
+//   glyphora-bench              every measurement
+//   glyphora-bench loop [S]     the real main loop for S seconds (default 5):
+//                               frames per second and processor use
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "game/shell/main_loop.h"
+#include "platform/sdl/real_platform.h"
+
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+double ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs the game's loop as Game does (messages, then a frame) for a while.
+void MeasureLoop(double seconds) {
+    glyphora::platform::RealPlatform platform;
+    glyphora::Game game(platform.bundle());
+    glyphora::StartUp(game);
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ProcessorSeconds();
+    int frames = 0;
+    glyphora::platform::Message message;
+    while (Seconds(std::chrono::steady_clock::now() - start).count() < seconds) {
+        while (platform.bundle().messages->peek(message)) glyphora::WindowProcedure(game, message);
+        glyphora::RunFrame(game);
+        ++frames;
+    }
+    const double elapsed = Seconds(std::chrono::steady_clock::now() - start).count();
+    const double cpu = ProcessorSeconds() - cpuStart;
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    std::printf("loop (%s): %d frames in %.2f s = %.1f fps; processor %.3f s = %.1f %% of one core\n",
+                driver ? driver : "default", frames, elapsed, frames / elapsed, cpu, 100.0 * cpu / elapsed);
+    glyphora::ShutDown(game);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool all = argc < 2;
+    if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 ? std::atof(argv[2]) : 5.0);
+    return 0;
+}
