@@ -1,31 +1,183 @@
 #include "game/engine/renderer.h"
 
+#include <cstdlib>
+
+#include "game/engine/debug_log.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
-
 namespace {
+
 constexpr int kDeviceCreationFailed = 5;
+
+platform::Device* DeviceOf(Game& game) { return game.renderer.device.get(); }
+
+// Texture coordinates of the sprite's region: divided by the sheet's size
+// minus one, so the last texel of a row maps to exactly 1.0.
+void ComputeTextureCoordinates(Sprite& sprite) {
+    const float width = sprite.texture ? float(sprite.texture->width - 1) : 1.0f;
+    const float height = sprite.texture ? float(sprite.texture->height - 1) : 1.0f;
+    sprite.uOrigin = float(sprite.srcX) / width;
+    sprite.vOrigin = float(sprite.srcY) / height;
+    sprite.uSize = float(sprite.srcW) / width;
+    sprite.vSize = float(sprite.srcH) / height;
 }
+
+}  // namespace
+
+// ---- Device and frame ------------------------------------------------------
 
 void InitRenderer(Game& game, int, int) {
+    const DebugLog& log = game.log;
+    StartLog(log);
+    LogLine(log, "KORU INITIALIZATION");
+    LogLine(log, "");
+    LogLine(log, "D3DObject created ok");
     game.renderer.device = game.platform.window->createDevice();
-    if (!game.renderer.device) game.platform.messages->postQuit(kDeviceCreationFailed);
+    if (!game.renderer.device) {
+        LogLine(log, "Failed creating D3DDevice - D3DERR_NOTAVAILABLE");
+        game.platform.messages->postQuit(kDeviceCreationFailed);
+        return;
+    }
+    LogLine(log, "D3DDevice created ok");
+    LogLine(log, "BackBuffer created ok");
+    LogLine(log, "VertexBuffer created ok");
+    game.renderer.vertexColour = 0x00FFFFFF;
+    std::srand(game.platform.clock->tickCount());
+    LogLine(log, "");
 }
 
-void ReleaseRenderer(Game& game) { game.renderer.device.reset(); }
+void ReleaseRenderer(Game& game) {
+    if (!game.renderer.device) return;
+    const DebugLog& log = game.log;
+    LogLine(log, "<br>KORU RELEASING<br>");
+    LogLine(log, "VertexBuffer released ok");
+    LogLine(log, "BackBuffer released ok");
+    game.renderer.device.reset();
+    LogLine(log, "D3DDevice released ok");
+    LogLine(log, "D3DObject released ok");
+    EndLog(log);
+}
 
 bool RendererReady(const Game& game) { return game.renderer.device != nullptr; }
 
+// The device draws each call at once; a frame needs no opening or closing.
 void BeginFrame(Game&) {}
 void EndFrame(Game&) {}
 
 void PresentFrame(Game& game) {
-    if (game.renderer.device) game.renderer.device->present();
+    if (auto* device = DeviceOf(game)) device->present();
 }
 
+// ---- Solid drawing ---------------------------------------------------------
+
 void ClearScreen(Game& game, Colour colour) {
-    if (game.renderer.device) game.renderer.device->clear(colour);
+    if (auto* device = DeviceOf(game)) device->clear(colour);
+}
+
+void ClearScreenRgb(Game& game, int r, int g, int b) {
+    const auto channel = [](int value) { return static_cast<Colour>(value & 0xFF); };
+    ClearScreen(game, 0xFF000000 | channel(r) << 16 | channel(g) << 8 | channel(b));
+}
+
+void FillRect(Game& game, const Rect& rect, Colour colour) {
+    if (auto* device = DeviceOf(game)) device->fillRect(rect, colour);
+}
+
+// ---- Pictures --------------------------------------------------------------
+
+void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path) {
+    texture.width = width == 0 ? -1 : width;
+    texture.height = height == 0 ? -1 : height;
+    texture.texture.reset();
+    if (auto* device = DeviceOf(game)) texture.texture = device->loadTexture(path, {width, height}, colourKey);
+}
+
+void ReleaseTexture(Texture& texture) { texture.texture.reset(); }
+
+Sprite MakeSprite(const Texture& sheet, int srcX, int srcY, int srcW, int srcH) {
+    Sprite sprite;
+    sprite.texture = &sheet;
+    sprite.srcX = srcX;
+    sprite.srcY = srcY;
+    sprite.srcW = srcW;
+    sprite.srcH = srcH;
+    return sprite;
+}
+
+AnimatedSprite MakeAnimatedSprite(const Texture& sheet, int srcX, int srcY, int srcW, int srcH, int frameCount,
+                                  int frameDurationMs, bool looping, bool vertical, std::uint32_t nowTick) {
+    AnimatedSprite animation;
+    static_cast<Sprite&>(animation) = MakeSprite(sheet, srcX, srcY, srcW, srcH);
+    animation.frameCount = frameCount;
+    animation.frameDurationMs = frameDurationMs;
+    animation.looping = looping;
+    animation.vertical = vertical;
+    animation.lastStepTick = nowTick;
+    return animation;
+}
+
+void DrawSpriteQuad(Game& game, Sprite& sprite, const Quad& quad, int frameU, int frameV) {
+    auto* device = DeviceOf(game);
+    if (!device) return;
+    ComputeTextureCoordinates(sprite);
+    const float u0 = sprite.uOrigin + float(frameU) * sprite.uSize;
+    const float v0 = sprite.vOrigin + float(frameV) * sprite.vSize;
+    const float u[4] = {u0, u0 + sprite.uSize, u0, u0 + sprite.uSize};
+    const float v[4] = {v0, v0, v0 + sprite.vSize, v0 + sprite.vSize};
+    platform::QuadVertices corners;
+    for (int i = 0; i < 4; ++i)
+        corners[i] = {quad.corners[i].x, quad.corners[i].y, game.renderer.vertexColour, u[i], v[i]};
+    device->drawQuad(sprite.texture ? sprite.texture->texture.get() : nullptr, corners);
+}
+
+void DrawSprite(Game& game, Sprite& sprite, float x, float y, int frameU, int frameV) {
+    DrawSpriteQuad(game, sprite, MakeQuad(x, y, float(sprite.srcW), float(sprite.srcH)), frameU, frameV);
+}
+
+void StepAnimation(AnimatedSprite& animation, std::uint32_t nowTick) {
+    if (!animation.playing || animation.frameDurationMs <= 0 || animation.frameCount <= 0) return;
+    const auto duration = std::uint32_t(animation.frameDurationMs);
+    const std::uint32_t steps = (nowTick - animation.lastStepTick) / duration;
+    if (steps == 0) return;
+    animation.lastStepTick += steps * duration;  // the remainder carries over to the next step
+    const auto count = std::uint32_t(animation.frameCount);
+    if (animation.looping) {
+        animation.currentFrame = int((std::uint32_t(animation.currentFrame) + steps % count) % count);
+    } else if (steps >= count - std::uint32_t(animation.currentFrame)) {
+        animation.currentFrame = animation.frameCount - 1;
+        animation.finished = true;
+    } else {
+        animation.currentFrame += int(steps);
+    }
+}
+
+void DrawAnimatedSprite(Game& game, AnimatedSprite& animation, float x, float y) {
+    const int along = animation.currentFrame, across = animation.crossOffset;
+    if (animation.vertical) DrawSprite(game, animation, x, y, across, along);
+    else DrawSprite(game, animation, x, y, along, across);
+}
+
+// ---- Drawing state ---------------------------------------------------------
+
+void SetVertexAlpha(Game& game, int alpha) {
+    game.renderer.vertexColour = static_cast<Colour>(alpha & 0xFF) << 24 | 0xFFFFFF;
+}
+
+void SetAlphaFromVertex(Game& game) {
+    if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Vertex);
+}
+
+void SetAlphaFromTexture(Game& game) {
+    if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Texture);
+}
+
+void SetLinearFiltering(Game& game) {
+    if (auto* device = DeviceOf(game)) device->setFilter(platform::Filter::Linear);
+}
+
+void SetPointFiltering(Game& game) {
+    if (auto* device = DeviceOf(game)) device->setFilter(platform::Filter::Point);
 }
 
 }  // namespace glyphora

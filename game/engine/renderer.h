@@ -1,31 +1,107 @@
 #pragma once
-// The renderer: owns the one 2D device and draws everything on screen as
-// textured quads, solid rectangles and cleared frames, in call order.
+// The renderer: owns the one 2D device. Everything on screen is a textured
+// quad given by four corner points, a solid rectangle, or text built from
+// quads; each call draws at once, so painter's order is call order.
+//
+//   Device and frame    InitRenderer ... PresentFrame
+//   Solid drawing       ClearScreen, ClearScreenRgb, FillRect
+//   Pictures            Texture, Sprite, AnimatedSprite and their drawing
+//   Drawing state       vertex alpha, alpha source, filtering
+#include <cstdint>
 #include <memory>
+#include <string>
 
+#include "game/engine/geometry.h"
 #include "platform/platform.h"
 
 namespace glyphora {
 
-using platform::Colour;
-using platform::Rect;
+struct Game;
+
+// One picture file in device memory. width and height are the requested
+// size (the loader resamples to it), -1 where 0 was requested.
+struct Texture {
+    std::unique_ptr<platform::Texture> texture;  // null when loading failed
+    int width = -1;
+    int height = -1;
+};
+
+// A rectangular region of a texture: the unit of all picture drawing. The
+// region may be re-pointed between draws.
+struct Sprite {
+    float uOrigin = 0, vOrigin = 0, uSize = 0, vSize = 0;  // recomputed before each draw
+    const Texture* texture = nullptr;                      // the sheet, not owned
+    int srcX = 0, srcY = 0, srcW = 0, srcH = 0;            // region; also the drawn size
+};
+
+// A sprite whose frames lie side by side (or stacked downwards) on the sheet.
+struct AnimatedSprite : Sprite {
+    int frameCount = 1;
+    int currentFrame = 0;
+    int crossOffset = 0;  // offset in whole regions along the other axis
+    int frameDurationMs = 0;
+    std::uint32_t lastStepTick = 0;
+    bool playing = true;
+    bool finished = false;
+    bool looping = true;
+    bool vertical = false;
+};
 
 struct Renderer {
     std::unique_ptr<platform::Device> device;  // null before InitRenderer or when creation failed
+    Colour vertexColour = 0x00FFFFFF;          // diffuse colour of the scratch quad's corners
 };
 
-struct Game;
+// ---- Device and frame ------------------------------------------------------
 
-// Creates the device for the game window. When it cannot be created the game
-// is asked to quit with exit code 5 and every drawing call does nothing.
+// Creates the device for the game window, seeds rand() and logs each step.
+// When no device can be made the game is asked to quit with exit code 5 and
+// every drawing call below does nothing.
 void InitRenderer(Game& game, int width, int height);
 void ReleaseRenderer(Game& game);
-
 bool RendererReady(const Game& game);
 void BeginFrame(Game& game);
 void EndFrame(Game& game);
 void PresentFrame(Game& game);
 
+// ---- Solid drawing ---------------------------------------------------------
+
 void ClearScreen(Game& game, Colour colour);
+// Each component is taken modulo 256.
+void ClearScreenRgb(Game& game, int r, int g, int b);
+// Replaces the rectangle's pixels with the colour: no blending, whatever its alpha.
+void FillRect(Game& game, const Rect& rect, Colour colour);
+
+// ---- Pictures --------------------------------------------------------------
+
+// Loads path (relative to the working directory) at the requested size;
+// texels equal to colourKey become transparent (0: no key). A failed load
+// leaves a null texture with the requested size kept.
+void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path);
+void ReleaseTexture(Texture& texture);
+
+Sprite MakeSprite(const Texture& sheet, int srcX, int srcY, int srcW, int srcH);
+AnimatedSprite MakeAnimatedSprite(const Texture& sheet, int srcX, int srcY, int srcW, int srcH, int frameCount,
+                                  int frameDurationMs, bool looping, bool vertical, std::uint32_t nowTick);
+
+// Draws the region at (x, y) in its own size, shifted by frameU region widths
+// to the right and frameV region heights downwards (negative: left, up).
+void DrawSprite(Game& game, Sprite& sprite, float x, float y, int frameU = 0, int frameV = 0);
+// The same region arithmetic onto an arbitrary quad (rotated, scaled).
+void DrawSpriteQuad(Game& game, Sprite& sprite, const Quad& quad, int frameU = 0, int frameV = 0);
+
+// Advances by whole frame durations since the last step; the remainder
+// carries over. A non-looping animation stops on its last frame, finished.
+void StepAnimation(AnimatedSprite& animation, std::uint32_t nowTick);
+void DrawAnimatedSprite(Game& game, AnimatedSprite& animation, float x, float y);
+
+// ---- Drawing state ---------------------------------------------------------
+
+// The alpha of the scratch quad's corners (used after SetAlphaFromVertex).
+void SetVertexAlpha(Game& game, int alpha);
+void SetAlphaFromVertex(Game& game);
+void SetAlphaFromTexture(Game& game);
+void SetLinearFiltering(Game& game);
+void SetPointFiltering(Game& game);
 
 }  // namespace glyphora

@@ -1,6 +1,7 @@
 #pragma once
 // The one Game object: the platform it runs on and one plain state struct per
 // subsystem. Operations are free functions that take the game.
+#include "game/engine/debug_log.h"
 #include "game/engine/renderer.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
@@ -21,6 +22,7 @@ struct Game {
     ShellState shell;
     ScreenState screen;
     Renderer renderer;
+    DebugLog log{LoggingEnabledByDefault()};
 };
 
 }  // namespace glyphora
