@@ -50,5 +50,23 @@ TEST_F(WordListTest, MissingFileGivesAnEmptyList) {
     EXPECT_TRUE(list.entries.empty());
 }
 
+// The list the game ships: every word typable and 3 to 13 letters long, and
+// thousands of words for each difficulty's length range.
+TEST(ShippedWordListTest, CoversEveryDifficulty) {
+    WordList list = LoadWordList(GLYPHORA_TEST_DATA "/../../../assets/wordlist.txt");
+    ASSERT_GT(list.count, 5000);
+    int fits[3] = {};
+    for (const WordEntry& entry : list.entries) {
+        const std::size_t length = entry.word.size();
+        ASSERT_TRUE(length >= 3 && length <= 13) << entry.word;
+        ASSERT_EQ(entry.word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << entry.word;
+        fits[0] += length <= 8;
+        fits[1] += length >= 5 && length <= 10;
+        fits[2] += length >= 6;
+    }
+    for (int fit : fits) EXPECT_GT(fit, 2000);
+    EXPECT_GT(list.averageFrequency, 0);
+}
+
 }  // namespace
 }  // namespace glyphora
