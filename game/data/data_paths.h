@@ -1,0 +1,12 @@
+#pragma once
+// The data files, relative to the game's working folder (its Data folder).
+
+namespace glyphora::paths {
+
+inline constexpr const char* kSettings = "Data/Settings.ini";
+inline constexpr const char* kScores = "Data/Scores.txt";
+inline constexpr const char* kWordList = "Data/WordList.txt";
+inline constexpr const char* kHashes = "Data/Hashes.txt";
+inline constexpr const char* kBackupFolder = "Data/Backup";
+
+}  // namespace glyphora::paths

@@ -1,0 +1,103 @@
+#include "game/data/integrity.h"
+
+#include <md5.h>
+
+#include <cstdint>
+
+#include "common/data_file.h"
+#include "game/data/data_paths.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr const char* kCheckedFiles[] = {paths::kSettings, paths::kWordList, paths::kScores};
+constexpr const char* kBackupSet[] = {"Hashes.txt", "Settings.ini", "WordList.txt", "Scores.txt"};
+constexpr int kExtraRounds = 4;
+constexpr std::size_t kPiece = 1024;
+constexpr std::size_t kHashLineLimit = 51;
+
+std::string Hex(const std::uint8_t (&digest)[MD5_DIGEST_LENGTH]) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (std::uint8_t byte : digest) {
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+std::string Md5Hex(const std::string& bytes) {
+    MD5_CTX context;
+    MD5Init(&context);
+    MD5Update(&context, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    std::uint8_t digest[MD5_DIGEST_LENGTH];
+    MD5Final(digest, &context);
+    return Hex(digest);
+}
+
+void CopySet(platform::Files& files, const std::string& fromFolder, const std::string& toFolder) {
+    for (const char* name : kBackupSet) files.copy(fromFolder + name, toFolder + name);
+}
+
+}  // namespace
+
+std::string FileDigest(const std::string& path) {
+    DataFile file;
+    if (!file.open(path, "rb")) return {};
+    MD5_CTX context;
+    MD5Init(&context);
+    char piece[kPiece + 1];
+    for (std::size_t got; (got = file.readBytes(piece, kPiece)) > 0;) {
+        MD5Update(&context, reinterpret_cast<const std::uint8_t*>(piece), got);
+    }
+    std::uint8_t digest[MD5_DIGEST_LENGTH];
+    MD5Final(digest, &context);
+    std::string text = Hex(digest);
+    for (int round = 0; round < kExtraRounds; ++round) text = Md5Hex(text);
+    return text;
+}
+
+bool CheckDataFiles() {
+    DataFile hashes;
+    if (!hashes.open(paths::kHashes, "rt")) return false;
+    for (const char* path : kCheckedFiles) {
+        std::string stored;
+        hashes.readUntil(stored, '\n', kHashLineLimit);
+        std::string actual = FileDigest(path);
+        if (actual.empty() || stored != actual) return false;
+    }
+    return true;
+}
+
+void BackupDataFiles(platform::Files& files) {
+    files.makeFolder(paths::kBackupFolder);
+    CopySet(files, "Data/", std::string(paths::kBackupFolder) + "/");
+}
+
+void RestoreDataFiles(platform::Files& files) { CopySet(files, std::string(paths::kBackupFolder) + "/", "Data/"); }
+
+void ReportCorruption(platform::Desktop& desktop, platform::Files& files) {
+    desktop.messageBox(kCorruptionCaption, kCorruptionText, platform::MessageBoxStyle::Error);
+    RestoreDataFiles(files);
+}
+
+void WriteDataFileHashes() {
+    DataFile hashes;
+    if (!hashes.open(paths::kHashes, "wt")) return;
+    for (const char* path : kCheckedFiles) {
+        hashes.writeString(FileDigest(path));
+        hashes.writeNewline();
+    }
+}
+
+bool SecureDataFiles(platform::Files& files, platform::Desktop& desktop) {
+    if (CheckDataFiles()) {
+        BackupDataFiles(files);
+        return true;
+    }
+    ReportCorruption(desktop, files);
+    return false;
+}
+
+}  // namespace glyphora

@@ -1,0 +1,85 @@
+#include "game/data/score_file.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+
+#include "common/data_file.h"
+#include "common/swap_file_bytes.h"
+#include "game/data/data_paths.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr std::size_t kStoredNameBytes = 20;
+constexpr std::size_t kNameBlock = 2 * kStoredNameBytes;
+
+std::int32_t IntAt(const std::string& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
+    return static_cast<std::int32_t>(value);
+}
+
+void ParseRecord(const std::string& record, ScoreEntry& entry, std::int32_t& score) {
+    entry.name.clear();
+    for (std::size_t k = 0; k < kStoredNameBytes && record[2 * k] != '\0'; ++k) entry.name += record[2 * k];
+    score = IntAt(record, kNameBlock);
+    entry.level = IntAt(record, kNameBlock + 4);
+    entry.letters = IntAt(record, kNameBlock + 8);
+    entry.words = IntAt(record, kNameBlock + 12);
+    entry.bars = IntAt(record, kNameBlock + 16);
+    entry.panics = IntAt(record, kNameBlock + 20);
+}
+
+void WriteRecord(DataFile& file, const ScoreEntry& entry, std::int32_t score) {
+    for (std::size_t k = 0; k < kStoredNameBytes; ++k) {
+        file.writeByte(k < entry.name.size() ? static_cast<unsigned char>(entry.name[k]) : 0);
+        file.writeByte(static_cast<unsigned char>(std::rand() % 25 + 65));
+    }
+    for (std::int32_t value : {score, entry.level, entry.letters, entry.words, entry.bars, entry.panics}) {
+        file.writeInt(value);
+    }
+}
+
+}  // namespace
+
+void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& store) {
+    std::string plain(stored.substr(0, kScoreFileSize));
+    for (std::size_t i = 0; i + 1 < plain.size(); i += 2) std::swap(plain[i], plain[i + 1]);
+    for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
+        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) {
+            std::size_t offset = (d * ScoreStore::kRanks + rank - 1) * kScoreRecordSize;
+            ScoreEntry entry;
+            std::int32_t score = 0;
+            if (offset + kScoreRecordSize <= plain.size()) {
+                ParseRecord(plain.substr(offset, kScoreRecordSize), entry, score);
+            }
+            table.at(d, rank) = std::move(entry);
+            store.setScore(d, rank, score);
+        }
+    }
+}
+
+void LoadScores(ScoreTable& table, ScoreStore& store) {
+    char stored[kScoreFileSize + 1];
+    DataFile file;
+    std::size_t length = file.open(paths::kScores, "rb") ? file.readBytes(stored, kScoreFileSize) : 0;
+    ParseStoredScores(std::string_view(stored, length), table, store);
+}
+
+bool WritePlainScores(const ScoreTable& table, const ScoreStore& store) {
+    DataFile file;
+    if (!file.open(paths::kScores, "wb")) return false;
+    for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
+        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) WriteRecord(file, table.at(d, rank), store.score(d, rank));
+    }
+    return true;
+}
+
+void SaveScores(const ScoreTable& table, const ScoreStore& store) {
+    if (WritePlainScores(table, store)) SwapFileBytes(paths::kScores);
+}
+
+}  // namespace glyphora
