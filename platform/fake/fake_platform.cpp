@@ -92,12 +92,6 @@ Message FakeMessageQueue::wait() {
     return out;
 }
 
-MessageBoxAnswer FakeDesktop::messageBox(const std::string& caption, const std::string& text,
-                                         MessageBoxStyle style) {
-    boxes.push_back({caption, text, style});
-    return style == MessageBoxStyle::YesNoQuestion ? answer : MessageBoxAnswer::Ok;
-}
-
 // ---- Fonts ----------------------------------------------------------------
 
 std::string FakeFontSystem::resolveFace(const std::string& face, bool, bool& substituted) {
@@ -140,34 +134,6 @@ bool FakeFontSystem::unregisterFonts() {
 }
 
 // ---- Files, libraries, processes, shell, HTTP -------------------------------
-
-bool FakeFiles::copy(const std::string& from, const std::string& to) {
-    copies.emplace_back(from, to);
-    std::error_code error;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
-}
-
-bool FakeFiles::moveReplacing(const std::string& from, const std::string& to) {
-    std::error_code error;
-    fs::rename(from, to, error);
-    return !error;
-}
-
-bool FakeFiles::exists(const std::string& path) {
-    std::error_code error;
-    return fs::exists(path, error);
-}
-
-bool FakeFiles::remove(const std::string& path) {
-    std::error_code error;
-    return fs::remove(path, error);
-}
-
-bool FakeFiles::makeFolder(const std::string& path) {
-    std::error_code error;
-    fs::create_directories(path, error);
-    return fs::is_directory(path, error);
-}
 
 namespace {
 

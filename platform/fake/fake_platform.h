@@ -7,6 +7,8 @@
 #include <set>
 
 #include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_files.h"
 #include "platform/platform.h"
 
 namespace glyphora::platform {
@@ -95,24 +97,6 @@ public:
     int waits = 0;
 };
 
-class FakeDesktop final : public Desktop {
-public:
-    Point cursorPosition() override { return cursor; }
-    void showCursor(bool visible) override { cursorVisible = visible; }
-    Size screenSize() override { return screen; }
-    MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) override;
-
-    struct Box {
-        std::string caption, text;
-        MessageBoxStyle style;
-    };
-    Point cursor;
-    bool cursorVisible = true;
-    Size screen{1024, 768};
-    std::vector<Box> boxes;
-    MessageBoxAnswer answer = MessageBoxAnswer::Yes;
-};
-
 // ---- Fonts ----------------------------------------------------------------
 
 // Monospaced block glyphs: every character is cellHeight / 2 wide and the
@@ -133,20 +117,6 @@ public:
 };
 
 // ---- Files, libraries, processes, shell, HTTP -------------------------------
-
-// Works on the real file system (tests point it at a scratch folder).
-class FakeFiles final : public Files {
-public:
-    bool copy(const std::string& from, const std::string& to) override;
-    bool moveReplacing(const std::string& from, const std::string& to) override;
-    bool exists(const std::string& path) override;
-    bool remove(const std::string& path) override;
-    bool makeFolder(const std::string& path) override;
-    std::string programFolder() override { return programFolderPath; }
-
-    std::string programFolderPath = ".";
-    std::vector<std::pair<std::string, std::string>> copies;
-};
 
 class FakeLibraries final : public Libraries {
 public:
