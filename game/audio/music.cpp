@@ -2,8 +2,12 @@
 
 namespace glyphora {
 
-// Glyphora plays no music yet: the streams arrive with the sound library.
+// The sound library is not in the game yet: the music streams are silent.
 void PauseMusic(Game&) {}
 void ResumeMusic(Game&) {}
+void StartMusic(Game&, const std::string&, int) {}
+void StopAllMusic(Game&) {}
+void StopCurrentMusic(Game&) {}
+void ApplyMusicVolume(Game&) {}
 
 }  // namespace glyphora

@@ -1,5 +1,7 @@
 #pragma once
-// The music streams as the rest of the game sees them.
+// The music streams as the rest of the game sees them: a current stream and
+// the previous one, which plays out when a new track starts.
+#include <string>
 
 namespace glyphora {
 
@@ -9,5 +11,15 @@ struct Game;
 void PauseMusic(Game& game);
 // Resumes the current music stream; the previous, fading one stays paused.
 void ResumeMusic(Game& game);
+// Starts "Music/Track<n>.ogg"-style files as the current stream at the music
+// volume, startMs into the track; the stream that was current becomes the
+// previous one and plays out.
+void StartMusic(Game& game, const std::string& path, int startMs = 0);
+// Stops and releases both music streams.
+void StopAllMusic(Game& game);
+// Stops and releases the current stream only.
+void StopCurrentMusic(Game& game);
+// Applies the music-volume slider to both streams.
+void ApplyMusicVolume(Game& game);
 
 }  // namespace glyphora

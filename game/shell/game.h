@@ -2,7 +2,13 @@
 // The one Game object: the platform it runs on and one plain state struct per
 // subsystem. Operations are free functions that take the game.
 #include "game/engine/debug_log.h"
+#include "game/data/score_store.h"
+#include "game/data/score_table.h"
+#include "game/data/settings.h"
+#include "game/data/word_list.h"
 #include "game/engine/renderer.h"
+#include "game/engine/resources.h"
+#include "game/engine/text.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
 #include "platform/platform.h"
@@ -23,6 +29,12 @@ struct Game {
     ScreenState screen;
     Renderer renderer;
     DebugLog log{LoggingEnabledByDefault()};
+    Font fonts[kFontCount];
+    Resources resources;
+    Settings settings;
+    WordList words;
+    ScoreTable scores;
+    ScoreStore store;
 };
 
 }  // namespace glyphora
