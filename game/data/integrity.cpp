@@ -6,6 +6,8 @@
 
 #include "common/data_file.h"
 #include "game/data/data_paths.h"
+#include "game/data/score_file.h"
+#include "game/data/settings_file.h"
 
 namespace glyphora {
 
@@ -89,6 +91,12 @@ void WriteDataFileHashes() {
         hashes.writeString(FileDigest(path));
         hashes.writeNewline();
     }
+}
+
+void SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store) {
+    SaveSettings(settings);
+    SaveScores(table, store);
+    WriteDataFileHashes();
 }
 
 bool SecureDataFiles(platform::Files& files, platform::Desktop& desktop) {

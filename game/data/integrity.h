@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+#include "game/data/score_store.h"
+#include "game/data/score_table.h"
+#include "game/data/settings.h"
 #include "platform/platform.h"
 
 namespace glyphora {
@@ -35,6 +38,10 @@ void ReportCorruption(platform::Desktop& desktop, platform::Files& files);
 
 // Writes the three digests into "Data/Hashes.txt", one line each (CR LF).
 void WriteDataFileHashes();
+
+// The shutdown step: SaveSettings, SaveScores, then WriteDataFileHashes, so
+// that the hashes describe the files as this run leaves them.
+void SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store);
 
 // The start-up step: CheckDataFiles, then BackupDataFiles when it passed or
 // ReportCorruption when it did not. Returns the result of the check.

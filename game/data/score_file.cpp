@@ -62,24 +62,24 @@ void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& s
     }
 }
 
-void LoadScores(ScoreTable& table, ScoreStore& store) {
+void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path) {
     char stored[kScoreFileSize + 1];
     DataFile file;
-    std::size_t length = file.open(paths::kScores, "rb") ? file.readBytes(stored, kScoreFileSize) : 0;
+    std::size_t length = file.open(path, "rb") ? file.readBytes(stored, kScoreFileSize) : 0;
     ParseStoredScores(std::string_view(stored, length), table, store);
 }
 
-bool WritePlainScores(const ScoreTable& table, const ScoreStore& store) {
+bool WritePlainScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
     DataFile file;
-    if (!file.open(paths::kScores, "wb")) return false;
+    if (!file.open(path, "wb")) return false;
     for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
         for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) WriteRecord(file, table.at(d, rank), store.score(d, rank));
     }
     return true;
 }
 
-void SaveScores(const ScoreTable& table, const ScoreStore& store) {
-    if (WritePlainScores(table, store)) SwapFileBytes(paths::kScores);
+void SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
+    if (WritePlainScores(table, store, path)) SwapFileBytes(path);
 }
 
 }  // namespace glyphora

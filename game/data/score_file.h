@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/data/data_paths.h"
 #include "game/data/score_store.h"
 #include "game/data/score_table.h"
 
@@ -22,16 +23,16 @@ inline constexpr std::size_t kScoreFileSize = 15 * kScoreRecordSize;
 // A name ends at its first NUL or after 20 bytes.
 void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& store);
 
-// Reads "Data/Scores.txt". The file itself is never changed: the bytes are
+// Reads the score file (normally "Data/Scores.txt"). The file itself is never changed: the bytes are
 // brought into plain form in memory, so an interrupted load cannot leave the
 // file in the wrong form. A missing file gives an empty table.
-void LoadScores(ScoreTable& table, ScoreStore& store);
+void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path = paths::kScores);
 
 // The first step of a save: writes the plain form (fresh filler from rand())
-// over "Data/Scores.txt". False when the file cannot be written.
-bool WritePlainScores(const ScoreTable& table, const ScoreStore& store);
+// over the score file. False when the file cannot be written.
+bool WritePlainScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
 
 // Writes the table and swaps the file into its stored form.
-void SaveScores(const ScoreTable& table, const ScoreStore& store);
+void SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
 
 }  // namespace glyphora

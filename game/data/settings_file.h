@@ -11,7 +11,8 @@ inline constexpr const char* kPlaceholderRegcode = "12345678901234567890";
 //
 // windowOnly (the first pass at start-up): sets firstRun when [options]
 // first_run is exactly 1 and, when it is clear, takes windowX/windowY from
-// [windowpos]. Nothing else is read.
+// [windowpos]. Nothing else is read. The caller places the window with
+// WindowPositionFromSettings and keeps windowX/windowY in step with it.
 //
 // Otherwise (the full pass): every other key; x and y again unless firstRun
 // is set. Numbers are taken as stored (a missing key gives 0). A missing text

@@ -27,11 +27,7 @@ protected:
         LoadScores(table, store);
         return clean;
     }
-    void CleanShutdown() {
-        SaveSettings(settings);
-        SaveScores(table, store);
-        WriteDataFileHashes();
-    }
+    void CleanShutdown() { SaveDataFiles(settings, table, store); }
     void Insert(const char* name, int score) {
         std::string typed = name;
         ASSERT_EQ(InsertEntry(table, store, 1, RankFor(store, 1, score, false), typed, {score, 2, 0, 0, 0, 0}),
