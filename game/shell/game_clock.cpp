@@ -34,11 +34,4 @@ void SetPaused(Game& game, bool paused, PauseReason reason) {
     shell.paused = paused;
 }
 
-void ClampWindowPosition(int& x, int& y) {
-    if (x < -100 || x > 800 || y < -100 || y > 800) {
-        x = 100;
-        y = 100;
-    }
-}
-
 }  // namespace glyphora

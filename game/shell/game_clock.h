@@ -12,7 +12,4 @@ int GameTime(const Game& game);
 // the reason is ignored when resuming.
 void SetPaused(Game& game, bool paused, PauseReason reason = PauseReason::Key);
 
-// A window position outside -100..800 on either axis becomes (100, 100).
-void ClampWindowPosition(int& x, int& y);
-
 }  // namespace glyphora

@@ -1,15 +1,38 @@
 #include "game/shell/main_loop.h"
 
+#include "game/data/integrity.h"
+#include "game/data/score_file.h"
+#include "game/data/settings_file.h"
 #include "game/shell/screens.h"
 
 namespace glyphora {
 
+namespace {
+
+// The first settings pass: only the first-run flag and the window position.
+// The full pass later leaves the position alone, so the window stays where
+// this pass put it (inside the range the clamp allows).
+void PlaceWindowFromSettings(Game& game) {
+    LoadSettings(game.settings, true);
+    const platform::Point position =
+        WindowPositionFromSettings(game.settings, game.platform.desktop->screenSize());
+    game.shell.windowX = game.shell.savedX = position.x;
+    game.shell.windowY = game.shell.savedY = position.y;
+    game.platform.window->move(position);
+}
+
+}  // namespace
+
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
+    PlaceWindowFromSettings(game);
+    SecureDataFiles(*game.platform.files, *game.platform.desktop);
     InitRenderer(game, kWindowWidth, kWindowHeight);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
+    LoadSettings(game.settings, false);
+    LoadScores(game.scores, game.store);
 }
 
 int MainLoop(Game& game) {
@@ -30,7 +53,10 @@ int MainLoop(Game& game) {
     }
 }
 
-void RunFrame(Game& game) { DrawFrame(game); }
+void RunFrame(Game& game) {
+    game.store.refresh();
+    DrawFrame(game);
+}
 
 void DrawFrame(Game& game) {
     if (!RendererReady(game)) return;
@@ -40,7 +66,12 @@ void DrawFrame(Game& game) {
     PresentFrame(game);
 }
 
-void ShutDown(Game& game) { ReleaseRenderer(game); }
+void ShutDown(Game& game) {
+    game.settings.windowX = game.shell.windowX;
+    game.settings.windowY = game.shell.windowY;
+    SaveDataFiles(game.settings, game.scores, game.store);
+    ReleaseRenderer(game);
+}
 
 int RunGame(Game& game) {
     StartUp(game);

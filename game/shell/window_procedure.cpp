@@ -1,3 +1,4 @@
+#include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
 
@@ -17,9 +18,9 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    shell.windowX = shell.savedX;
-    shell.windowY = shell.savedY;
-    ClampWindowPosition(shell.windowX, shell.windowY);
+    const platform::Point position = ClampWindowPosition({shell.savedX, shell.savedY});
+    shell.windowX = position.x;
+    shell.windowY = position.y;
     game.platform.window->move({shell.windowX, shell.windowY});
 }
 

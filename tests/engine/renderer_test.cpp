@@ -4,7 +4,7 @@
 
 #include "game/shell/game.h"
 #include "platform/fake/fake_platform.h"
-#include "support/scratch_folder.h"
+#include "support/scratch_dir.h"
 
 namespace glyphora {
 namespace {
@@ -132,21 +132,21 @@ TEST(RendererWithoutDevice, DrawsNothingAndAsksToQuitWithFive) {
 }
 
 TEST(DebugLog, OffLeavesTheFileAloneOnWritesTheDescribedPage) {
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     platform::FakePlatform fake;
     {
         Game game{fake.bundle()};
         game.log.path = folder.file("Debuggario.html");
-        folder.write("Debuggario.html", "untouched");
+        testing::WriteBytes(folder.file("Debuggario.html"), "untouched");
         InitRenderer(game, 700, 450);
         ReleaseRenderer(game);
-        EXPECT_EQ(folder.read("Debuggario.html"), "untouched");
+        EXPECT_EQ(testing::ReadBytes(folder.file("Debuggario.html")), "untouched");
     }
     Game game{fake.bundle()};
     game.log = {true, folder.file("Debuggario.html")};
     InitRenderer(game, 700, 450);
     ReleaseRenderer(game);
-    const std::string page = folder.read("Debuggario.html");
+    const std::string page = testing::ReadBytes(folder.file("Debuggario.html"));
     EXPECT_EQ(page.rfind("\n<HTML><HEAD><TITLE>\nDebug file for Glyphora\n</TITLE></HEAD>\n", 0), 0u);
     EXPECT_NE(page.find("\nKORU INITIALIZATION<BR>\n<BR>\nD3DObject created ok<BR>\nD3DDevice created ok<BR>"),
               std::string::npos);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scratch_folder.h"
+#include "support/scratch_dir.h"
 
 namespace glyphora::platform {
 namespace {
@@ -15,7 +15,7 @@ Image Checker(int width, int height, Colour a, Colour b) {
 }
 
 TEST(PngImage, RoundTripsEveryChannel) {
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     const Image original = Checker(5, 3, 0x80123456, 0xFFFF00FF);
     ASSERT_TRUE(SavePng(folder.file("a.png"), original));
     Image loaded;
@@ -48,16 +48,16 @@ TEST(PngImage, ResamplesToTheRequestedSize) {
 }
 
 TEST(PngImage, BrokenFilesFailCleanly) {
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     ASSERT_TRUE(SavePng(folder.file("good.png"), Checker(64, 64, 0xFF000000, 0xFFFFFFFF)));
-    const std::string good = folder.read("good.png");
-    folder.write("truncated.png", good.substr(0, good.size() / 2));
-    folder.write("header-only.png", good.substr(0, 8));
-    folder.write("empty.png", "");
+    const std::string good = testing::ReadBytes(folder.file("good.png"));
+    testing::WriteBytes(folder.file("truncated.png"), good.substr(0, good.size() / 2));
+    testing::WriteBytes(folder.file("header-only.png"), good.substr(0, 8));
+    testing::WriteBytes(folder.file("empty.png"), "");
     std::string corrupt = good;
     for (std::size_t i = 40; i < corrupt.size(); i += 7) corrupt[i] = static_cast<char>(corrupt[i] ^ 0x5A);
-    folder.write("corrupt.png", corrupt);
-    folder.write("text.png", "this is not a picture");
+    testing::WriteBytes(folder.file("corrupt.png"), corrupt);
+    testing::WriteBytes(folder.file("text.png"), "this is not a picture");
     for (const char* name : {"truncated.png", "header-only.png", "empty.png", "corrupt.png", "text.png", "missing.png"}) {
         Image image;
         EXPECT_FALSE(LoadPng(folder.file(name), image)) << name;

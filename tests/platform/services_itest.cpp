@@ -9,11 +9,13 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <thread>
 
 #include "platform/curl/curl_http.h"
 #include "platform/posix/posix_services.h"
-#include "support/scratch_folder.h"
+#include "support/scratch_dir.h"
 
 namespace glyphora::platform {
 namespace {
@@ -44,28 +46,34 @@ TEST(Processes, ATimeOutReturnsWhileTheProgramRunsOn) {
 }
 
 TEST(Processes, StartsInTheWorkingFolderAndFailsForAMissingProgram) {
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     PosixProcesses processes;
     auto process = processes.start("/bin/sh", {"-c", "pwd > where.txt"}, folder.path().string());
     ASSERT_NE(process, nullptr);
     ASSERT_EQ(process->wait(5000), 0);
-    EXPECT_EQ(folder.read("where.txt"), std::filesystem::canonical(folder.path()).string() + "\n");
+    EXPECT_EQ(testing::ReadBytes(folder.file("where.txt")), std::filesystem::canonical(folder.path()).string() + "\n");
     EXPECT_EQ(processes.start(folder.file("no-such-program"), {}, ""), nullptr);
 }
 
 TEST(Shell, OpensTargetsWithTheBrowserAndRefusesMissingFiles) {
-    testing::ScratchFolder folder;
-    folder.write("recorder.sh", "#!/bin/sh\necho \"$1\" >> " + folder.file("opened.txt") + "\n");
+    testing::ScratchDir folder;
+    testing::WriteBytes(folder.file("recorder.sh"), "#!/bin/sh\necho \"$1\" >> " + folder.file("opened.txt") + "\n");
     std::filesystem::permissions(folder.file("recorder.sh"), std::filesystem::perms::owner_all);
-    folder.write("Manual.pdf", "%PDF");
+    testing::WriteBytes(folder.file("Manual.pdf"), "%PDF");
     setenv("BROWSER", folder.file("recorder.sh").c_str(), 1);
     XdgShell shell;
     EXPECT_GT(shell.open("http://example.invalid/donate"), 32);
     EXPECT_GT(shell.open(folder.file("Manual.pdf")), 32);
     EXPECT_LE(shell.open(folder.file("Missing.pdf")), 32);
-    for (int i = 0; i < 200 && folder.read("opened.txt").size() < 40; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(folder.read("opened.txt"), "http://example.invalid/donate\n" + folder.file("Manual.pdf") + "\n");
+    // The two openers run side by side, so their lines may come in either order.
+    const auto lines = [&] {
+        std::multiset<std::string> seen;
+        std::istringstream in(testing::ReadBytes(folder.file("opened.txt")));
+        for (std::string line; std::getline(in, line);) seen.insert(line);
+        return seen;
+    };
+    for (int i = 0; i < 300 && lines().size() < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(lines(), (std::multiset<std::string>{"http://example.invalid/donate", folder.file("Manual.pdf")}));
     unsetenv("BROWSER");
 }
 
@@ -126,16 +134,16 @@ private:
 
 TEST(Http, ProbesAndDownloadsFromALocalServer) {
     LocalServer server;
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     CurlHttp http;
     EXPECT_TRUE(http.probe(server.url("/"), 2000));
     ASSERT_TRUE(http.download(server.url("/file"), folder.file("Temp.txt")));
-    EXPECT_EQ(folder.read("Temp.txt"), LocalServer::kBody);
+    EXPECT_EQ(testing::ReadBytes(folder.file("Temp.txt")), LocalServer::kBody);
 }
 
 TEST(Http, FailuresAreReportedAndLeaveNothingBehind) {
     LocalServer server;
-    testing::ScratchFolder folder;
+    testing::ScratchDir folder;
     CurlHttp http;
     EXPECT_FALSE(http.download(server.url("/missing"), folder.file("Temp.txt")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("Temp.txt")));

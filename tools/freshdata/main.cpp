@@ -8,41 +8,9 @@
 #include <string>
 
 #include "game/data/fresh_installation.h"
-#include "platform/platform.h"
-
-namespace {
+#include "platform/posix/posix_services.h"
 
 namespace fs = std::filesystem;
-
-// The few file operations a build step needs, straight on the file system.
-class BuildFiles : public glyphora::platform::Files {
-public:
-    bool copy(const std::string& from, const std::string& to) override {
-        std::error_code error;
-        return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
-    }
-    bool moveReplacing(const std::string& from, const std::string& to) override {
-        std::error_code error;
-        fs::rename(from, to, error);
-        return !error;
-    }
-    bool exists(const std::string& path) override {
-        std::error_code error;
-        return fs::exists(path, error);
-    }
-    bool remove(const std::string& path) override {
-        std::error_code error;
-        return fs::remove(path, error);
-    }
-    bool makeFolder(const std::string& path) override {
-        std::error_code error;
-        fs::create_directories(path, error);
-        return fs::is_directory(path, error);
-    }
-    std::string programFolder() override { return fs::current_path().string(); }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -57,7 +25,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "glyphora-freshdata: cannot enter %s\n", argv[2]);
         return 1;
     }
-    BuildFiles files;
+    glyphora::platform::PosixFiles files;
     if (!glyphora::WriteFreshInstallation(wordList.string(), files)) {
         std::fprintf(stderr, "glyphora-freshdata: cannot write the data files into %s/Data\n", argv[2]);
         return 1;

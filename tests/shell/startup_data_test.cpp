@@ -1,0 +1,68 @@
+// Start-up and shutdown with the data files: the first settings pass places
+// the window, the check guards the files before anything reads them, and
+// shutdown leaves a state the next start accepts.
+#include <gtest/gtest.h>
+
+#include "game/data/fresh_installation.h"
+#include "game/shell/main_loop.h"
+#include "platform/fake/fake_platform.h"
+#include "support/scratch_dir.h"
+
+namespace glyphora {
+namespace {
+
+class StartupDataTest : public ::testing::Test {
+protected:
+    StartupDataTest() {
+        testing::WriteBytes("words.txt", "2\nHOUSE 10\nRIVER 30\n");
+        EXPECT_TRUE(WriteFreshInstallation("words.txt", fake.files));
+    }
+    // One whole run of the game on the fakes: start-up, no frames, shutdown.
+    void runOnce() {
+        Game game{fake.bundle()};
+        StartUp(game);
+        lastPosition = {game.shell.windowX, game.shell.windowY};
+        firstRun = game.settings.firstRun;
+        ShutDown(game);
+    }
+
+    testing::ScratchDir scratch{true};
+    platform::FakePlatform fake;
+    platform::Point lastPosition;
+    bool firstRun = false;
+};
+
+TEST_F(StartupDataTest, AFreshInstallationStartsCentredWithoutComplaint) {
+    runOnce();
+    EXPECT_TRUE(firstRun);
+    EXPECT_EQ(lastPosition, (platform::Point{162, 106}));  // 1024 x 768 screen
+    ASSERT_FALSE(fake.window.moves.empty());
+    EXPECT_EQ(fake.window.moves.front(), (platform::Point{162, 106}));
+    EXPECT_TRUE(fake.desktop.boxes.empty());
+
+    runOnce();
+    EXPECT_FALSE(firstRun);
+    EXPECT_EQ(lastPosition, (platform::Point{162, 106}));
+    EXPECT_TRUE(fake.desktop.boxes.empty());
+}
+
+TEST_F(StartupDataTest, AnEditedFileIsReportedAndRestoredBeforeTheFullRead) {
+    runOnce();
+    std::string settings = testing::ReadBytes("Data/Settings.ini");
+    settings.replace(settings.find("difficulty=1"), 12, "difficulty=2");
+    testing::WriteBytes("Data/Settings.ini", settings);
+
+    Game game{fake.bundle()};
+    StartUp(game);
+    ASSERT_EQ(fake.desktop.boxes.size(), 1u);
+    EXPECT_EQ(fake.desktop.boxes[0].caption, "Error: Corrupted Files");
+    EXPECT_EQ(game.settings.difficulty, 1);  // read from the restored file
+    ShutDown(game);
+
+    fake.desktop.boxes.clear();
+    runOnce();
+    EXPECT_TRUE(fake.desktop.boxes.empty());
+}
+
+}  // namespace
+}  // namespace glyphora
