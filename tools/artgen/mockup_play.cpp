@@ -147,6 +147,4 @@ std::vector<NamedMockup> AllMockups() {
     return all;
 }
 
-std::vector<NamedMockup> MenuMockups() { return {}; }
-
 }  // namespace glyphora::artgen

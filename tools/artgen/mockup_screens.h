@@ -56,5 +56,6 @@ struct NamedMockup {
 std::vector<NamedMockup> AllMockups();
 std::vector<NamedMockup> PlayMockups();
 std::vector<NamedMockup> MenuMockups();
+std::vector<NamedMockup> MoreMenuMockups();  // first run, help, credits, game over, splash
 
 }  // namespace glyphora::artgen
