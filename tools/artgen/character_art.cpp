@@ -21,7 +21,7 @@ const Rgb kArrow = Hex(0xB4B4BC);
 // A peeking character leans in from the right edge of its 170 × 140 picture,
 // its fingers curled over that edge.
 void Peek(cairo_t* cr, const Studio& studio, const Character& character, double fingersY) {
-    DrawCharacter(cr, studio, character, 112, 74);
+    DrawCharacter(cr, studio, character, 132, 76);
     const Rgb colour = character.tile.style == kTnt ? tone::HazardRed
                                                      : StyleColour(character.tile.style, character.tile.subLevel);
     DrawFingers(cr, 170, fingersY, 3, 9, colour, true);
@@ -30,25 +30,26 @@ void Peek(cairo_t* cr, const Studio& studio, const Character& character, double 
 void PeekPicture(cairo_t* cr, const Studio& studio, int index) {
     switch (index) {
         case 0:
-            Peek(cr, studio, {{0, 0, 0, 'G', 1.8, -12}, Mood::Happy, -0.8, -0.1}, 58);
+            Peek(cr, studio, {{0, 0, 0, 'G', 2.0, -12}, Mood::Happy, -0.8, -0.1}, 58);
             DrawSparkle(cr, 26, 34, 8, kSpark);
             break;
         case 1:
-            Peek(cr, studio, {{1, 0, 1, 'A', 1.65, -10}, Mood::Surprised, -0.7, -0.5}, 64);
-            DrawText(cr, "!", 10, 12, 30, 40, studio.Heavy(40, Hex(0xC0C0C8)));
+            Peek(cr, studio, {{1, 0, 1, 'A', 1.85, -10}, Mood::Surprised, -0.7, -0.5}, 64);
+            DrawText(cr, "!", 40, 18, 24, 40, studio.Heavy(40, Hex(0xC0C0C8)));
             break;
         case 2:
-            Peek(cr, studio, {{2, 3, 2, 'Y', 1.75, -14}, Mood::Wink, -0.8, 0}, 60);
+            Peek(cr, studio, {{2, 3, 2, 'Y', 1.95, -14}, Mood::Wink, -0.8, 0}, 60);
             break;
         case 3:
-            Peek(cr, studio, {{0, kTnt, 0, 'T', 1.85, -8}, Mood::Nervous, -0.8, 0.2}, 62);
+            Peek(cr, studio, {{0, kTnt, 0, 'T', 2.0, -8}, Mood::Nervous, -0.8, 0.2}, 62);
             break;
         case 4:
-            DrawCharacter(cr, studio, {{2, 10, 0, 'I', 1.0, -8}, Mood::Happy, -0.8, 0}, 122, 34);
-            Peek(cr, studio, {{1, 6, 0, 'H', 1.4, -6}, Mood::Happy, -0.8, 0.1}, 80);
+            Peek(cr, studio, {{1, 6, 0, 'H', 1.75, -6}, Mood::Happy, -0.8, -0.2}, 70);
+            DrawBubble(cr, 4, 8, 50, 34, 40, 52, Hex(0xFFFFFF), Hex(0xCFCFD6));
+            DrawText(cr, "HI!", 4, 8, 50, 34, studio.Heavy(24, Hex(0x8C8C96)));
             break;
         default:
-            Peek(cr, studio, {{1, 1, 4, '8', 1.7, -10}, Mood::Cool, 0, 0}, 62);
+            Peek(cr, studio, {{1, 1, 4, '8', 1.9, -10}, Mood::Cool, 0, 0}, 62);
             DrawSparkle(cr, 30, 40, 7, kSpark);
             break;
     }
@@ -66,7 +67,6 @@ void PaintIntroPictures(Canvases& canvases, Studio& studio) {
         DrawStopSign(cr, studio, 124, 66, 60);
         Fill(cr, RoundedRect(40, 186, 150, 5, 2.5), Hex(0xE6E6EA));
         DrawCharacter(cr, studio, {{0, 4, 0, 'H', 1.0, -10}, Mood::Surprised, 0.7, -0.6}, 58, 154);
-        DrawFingers(cr, 84, 128, 2, 7, StyleColour(4, 0), false);
     });
     canvases.design2.Paint(r::IntroCaption, [&studio](cairo_t* cr, r::Frame, int) {
         studio.Label(cr, "FIRST TIME HERE?", 0, 0, 202, 30, studio.Title(30, tone::TitleGrey), "IntroCaption");
@@ -145,8 +145,11 @@ void PaintCharacters(Canvases& canvases, Studio& studio) {
 
 void PaintSplash(Canvases& canvases, Studio& studio) {
     canvases.splash.Paint(r::SplashLogo, [&studio](cairo_t* cr, r::Frame, int) {
-        DrawTile(cr, studio, {0, 0, 0, 'G', 0.57, -8}, 19.5, 19.5);
-        studio.Label(cr, "GLYPHORA", 44, 2, 165, 35, studio.Heavy(46, tone::TitleGrey, Align::Left), "SplashLogo");
+        // Tile and word centred together in the picture.
+        const TextStyle style = studio.Heavy(46, tone::TitleGrey, Align::Left);
+        const double tile = 37, gap = 7, left = (209 - tile - gap - TextWidth(cr, "GLYPHORA", style)) / 2;
+        DrawTile(cr, studio, {0, 0, 0, 'G', tile / kCell, -8}, left + tile / 2, 19.5);
+        studio.Label(cr, "GLYPHORA", left + tile + gap, 2, 209 - left - tile - gap, 35, style, "SplashLogo");
     });
     canvases.splash.Paint(r::ProgressSquare, [](cairo_t* cr, r::Frame, int) {
         const PathFn square = RoundedRect(2, 2, 19, 9, 3);

@@ -199,6 +199,18 @@ void CornerChart(Mockup& m) {
     }
 }
 
+// The six peeking pictures at rest, each against a black line where the
+// window's right edge would be.
+void PeekChart(Mockup& m) {
+    m.Clear(tone::White);
+    for (int i = 0; i < 6; ++i) {
+        const int x = (i % 3) * 230 + 10, y = (i / 3) * 160 + 40;
+        if (i == 5) m.Draw(r::PeekPicture5, x, y);
+        else m.Draw(r::PeekPictures, x, y, i < 3 ? i : 3, i == 4 ? -1 : 0);
+        m.FillRect(x + 170, y - 10, x + 171, y + 150, Hex(0x000000));
+    }
+}
+
 // All preview pictures side by side, half size, for a quick look.
 void PreviewChart(Mockup& m) {
     m.Clear(tone::White);
@@ -220,6 +232,7 @@ std::vector<NamedMockup> MenuMockups() {
     std::vector<NamedMockup> mockups;
     mockups.push_back({"corner-chart", CornerChart, {{0, 0, 700, 290, 2}}});
     mockups.push_back({"preview-chart", PreviewChart});
+    mockups.push_back({"peek-chart", PeekChart});
     mockups.push_back({"main-menu", [](Mockup& m) { MainMenuScreen(m, -1, 0); }, {{0, 0, 700, 450, 2}}});
     const char* names[] = {"play", "free-game", "high-scores", "help", "settings", "credits", "quit"};
     for (int i = 0; i < 7; ++i)

@@ -125,7 +125,7 @@ void PreviewQuit(cairo_t* cr, const Studio& studio) {
     Fill(cr, RoundedRect(40, 226, 196, 6, 3), Hex(0xE2E2E6));
     DrawDoor(cr, 150, 94, 66, 132, 0.55);
     DrawCharacter(cr, studio, {{2, 8, 0, 'Z', 0.9, -8}, Mood::Wink, -0.6, -0.3}, 100, 190);
-    DrawWave(cr, 58, 150, StyleColour(8, 0));
+    DrawWave(cr, 76, 166, StyleColour(8, 0));
     DrawBubble(cr, 42, 62, 82, 44, 88, 140, Hex(0xFFFFFF), Hex(0xCFCFD6));
     DrawText(cr, "BYE!", 42, 62, 82, 44, studio.Heavy(30, Hex(0x8C8C96)));
 }
