@@ -4,12 +4,29 @@
 
 namespace glyphora {
 
+namespace {
+
+// Follows a window drag and notes where the cursor is for the next frame. A
+// cursor that moved since then (lastCursorX/Y) ends keyboard selection: the
+// screens' focus reset belongs here.
+void FollowPointer(Game& game) {
+    DragWindow(game);
+    game.shell.lastCursorX = game.pointer.cursorScreen.x;
+    game.shell.lastCursorY = game.pointer.cursorScreen.y;
+}
+
+}  // namespace
+
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
+    game.pointer.windowPos = {shell.windowX, shell.windowY};
     InitRenderer(game, kWindowWidth, kWindowHeight);
+    LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
+    LoadAllResources(game);
+    ReleaseSplash(game);
 }
 
 int MainLoop(Game& game) {
@@ -30,7 +47,10 @@ int MainLoop(Game& game) {
     }
 }
 
-void RunFrame(Game& game) { DrawFrame(game); }
+void RunFrame(Game& game) {
+    FollowPointer(game);
+    DrawFrame(game);
+}
 
 void DrawFrame(Game& game) {
     if (!RendererReady(game)) return;
@@ -40,7 +60,10 @@ void DrawFrame(Game& game) {
     PresentFrame(game);
 }
 
-void ShutDown(Game& game) { ReleaseRenderer(game); }
+void ShutDown(Game& game) {
+    ReleaseAllResources(game);
+    ReleaseRenderer(game);
+}
 
 int RunGame(Game& game) {
     StartUp(game);

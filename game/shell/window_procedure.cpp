@@ -1,5 +1,6 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/mouse_input.h"
 
 namespace glyphora {
 namespace {
@@ -10,6 +11,7 @@ void OnDeactivated(Game& game) {
     shell.windowActive = false;
     shell.savedX = shell.windowX;
     shell.savedY = shell.windowY;
+    EndMousePress(game);
 }
 
 void OnActivated(Game& game) {
@@ -17,10 +19,14 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    shell.windowX = shell.savedX;
-    shell.windowY = shell.savedY;
-    ClampWindowPosition(shell.windowX, shell.windowY);
-    game.platform.window->move({shell.windowX, shell.windowY});
+    int x = shell.savedX, y = shell.savedY;
+    ClampWindowPosition(x, y);
+    PlaceWindow(game, {x, y});
+}
+
+void OnCharacter(Game& game, std::uint32_t code) {
+    OnChar(game, code & 0xFF);
+    // The cheat codes' digit entry takes the character next.
 }
 
 }  // namespace
@@ -34,6 +40,10 @@ void WindowProcedure(Game& game, const platform::Message& message) {
             else OnActivated(game);
             break;
         case MessageKind::Paint: DrawFrame(game); break;
+        case MessageKind::Char: OnCharacter(game, message.wParam); break;
+        case MessageKind::MouseMove: OnMouseMoveMessage(game); break;
+        case MessageKind::LButtonDown: OnLeftButtonDown(game); break;
+        case MessageKind::LButtonUp: OnLeftButtonUp(game); break;
         default: break;
     }
 }
