@@ -7,6 +7,8 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -120,6 +122,11 @@ void CopyCoverage(const RenderedGlyph& glyph, Image& atlas) {
     }
 }
 
+std::vector<char> ReadWholeFile(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 FontAtlas BuildAtlas(TTF_Font* font, const CellMetrics& metrics, int cellHeight) {
     FontAtlas atlas;
     const int total = metrics.winAscent + metrics.winDescent;
@@ -172,8 +179,12 @@ std::optional<FontAtlas> RasteriseFace(const std::string& file, int cellHeight, 
     if (cellHeight <= 0) return std::nullopt;
     const std::optional<CellMetrics> metrics = ReadCellMetrics(file);
     if (!metrics) return std::nullopt;
+    // FreeType reads the face in many small pieces; from memory they cost no
+    // system calls. The bytes outlive the font, which is closed first.
+    const std::vector<char> bytes = ReadWholeFile(file);
+    if (bytes.empty()) return std::nullopt;
     const unsigned dpi = CellDpi(*metrics);
-    FontHandle font(TTF_OpenFontDPI(file.c_str(), cellHeight, dpi, dpi));
+    FontHandle font(TTF_OpenFontDPIRW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1, cellHeight, dpi, dpi));
     if (!font) return std::nullopt;
     if (bold && !metrics->boldFace) TTF_SetFontStyle(font.get(), TTF_STYLE_BOLD);
     return BuildAtlas(font.get(), *metrics, cellHeight);
