@@ -5,13 +5,13 @@ namespace glyphora {
 
 struct Game;
 
-struct FontSpec {
+struct FontEntry {
     int height;  // GDI cell height in pixels
     bool bold;
 };
 
 // By FontName; every one in the title face at normal weight.
-inline constexpr FontSpec kFontTable[] = {
+inline constexpr FontEntry kFontTable[] = {
     {30, false},  // HudFont30
     {36, false},  // HudFont36a
     {36, false},  // HudFont36b

@@ -9,14 +9,14 @@
 namespace glyphora {
 namespace {
 
-struct ImageButtonSpec {
+struct ImageButtonPlace {
     ImageButtonName name;
     const regions::Region& region;
     int x, y;  // x 0: the screen places it
 };
 
 // Main-menu buttons get their x from the centred row.
-constexpr ImageButtonSpec kImageButtonSpecs[] = {
+constexpr ImageButtonPlace kImageButtonPlaces[] = {
     {PlayButton, regions::PlayButton, 0, 400},
     {FreeGameButton, regions::FreeGameButton, 0, 400},
     {HighScoresButton, regions::HighScoresButton, 0, 400},
@@ -41,16 +41,16 @@ constexpr ImageButtonSpec kImageButtonSpecs[] = {
     {DonateUsdButton, regions::DonateUsdButton, 0, 398},
     {DonateEurButton, regions::DonateEurButton, 0, 398},
 };
-static_assert(std::size(kImageButtonSpecs) == kImageButtonCount, "one row per image button");
+static_assert(std::size(kImageButtonPlaces) == kImageButtonCount, "one row per image button");
 
-struct SliderSpec {
+struct SliderSetup {
     const char* label;
     const char* unit;
     int x, labelWidth, barWidth, valueWidth, y, height;
     int segmentCount, minValue, maxValue, offset, step;
 };
 
-constexpr SliderSpec kSliderSpecs[kSliderCount] = {
+constexpr SliderSetup kSliderSetups[kSliderCount] = {
     {"Starting level", "", 300, 115, 170, 50, 147, 36, 5, 1, 100, -4, 5},
     {"Falling speed", "%", 300, 115, 170, 50, 188, 36, 10, 1, 100, 0, 20},
     {"Density", "%", 300, 115, 170, 50, 229, 36, 10, 1, 100, 0, 20},
@@ -111,26 +111,26 @@ void LayOutRows(Widgets& w) {
 
 void CreateImageButtons(Game& game) {
     Widgets& w = game.widgets;
-    for (const ImageButtonSpec& spec : kImageButtonSpecs)
-        MakeImageButton(w.registry, w.imageButtons[spec.name], RegionSprite(game, spec.region), spec.x, spec.y,
+    for (const ImageButtonPlace& place : kImageButtonPlaces)
+        MakeImageButton(w.registry, w.imageButtons[place.name], RegionSprite(game, place.region), place.x, place.y,
                         true, PlayButtonSound);
     LayOutRows(w);
 }
 
 void CreateSliders(Game& game) {
     for (int i = 0; i < kSliderCount; ++i) {
-        const SliderSpec& spec = kSliderSpecs[i];
+        const SliderSetup& setup = kSliderSetups[i];
         Slider& s = game.widgets.sliders[i];
         s = Slider{};
         s.segment = game.resources.sliderSegment;
         s.gap = game.resources.sliderGap;
         s.font = &game.fonts[MenuFont26];
         s.textColour = TextGrey;
-        s.label = spec.label, s.unit = spec.unit;
-        s.x = spec.x, s.labelWidth = spec.labelWidth, s.barWidth = spec.barWidth, s.valueWidth = spec.valueWidth;
-        s.y = spec.y, s.height = spec.height;
-        s.segmentCount = spec.segmentCount, s.minValue = spec.minValue, s.maxValue = spec.maxValue;
-        s.offset = spec.offset, s.step = spec.step;
+        s.label = setup.label, s.unit = setup.unit;
+        s.x = setup.x, s.labelWidth = setup.labelWidth, s.barWidth = setup.barWidth, s.valueWidth = setup.valueWidth;
+        s.y = setup.y, s.height = setup.height;
+        s.segmentCount = setup.segmentCount, s.minValue = setup.minValue, s.maxValue = setup.maxValue;
+        s.offset = setup.offset, s.step = setup.step;
         LayOutSlider(s);
     }
 }

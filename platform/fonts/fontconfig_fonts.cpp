@@ -44,15 +44,23 @@ bool HasFamily(FcPattern* match, const std::string& face) {
     return false;
 }
 
+// Fontconfig's library state is shared by every font system of the process:
+// the first one starts it and the last one finishes it, which frees all of it.
+int& FontconfigUsers() {
+    static int users = 0;
+    return users;
+}
+
 }  // namespace
 
 FontconfigFonts::FontconfigFonts() {
     ttfStarted_ = TTF_Init() == 0;
-    FcInit();
+    if (FontconfigUsers()++ == 0) FcInit();
 }
 
 FontconfigFonts::~FontconfigFonts() {
     if (registered_ > 0) FcConfigAppFontClear(nullptr);
+    if (--FontconfigUsers() == 0) FcFini();
     if (ttfStarted_) TTF_Quit();
 }
 
