@@ -16,9 +16,18 @@ void PlaceWindowFromSettings(Game& game) {
     LoadSettings(game.settings, true);
     const platform::Point position =
         WindowPositionFromSettings(game.settings, game.platform.desktop->screenSize());
-    game.shell.windowX = game.shell.savedX = position.x;
-    game.shell.windowY = game.shell.savedY = position.y;
-    game.platform.window->move(position);
+    PlaceWindow(game, position);
+    game.shell.savedX = position.x;
+    game.shell.savedY = position.y;
+}
+
+// Follows a window drag and notes where the cursor is for the next frame. A
+// cursor that moved since then (lastCursorX/Y) ends keyboard selection: the
+// screens' focus reset belongs here.
+void FollowPointer(Game& game) {
+    DragWindow(game);
+    game.shell.lastCursorX = game.pointer.cursorScreen.x;
+    game.shell.lastCursorY = game.pointer.cursorScreen.y;
 }
 
 }  // namespace
@@ -29,10 +38,13 @@ void StartUp(Game& game) {
     PlaceWindowFromSettings(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);
     InitRenderer(game, kWindowWidth, kWindowHeight);
+    LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
+    LoadAllResources(game);
     LoadSettings(game.settings, false);
     LoadScores(game.scores, game.store);
+    ReleaseSplash(game);
 }
 
 int MainLoop(Game& game) {
@@ -54,6 +66,7 @@ int MainLoop(Game& game) {
 }
 
 void RunFrame(Game& game) {
+    FollowPointer(game);
     game.store.refresh();
     DrawFrame(game);
 }
@@ -70,6 +83,7 @@ void ShutDown(Game& game) {
     game.settings.windowX = game.shell.windowX;
     game.settings.windowY = game.shell.windowY;
     SaveDataFiles(game.settings, game.scores, game.store);
+    ReleaseAllResources(game);
     ReleaseRenderer(game);
 }
 

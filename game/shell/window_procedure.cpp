@@ -1,6 +1,7 @@
 #include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/mouse_input.h"
 
 namespace glyphora {
 namespace {
@@ -11,6 +12,7 @@ void OnDeactivated(Game& game) {
     shell.windowActive = false;
     shell.savedX = shell.windowX;
     shell.savedY = shell.windowY;
+    EndMousePress(game);
 }
 
 void OnActivated(Game& game) {
@@ -18,10 +20,12 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    const platform::Point position = ClampWindowPosition({shell.savedX, shell.savedY});
-    shell.windowX = position.x;
-    shell.windowY = position.y;
-    game.platform.window->move({shell.windowX, shell.windowY});
+    PlaceWindow(game, ClampWindowPosition({shell.savedX, shell.savedY}));
+}
+
+void OnCharacter(Game& game, std::uint32_t code) {
+    OnChar(game, code & 0xFF);
+    // The cheat codes' digit entry takes the character next.
 }
 
 }  // namespace
@@ -35,6 +39,10 @@ void WindowProcedure(Game& game, const platform::Message& message) {
             else OnActivated(game);
             break;
         case MessageKind::Paint: DrawFrame(game); break;
+        case MessageKind::Char: OnCharacter(game, message.wParam); break;
+        case MessageKind::MouseMove: OnMouseMoveMessage(game); break;
+        case MessageKind::LButtonDown: OnLeftButtonDown(game); break;
+        case MessageKind::LButtonUp: OnLeftButtonUp(game); break;
         default: break;
     }
 }

@@ -35,6 +35,9 @@ public:
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
+    // The bytes of a file below the folder, and writing them.
+    std::string read(const std::string& name) const;
+    void write(const std::string& name, const std::string& bytes) const;
 
 private:
     std::filesystem::path path_;
@@ -50,5 +53,8 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
+
+inline std::string ScratchDir::read(const std::string& name) const { return ReadBytes(file(name)); }
+inline void ScratchDir::write(const std::string& name, const std::string& bytes) const { WriteBytes(file(name), bytes); }
 
 }  // namespace glyphora::testing

@@ -2,6 +2,8 @@
 //   glyphora-bench              every measurement
 //   glyphora-bench loop [S]     the real main loop for S seconds (default 5):
 //                               frames per second and processor use
+//   glyphora-bench text         the play screen's texts per frame
+//   glyphora-bench startup      a whole start, and the loading of resources
 #include <sys/resource.h>
 
 #include <chrono>
@@ -12,6 +14,7 @@
 
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
+#include "tools/bench/bench_engine.h"
 
 namespace {
 
@@ -51,5 +54,7 @@ void MeasureLoop(double seconds) {
 int main(int argc, char** argv) {
     const bool all = argc < 2;
     if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 ? std::atof(argv[2]) : 5.0);
+    if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
+    if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
     return 0;
 }

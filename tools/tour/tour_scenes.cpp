@@ -1,5 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
+#include "tools/tour/tour_engine.h"
+
 namespace glyphora::tour {
 namespace {
 
@@ -14,6 +16,9 @@ bool StartWindow(TourHarness& tour) {
 const std::vector<Scene>& AllScenes() {
     static const std::vector<Scene> scenes = {
         {"start-window", StartWindow},
+        {"splash-progress", SplashProgress},
+        {"widgets", WidgetStates},
+        {"fonts", FontTable},
     };
     return scenes;
 }
