@@ -29,6 +29,7 @@ struct Game {
     platform::Platform& platform;
     ShellState shell;
     ScreenState screen;
+    MenuState menus;
     Renderer renderer;
     DebugLog log{LoggingEnabledByDefault()};
     Font fonts[kFontCount];

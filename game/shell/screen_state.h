@@ -1,5 +1,7 @@
 #pragma once
-// Which screen is shown. The screens themselves draw and react elsewhere.
+// Which screen is shown, and the state the screen state machine keeps for the
+// screens. The screens themselves draw and react elsewhere.
+#include <string>
 
 namespace glyphora {
 
@@ -20,6 +22,34 @@ enum class ScreenKind {
 struct ScreenState {
     ScreenKind current = ScreenKind::Splash;
     ScreenKind previous = ScreenKind::Splash;
+    int focus = -1;               // index in the current screen's focus order; -1 for none
+    int gameOverEnterTime = 0;    // game clock when the game-over screen was last entered
+    int creditsStart = 0;         // game clock when the credits were entered
+    int helpPage = 0;             // 0 or 1
+    int scoreView = 0;            // high-score screen: 0 the local table, 1 the group names
+    int viewedDifficulty = 1;     // high-score screen: the table shown, 0 .. 2
+    bool difficultyHint = false;  // settings screen: the note after a difficulty change
+};
+
+// State of the menu screens that only they read and write (besides the
+// resets that screen switches make).
+struct MenuState {
+    // Main menu's peeking picture.
+    int peekState = 0;  // 0 idle, 1 entering or staying, 2 leaving
+    int peekStart = 0;
+    int lastPeekEnd = 0;
+    int lastPeekTry = 0;
+    int peekPicture = 0;  // 0 .. 5
+    // First-run screen.
+    int introStart = 0;  // game clock when the intro began
+    bool noteShown = false;
+    bool stopSoundPlayed = false;
+    bool greetingSoundPlayed = false;
+    // High-score screen: shown instead of the button row while the online
+    // exchange runs; cleared once a non-zero deadline (game clock) has passed.
+    std::string connectionMessage;
+    bool connectionMessageShown = false;
+    int connectionMessageDeadline = 0;
 };
 
 }  // namespace glyphora
