@@ -9,6 +9,9 @@
 #include "game/engine/renderer.h"
 #include "game/engine/resources.h"
 #include "game/engine/text.h"
+#include "game/gameplay/cheats.h"
+#include "game/gameplay/play_field.h"
+#include "game/gameplay/run_state.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
 #include "platform/platform.h"
@@ -35,6 +38,9 @@ struct Game {
     WordList words;
     ScoreTable scores;
     ScoreStore store;
+    PlayField field;
+    RunState run;
+    CheatState cheats;
 };
 
 }  // namespace glyphora

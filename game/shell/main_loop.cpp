@@ -1,8 +1,27 @@
 #include "game/shell/main_loop.h"
 
+#include "game/gameplay/update_play.h"
+#include "game/shell/play_assets.h"
 #include "game/shell/screens.h"
+#include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
+namespace {
+
+// Reads the cursor; any movement since the previous frame shows the cursor
+// again and clears the keyboard focus.
+void FollowCursor(Game& game) {
+    ShellState& shell = game.shell;
+    const platform::Point before{shell.lastCursorX, shell.lastCursorY};
+    // The window drag of the widgets reads the cursor here and moves the
+    // window while a drag is under way.
+    const platform::Point cursor = game.platform.desktop->cursorPosition();
+    shell.lastCursorX = cursor.x;
+    shell.lastCursorY = cursor.y;
+    if (cursor != before) ResetKeyboardFocus(game);
+}
+
+}  // namespace
 
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
@@ -10,6 +29,8 @@ void StartUp(Game& game) {
     InitRenderer(game, kWindowWidth, kWindowHeight);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
+    LoadPlayAssets(game);     // temporary: until every resource is loaded here
+    StartTemporaryRun(game);  // temporary: until the main menu starts runs
 }
 
 int MainLoop(Game& game) {
@@ -30,7 +51,14 @@ int MainLoop(Game& game) {
     }
 }
 
-void RunFrame(Game& game) { DrawFrame(game); }
+void RunFrame(Game& game) {
+    FollowCursor(game);
+    game.store.refresh();
+    if (game.screen.current == ScreenKind::Play) UpdatePlay(game);
+    // The audio update goes here: it refills the music streams and retires
+    // finished voices.
+    DrawFrame(game);
+}
 
 void DrawFrame(Game& game) {
     if (!RendererReady(game)) return;
