@@ -1,5 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
+#include "tools/tour/tour_play.h"
+
 namespace glyphora::tour {
 namespace {
 
@@ -12,9 +14,11 @@ bool StartWindow(TourHarness& tour) {
 }  // namespace
 
 const std::vector<Scene>& AllScenes() {
-    static const std::vector<Scene> scenes = {
-        {"start-window", StartWindow},
-    };
+    static const std::vector<Scene> scenes = [] {
+        std::vector<Scene> all = {{"start-window", StartWindow}};
+        AddPlayScenes(all);
+        return all;
+    }();
     return scenes;
 }
 
