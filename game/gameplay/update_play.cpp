@@ -12,9 +12,13 @@
 namespace glyphora {
 namespace {
 
+// The last test lies in the future only when it predates this clock's range
+// (it starts at 0 and is kept between runs): then a test is due at once,
+// where the plain difference would hold spawning off for weeks.
 void TestForSpawn(Game& game, int now) {
     PlayField& field = game.field;
-    if (Elapsed(now, field.lastSpawnCheck) <= kSpawnTestMs) return;
+    const int since = Elapsed(now, field.lastSpawnCheck);
+    if (since >= 0 && since <= kSpawnTestMs) return;
     if (static_cast<float>(std::rand() % 100) < game.run.spawnChance) SpawnItem(game);
     field.lastSpawnCheck = now;
 }

@@ -103,6 +103,18 @@ TEST_F(UpdatePlayTest, ItemsAppearAtTheSpawnChanceTestedEveryTwoHundredMilliseco
     }
 }
 
+TEST_F(UpdatePlayTest, ItemsSpawnWhateverTheTickCountOnAFreshField) {
+    for (const std::uint32_t tick : {0x00001000u, 0x7FFFFF00u, 0x90000000u, 0xFFFFFF00u}) {
+        fake.clock.set(tick);
+        game.field.lastSpawnCheck = 0;  // as in a fresh game
+        NewGame(game);
+        game.field.items.clear();
+        game.run.spawnChance = 100;
+        frame(16);
+        EXPECT_EQ(game.field.items.size(), 1u) << std::hex << tick;
+    }
+}
+
 TEST_F(UpdatePlayTest, TheCursorHidesAfterFourIdleSeconds) {
     game.shell.lastMouseMoveTick = fake.clock.tickCount();
     frame(4000);
