@@ -8,12 +8,10 @@ foreach(sheet ${GLYPHORA_ART_SHEETS})
   list(APPEND art_outputs ${GLYPHORA_ART_DIR}/${sheet}.png ${GLYPHORA_ART_DIR}/contact-${sheet}.png)
 endforeach()
 
-# Leak checking is off for the run: the generator is a build step, and the
-# font libraries keep their caches until exit.
 add_custom_command(
   OUTPUT ${art_outputs}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${GLYPHORA_ART_DIR}
-  COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 $<TARGET_FILE:glyphora-artgen> ${GLYPHORA_ART_DIR}
+  COMMAND $<TARGET_FILE:glyphora-artgen> ${GLYPHORA_ART_DIR}
   DEPENDS glyphora-artgen
   COMMENT "Painting the texture sheets"
   VERBATIM)

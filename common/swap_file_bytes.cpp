@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace glyphora {
 namespace {
@@ -11,17 +12,16 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// Works through the file in blocks of an even size, so pairs never straddle
+// two blocks; only the file's end can leave a single byte, which stays.
 bool CopySwapped(std::FILE* in, std::FILE* out) {
-    unsigned char pair[2];
+    static constexpr std::size_t kBlock = 64 * 1024;
+    std::unique_ptr<unsigned char[]> block(new unsigned char[kBlock]);
     for (;;) {
-        std::size_t got = std::fread(pair, 1, 2, in);
-        if (got == 2) {
-            unsigned char swapped[2] = {pair[1], pair[0]};
-            if (std::fwrite(swapped, 1, 2, out) != 2) return false;
-        } else {
-            if (got == 1 && std::fwrite(pair, 1, 1, out) != 1) return false;
-            return std::ferror(in) == 0;
-        }
+        const std::size_t got = std::fread(block.get(), 1, kBlock, in);
+        for (std::size_t i = 0; i + 1 < got; i += 2) std::swap(block[i], block[i + 1]);
+        if (std::fwrite(block.get(), 1, got, out) != got) return false;
+        if (got < kBlock) return std::ferror(in) == 0;
     }
 }
 

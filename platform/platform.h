@@ -227,10 +227,15 @@ public:
 // 6. Fonts
 // ---------------------------------------------------------------------------
 
-// One face opened at one pixel size, rasterised once into a glyph atlas.
+// One face opened at one cell height, rasterised once into a glyph atlas.
+// A glyph's box is the picture SDL_ttf made for it; offsetX and offsetY place
+// the box relative to the pen: the pen stands on the left edge of the
+// character cell, whose top is the top of the line (the baseline lies
+// `ascent` pixels below it).
 struct GlyphMetrics {
     int atlasX = 0, atlasY = 0;   // glyph box in the atlas
-    int width = 0, height = 0;    // glyph box size (the full cell height)
+    int width = 0, height = 0;    // glyph box size; 0 x 0 when the glyph has no picture
+    int offsetX = 0, offsetY = 0; // box position relative to the pen and the cell top
     int advance = 0;              // pen advance in pixels
 };
 
@@ -239,24 +244,29 @@ struct FontAtlas {
     int ascent = 0;               // pixels above the baseline
     int descent = 0;              // pixels below the baseline (positive)
     int lineHeight = 0;           // ascent + descent: the GDI cell height
-    GlyphMetrics glyphs[256];     // bytes 32..255; unused entries are zero
+    GlyphMetrics glyphs[256];     // bytes 32..255 (Windows-1252); unused entries are zero
     std::string family;           // the family actually opened
 };
 
 class FontSystem {
 public:
     virtual ~FontSystem() = default;
-    // Finds the file for a face name through the font configuration; an
-    // unknown face is substituted. substituted tells whether the family found
-    // differs from the one asked for.
+    // Finds the file for a face name through the font configuration (fonts
+    // registered by this process included); an unknown face is substituted.
+    // substituted tells whether the family found differs from the one asked
+    // for. Empty when no font at all can be found.
     virtual std::string resolveFace(const std::string& face, bool bold, bool& substituted) = 0;
-    // Opens the file so that ascent + descent equal cellHeight pixels and
-    // rasterises the single-byte characters 32..255 into an atlas.
+    // Opens the file so that ascent + descent equal cellHeight pixels (GDI's
+    // cell height: the OS/2 table's usWinAscent + usWinDescent scaled to it)
+    // and rasterises the single-byte characters 32..255, read as Windows-1252,
+    // into an atlas. bold makes a face that is not bold itself look bold.
+    // Nothing when the file cannot be opened or cellHeight is not positive.
     virtual std::optional<FontAtlas> rasterise(const std::string& file, int cellHeight, bool bold) = 0;
-    // Makes a font file known to this process (AddFontResource). False when
-    // the file cannot be registered.
+    // Makes a font file known to this process (AddFontResource); faces
+    // resolved afterwards find it. False when the file cannot be registered.
     virtual bool registerFont(const std::string& file) = 0;
     // Forgets every font registered by this process (RemoveFontResource).
+    // True when at least one was registered.
     virtual bool unregisterFonts() = 0;
     // The per-user font folder ($XDG_DATA_HOME/fonts, default
     // ~/.local/share/fonts).

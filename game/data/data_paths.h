@@ -8,5 +8,6 @@ inline constexpr const char* kScores = "Data/Scores.txt";
 inline constexpr const char* kWordList = "Data/WordList.txt";
 inline constexpr const char* kHashes = "Data/Hashes.txt";
 inline constexpr const char* kBackupFolder = "Data/Backup";
+inline constexpr const char* kTemp = "Data/Temp.txt";  // the last reply of the score server
 
 }  // namespace glyphora::paths

@@ -165,10 +165,12 @@ void SetVertexAlpha(Game& game, int alpha) {
 }
 
 void SetAlphaFromVertex(Game& game) {
+    game.renderer.alphaSource = platform::AlphaSource::Vertex;
     if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Vertex);
 }
 
 void SetAlphaFromTexture(Game& game) {
+    game.renderer.alphaSource = platform::AlphaSource::Texture;
     if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Texture);
 }
 

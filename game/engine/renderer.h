@@ -50,6 +50,7 @@ struct AnimatedSprite : Sprite {
 struct Renderer {
     std::unique_ptr<platform::Device> device;  // null before InitRenderer or when creation failed
     Colour vertexColour = 0x00FFFFFF;          // diffuse colour of the scratch quad's corners
+    platform::AlphaSource alphaSource = platform::AlphaSource::Texture;  // as last set on the device
 };
 
 // ---- Device and frame ------------------------------------------------------

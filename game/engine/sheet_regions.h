@@ -119,9 +119,11 @@ inline constexpr Region LifeIcon{"LifeIcon", Sheet::Design2, 129, 605, 24, 23, k
 // matching right part of the empty one; both are 160 wide and of equal layout.
 inline constexpr Region BonusBarFilled{"BonusBarFilled", Sheet::Design2, 160, 605, 160, 40, kSubLevelsDown};
 inline constexpr Region BonusBarEmpty{"BonusBarEmpty", Sheet::Design2, 320, 605, 160, 40, kSubLevelsDown};
-inline constexpr Region SliderSegment{"SliderSegment", Sheet::Design2, 130, 721, 13, 24, {0, 1, 0, 0}};  // filled, empty
+// Slider segment: filled, and the empty form one region to the right.
+inline constexpr Region SliderSegment{"SliderSegment", Sheet::Design2, 130, 721, 13, 24, {0, 1, 0, 0}};
 inline constexpr Region SliderGap{"SliderGap", Sheet::Design2, 156, 721, 2, 24, kSingle};
-inline constexpr Region SelectionArrows{"SelectionArrows", Sheet::Design2, 438, 805, 11, 40, {0, 1, 0, 0}};  // left, right
+// Ends of the selection band: left, and the right one a region further.
+inline constexpr Region SelectionArrows{"SelectionArrows", Sheet::Design2, 438, 805, 11, 40, {0, 1, 0, 0}};
 inline constexpr Region GameOverTab{"GameOverTab", Sheet::Design2, 480, 605, 215, 52, kSingle};
 inline constexpr Region GroupNumbers{"GroupNumbers", Sheet::Design2, 680, 914, 58, 22, {0, 0, 0, 4}};
 // Main-menu peeking pictures 0–4; picture 5 is PeekPicture5 on Design3.
@@ -204,7 +206,8 @@ inline constexpr Region MenuPreviewCredits{"MenuPreviewCredits", Sheet::Design1,
 inline constexpr Region MenuPreviewQuit{"MenuPreviewQuit", Sheet::Design1, 749, 90, 275, 270, kSingle};
 
 inline constexpr Region ScoreSelectorBox{"ScoreSelectorBox", Sheet::Design1, 384, 963, 210, 40, kSingle};
-inline constexpr Region DifficultyNames{"DifficultyNames", Sheet::Design1, 595, 949, 52, 18, {0, 0, 0, 2}};  // by difficulty
+// "EASY", "MEDIUM", "HARD" downwards, by difficulty.
+inline constexpr Region DifficultyNames{"DifficultyNames", Sheet::Design1, 595, 949, 52, 18, {0, 0, 0, 2}};
 inline constexpr Region FreeGameRowCaptions{"FreeGameRowCaptions", Sheet::Design1, 866, 844, 50, 180, kSingle};
 inline constexpr Region FreeGameColumnCaptions{"FreeGameColumnCaptions", Sheet::Design1, 87, 250, 88, 19, kSingle};
 // Toggle box: state (normal, hover, pressed) to the right, checked one region down.

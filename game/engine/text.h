@@ -21,18 +21,23 @@ enum TextFormat : int {
     DT_CALCRECT = 1024,   // measure only
 };
 
+// Where a character's picture lies in the atlas and how it sits on the line:
+// the box is drawn offsetX to the right of the pen and offsetY below the
+// line's top; the pen then moves on by advance.
 struct GlyphBox {
-    int atlasX = 0, atlasY = 0, width = 0, height = 0, advance = 0;
+    int atlasX = 0, atlasY = 0, width = 0, height = 0;
+    int offsetX = 0, offsetY = 0;
+    int advance = 0;
 };
 
-// One face at one cell height. A font whose atlas could not be made draws
-// nothing.
+// One face at one cell height, rasterised once into a glyph atlas. A font
+// whose atlas could not be made measures as an empty text of its height and
+// draws nothing.
 struct Font {
-    Texture atlas;
-    Sprite glyphSprite;  // re-pointed at each glyph
-    GlyphBox glyphs[256];
-    int lineHeight = 0;  // the GDI cell height: ascent + descent
-    bool ready = false;
+    Texture atlas;             // white glyphs, coverage in alpha; null texture: draws nothing
+    GlyphBox glyphs[256];      // by byte (Windows-1252); zero for bytes without a picture
+    int lineHeight = 0;        // the GDI cell height: ascent + descent
+    bool substituted = false;  // the face asked for was not found; another stands in
 };
 
 // The fonts of the game, by the names the screens use, in creation order.
@@ -59,14 +64,20 @@ enum FontName {
 inline constexpr Colour TextGrey = 0xFF999999;
 
 // Opens face (a family name, substituted when unknown) so that a line is
-// height pixels high, weight 700 when bold.
+// height pixels high (GDI's positive height: the cell, ascent + descent),
+// weight 700 when bold, and makes its atlas on the device.
 void MakeFont(Game& game, Font& font, const std::string& face, int height, bool bold);
 void DestroyFont(Font& font);
 
-// Draws text in rect with the format flags and colour, clipped to rect.
+// Draws text in rect with the format flags and colour, as DrawText does:
+// lines break at "\n" only; DT_CENTER and DT_RIGHT place each line, DT_VCENTER
+// centres the whole block of lines in rect; glyphs are cut at rect's edges.
+// The colour's alpha applies. With DT_CALCRECT nothing is drawn. Costs one
+// quad per visible glyph and allocates nothing.
 void DrawFontText(Game& game, Font& font, std::string_view text, const Rect& rect, int format, Colour colour);
-// The rectangle the text needs when drawn in rect with format: left and top
-// from rect, right and bottom as the text reaches (DT_CALCRECT).
+// The rectangle the text needs (DT_CALCRECT): left and top from rect, right
+// at the widest line's end, bottom below the last line. The format flags do
+// not move it.
 Rect MeasureText(const Font& font, std::string_view text, const Rect& rect, int format);
 
 }  // namespace glyphora

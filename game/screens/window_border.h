@@ -1,11 +1,11 @@
 #pragma once
+// The one-pixel frame around the whole window.
 #include "game/engine/geometry.h"
 
 namespace glyphora {
 
 struct Game;
 
-// A one-pixel frame along the four edges of the window.
 void DrawWindowBorder(Game& game, Colour colour);
 
 }  // namespace glyphora

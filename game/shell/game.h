@@ -6,9 +6,11 @@
 #include "game/data/score_table.h"
 #include "game/data/settings.h"
 #include "game/data/word_list.h"
+#include "game/engine/pointer.h"
 #include "game/engine/renderer.h"
 #include "game/engine/resources.h"
 #include "game/engine/text.h"
+#include "game/engine/widgets.h"
 #include "game/gameplay/cheats.h"
 #include "game/gameplay/play_field.h"
 #include "game/gameplay/run_state.h"
@@ -34,6 +36,8 @@ struct Game {
     DebugLog log{LoggingEnabledByDefault()};
     Font fonts[kFontCount];
     Resources resources;
+    PointerState pointer;
+    Widgets widgets;
     Settings settings;
     WordList words;
     ScoreTable scores;

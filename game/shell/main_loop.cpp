@@ -1,24 +1,22 @@
 #include "game/shell/main_loop.h"
 
 #include "game/gameplay/update_play.h"
-#include "game/shell/play_assets.h"
 #include "game/shell/screens.h"
 #include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
 namespace {
 
-// Reads the cursor; any movement since the previous frame shows the cursor
-// again and clears the keyboard focus.
-void FollowCursor(Game& game) {
+// Follows a window drag and notes where the cursor is for the next frame; a
+// cursor that moved since the previous frame shows the cursor again and
+// clears the keyboard focus.
+void FollowPointer(Game& game) {
     ShellState& shell = game.shell;
     const platform::Point before{shell.lastCursorX, shell.lastCursorY};
-    // The window drag of the widgets reads the cursor here and moves the
-    // window while a drag is under way.
-    const platform::Point cursor = game.platform.desktop->cursorPosition();
-    shell.lastCursorX = cursor.x;
-    shell.lastCursorY = cursor.y;
-    if (cursor != before) ResetKeyboardFocus(game);
+    DragWindow(game);
+    shell.lastCursorX = game.pointer.cursorScreen.x;
+    shell.lastCursorY = game.pointer.cursorScreen.y;
+    if (game.pointer.cursorScreen != before) ResetKeyboardFocus(game);
 }
 
 }  // namespace
@@ -26,10 +24,13 @@ void FollowCursor(Game& game) {
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
+    game.pointer.windowPos = {shell.windowX, shell.windowY};
     InitRenderer(game, kWindowWidth, kWindowHeight);
+    LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
-    LoadPlayAssets(game);     // temporary: until every resource is loaded here
+    LoadAllResources(game);
+    ReleaseSplash(game);
     StartTemporaryRun(game);  // temporary: until the main menu starts runs
 }
 
@@ -52,7 +53,7 @@ int MainLoop(Game& game) {
 }
 
 void RunFrame(Game& game) {
-    FollowCursor(game);
+    FollowPointer(game);
     game.store.refresh();
     if (game.screen.current == ScreenKind::Play) UpdatePlay(game);
     // The audio update goes here: it refills the music streams and retires
@@ -68,7 +69,10 @@ void DrawFrame(Game& game) {
     PresentFrame(game);
 }
 
-void ShutDown(Game& game) { ReleaseRenderer(game); }
+void ShutDown(Game& game) {
+    ReleaseAllResources(game);
+    ReleaseRenderer(game);
+}
 
 int RunGame(Game& game) {
     StartUp(game);

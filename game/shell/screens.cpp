@@ -2,6 +2,7 @@
 
 #include "game/audio/music.h"
 #include "game/gameplay/play_screen_draw.h"
+#include "game/screens/splash_screen.h"
 #include "game/screens/window_border.h"
 #include "game/shell/game.h"
 
@@ -17,12 +18,15 @@ void SwitchScreen(Game& game, ScreenKind kind) {
 
 void DrawScreen(Game& game) {
     ClearScreen(game, 0xFFFFFFFF);
-    if (game.screen.current != ScreenKind::Play) {
-        DrawWindowBorder(game, 0xFF000000);
-        return;
+    switch (game.screen.current) {
+        case ScreenKind::Play:
+            DrawPlayScreen(game);
+            if (game.cheats.invulnerable) DrawWindowBorder(game, 0xFFDCDC00);
+            return;
+        case ScreenKind::Splash: DrawSplashScreen(game); break;
+        default: break;
     }
-    DrawPlayScreen(game);
-    if (game.cheats.invulnerable) DrawWindowBorder(game, 0xFFDCDC00);
+    DrawWindowBorder(game, 0xFF000000);
 }
 
 void ResetKeyboardFocus(Game& game) {

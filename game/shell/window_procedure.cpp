@@ -1,6 +1,7 @@
 #include "game/gameplay/play_keys.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/mouse_input.h"
 #include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
@@ -12,6 +13,7 @@ void OnDeactivated(Game& game) {
     shell.windowActive = false;
     shell.savedX = shell.windowX;
     shell.savedY = shell.windowY;
+    EndMousePress(game);
 }
 
 void OnActivated(Game& game) {
@@ -19,10 +21,14 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    shell.windowX = shell.savedX;
-    shell.windowY = shell.savedY;
-    ClampWindowPosition(shell.windowX, shell.windowY);
-    game.platform.window->move({shell.windowX, shell.windowY});
+    int x = shell.savedX, y = shell.savedY;
+    ClampWindowPosition(x, y);
+    PlaceWindow(game, {x, y});
+}
+
+void OnCharacter(Game& game, std::uint32_t code) {
+    OnChar(game, code & 0xFF);
+    // The cheat codes' digit entry takes the character next.
 }
 
 }  // namespace
@@ -40,6 +46,10 @@ void WindowProcedure(Game& game, const platform::Message& message) {
             HandlePlayKey(game, static_cast<int>(message.wParam));
             TemporaryPlayKeys(game, static_cast<int>(message.wParam));  // temporary: stands in for the key routing
             break;
+        case MessageKind::Char: OnCharacter(game, message.wParam); break;
+        case MessageKind::MouseMove: OnMouseMoveMessage(game); break;
+        case MessageKind::LButtonDown: OnLeftButtonDown(game); break;
+        case MessageKind::LButtonUp: OnLeftButtonUp(game); break;
         default: break;
     }
 }

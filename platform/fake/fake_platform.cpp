@@ -1,5 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -7,6 +8,15 @@ namespace glyphora::platform {
 namespace fs = std::filesystem;
 
 // ---- Device ---------------------------------------------------------------
+
+FakeTexture::FakeTexture(Size size, std::string source, std::shared_ptr<int> liveCount)
+    : size_(size), source_(std::move(source)), liveCount_(std::move(liveCount)) {
+    if (liveCount_) ++*liveCount_;
+}
+
+FakeTexture::~FakeTexture() {
+    if (liveCount_) --*liveCount_;
+}
 
 void FakeDevice::clear(Colour colour) {
     DrawCall call;
@@ -34,21 +44,33 @@ void FakeDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
 }
 
 void FakeDevice::present() {
+    journal.push_back("present");
     DrawCall call;
     call.kind = DrawCall::Kind::Present;
     calls.push_back(call);
     ++presents;
 }
 
+namespace {
+
+bool StartsWithPngSignature(const std::string& path) {
+    static constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+    char head[8] = {};
+    std::ifstream in(path, std::ios::binary);
+    return in.read(head, sizeof head) && std::equal(head, head + 8, kSignature);
+}
+
+}  // namespace
+
 std::unique_ptr<Texture> FakeDevice::loadTexture(const std::string& path, Size requested, Colour) {
     loadedTextures.push_back(path);
-    std::error_code error;
-    if (failingTextures.count(path) || !fs::exists(path, error)) return nullptr;
-    return std::make_unique<FakeTexture>(requested, path);
+    journal.push_back("load " + path);
+    if (failingTextures.count(path) || !StartsWithPngSignature(path)) return nullptr;
+    return std::make_unique<FakeTexture>(requested, path, live_);
 }
 
 std::unique_ptr<Texture> FakeDevice::createTexture(const Image& image) {
-    return std::make_unique<FakeTexture>(Size{image.width, image.height}, "");
+    return std::make_unique<FakeTexture>(Size{image.width, image.height}, "", live_);
 }
 
 bool FakeDevice::readFrame(Image& out) {
@@ -95,11 +117,19 @@ Message FakeMessageQueue::wait() {
 // ---- Fonts ----------------------------------------------------------------
 
 std::string FakeFontSystem::resolveFace(const std::string& face, bool, bool& substituted) {
+    for (const std::string& file : registered) {
+        const auto family = fileFamilies.find(fs::path(file).filename().string());
+        if (family != fileFamilies.end() && family->second == face) {
+            substituted = false;
+            return file;
+        }
+    }
     substituted = knownFaces.count(face) == 0;
     return substituted ? "substitute.ttf" : face + ".ttf";
 }
 
-std::optional<FontAtlas> FakeFontSystem::rasterise(const std::string&, int cellHeight, bool) {
+std::optional<FontAtlas> FakeFontSystem::rasterise(const std::string& file, int cellHeight, bool) {
+    rasterised.push_back(file + "@" + std::to_string(cellHeight));
     if (cellHeight <= 0) return std::nullopt;
     FontAtlas atlas;
     const int width = cellHeight / 2;
@@ -128,6 +158,7 @@ bool FakeFontSystem::registerFont(const std::string& file) {
 
 bool FakeFontSystem::unregisterFonts() {
     ++unregisterCalls;
+    if (onUnregister) onUnregister();
     const bool any = !registered.empty();
     registered.clear();
     return any;

@@ -3,6 +3,7 @@
 // display, a network or other programs. Each records what the game asked of
 // it and answers from what the test scripted.
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -15,15 +16,20 @@ namespace glyphora::platform {
 
 // ---- Device ---------------------------------------------------------------
 
+// Counts itself in its device's count of live textures while it exists.
 class FakeTexture final : public Texture {
 public:
-    FakeTexture(Size size, std::string source) : size_(size), source_(std::move(source)) {}
+    FakeTexture(Size size, std::string source, std::shared_ptr<int> liveCount = nullptr);
+    ~FakeTexture() override;
+    FakeTexture(const FakeTexture&) = delete;
+    FakeTexture& operator=(const FakeTexture&) = delete;
     Size size() const override { return size_; }
     const std::string& source() const { return source_; }
 
 private:
     Size size_;
     std::string source_;
+    std::shared_ptr<int> liveCount_;
 };
 
 struct DrawCall {
@@ -45,20 +51,26 @@ public:
     void setAlphaSource(AlphaSource source) override { alpha_ = source; }
     void setFilter(Filter filter) override { filter_ = filter; }
     void present() override;
-    // Succeeds for every existing file (nothing is decoded) unless the path
-    // is listed in failingTextures; the texture has the requested size.
+    // Succeeds for every existing file that begins with the PNG signature
+    // (nothing more is decoded) unless the path is listed in failingTextures;
+    // the texture has the requested size.
     std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested, Colour colourKey) override;
     std::unique_ptr<Texture> createTexture(const Image& image) override;
     bool readFrame(Image& out) override;
+    // Textures made by this device that still exist.
+    int liveTextures() const { return *live_; }
 
     std::vector<DrawCall> calls;
     std::vector<std::string> loadedTextures;
     std::set<std::string> failingTextures;
+    // "load <path>" and "present", in the order they happened.
+    std::vector<std::string> journal;
     int presents = 0;
 
 private:
     AlphaSource alpha_ = AlphaSource::Texture;
     Filter filter_ = Filter::Point;
+    std::shared_ptr<int> live_ = std::make_shared<int>(0);
 };
 
 // ---- Window, messages, desktop ----------------------------------------------
@@ -99,8 +111,10 @@ public:
 
 // ---- Fonts ----------------------------------------------------------------
 
-// Monospaced block glyphs: every character is cellHeight / 2 wide and the
-// full cell high, so layouts can be computed by hand in tests.
+// Monospaced block glyphs: every character 32..255 is a box cellHeight / 2
+// wide and the full cell high, placed at the pen, so layouts can be computed
+// by hand in tests. Faces resolve when they are installed (knownFaces) or
+// come from a registered file listed in fileFamilies.
 class FakeFontSystem final : public FontSystem {
 public:
     std::string resolveFace(const std::string& face, bool bold, bool& substituted) override;
@@ -110,9 +124,13 @@ public:
     std::string userFontFolder() override { return fontFolder; }
 
     std::set<std::string> knownFaces{"Bebas Neue"};
+    // Family of a font file by its name (without folder).
+    std::map<std::string, std::string> fileFamilies{{"BebasNeue-Regular.otf", "Bebas Neue"}};
     std::vector<std::string> registered;
+    std::vector<std::string> rasterised;  // "file@height", in order
     bool registrationFails = false;
     int unregisterCalls = 0;
+    std::function<void()> onUnregister;  // runs before the registrations are dropped
     std::string fontFolder = "fonts";
 };
 

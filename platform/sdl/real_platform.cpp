@@ -7,6 +7,7 @@ RealPlatform::RealPlatform() {
     bundle_.messages = &video_;
     bundle_.desktop = &video_;
     bundle_.clock = &clock_;
+    bundle_.fonts = &fonts_;
     bundle_.files = &files_;
     bundle_.libraries = &libraries_;
     bundle_.processes = &processes_;

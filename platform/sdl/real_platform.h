@@ -2,6 +2,7 @@
 // The platform that the shipped programs run on: owns every real service and
 // hands them out as a Platform bundle.
 #include "platform/curl/curl_http.h"
+#include "platform/fonts/fontconfig_fonts.h"
 #include "platform/posix/posix_services.h"
 #include "platform/sdl/sdl_video.h"
 
@@ -19,6 +20,7 @@ public:
 private:
     SdlVideo video_;
     SystemClock clock_;
+    FontconfigFonts fonts_;
     PosixFiles files_;
     PosixLibraries libraries_;
     PosixProcesses processes_;

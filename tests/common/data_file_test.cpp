@@ -108,6 +108,19 @@ TEST(SwapFileBytesTest, TwiceIsTheIdentityAndAnOddLastByteStays) {
     EXPECT_EQ(ReadBytes(dir.file("s.bin")), original);
 }
 
+TEST(SwapFileBytesTest, PairsAcrossLargeFilesAreSwappedEverywhere) {
+    ScratchDir dir;
+    std::string original(200001, '\0');  // several blocks of the copy, and an odd last byte
+    for (std::size_t i = 0; i < original.size(); ++i) original[i] = static_cast<char>(i * 7 + i / 256);
+    std::string swapped = original;
+    for (std::size_t i = 0; i + 1 < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);
+    WriteBytes(dir.file("big.bin"), original);
+    ASSERT_TRUE(SwapFileBytes(dir.file("big.bin")));
+    EXPECT_EQ(ReadBytes(dir.file("big.bin")), swapped);
+    ASSERT_TRUE(SwapFileBytes(dir.file("big.bin")));
+    EXPECT_EQ(ReadBytes(dir.file("big.bin")), original);
+}
+
 TEST(SwapFileBytesTest, MissingFileLeavesNothingBehind) {
     ScratchDir dir;
     EXPECT_FALSE(SwapFileBytes(dir.file("missing")));

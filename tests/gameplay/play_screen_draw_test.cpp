@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "game/gameplay/run_rules.h"
-#include "game/shell/play_assets.h"
 #include "play_fixture.h"
 
 namespace glyphora {
@@ -22,7 +21,7 @@ class PlayScreenDraw : public PlayFixture {
 protected:
     void SetUp() override {
         PlayFixture::SetUp();
-        LoadPlayAssets(game);  // no pictures on disk: sheets without textures, sprites with their regions
+        LoadAllResources(game);  // no pictures on disk: sheets without textures, sprites with their regions
     }
     // The pictures of one play-screen frame, in drawing order.
     std::vector<Drawn> draw() {

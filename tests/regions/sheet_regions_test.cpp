@@ -36,9 +36,8 @@ TEST(SheetRegions, NamesAreUniqueAndSheetsMatchTheirIndex) {
 TEST(SheetRegions, OnlyListedPairsShareOnlyTheirOneLine) {
     std::set<std::string> seen;
     ForEachOverlap([&](const Region& a, const Region& b, PixelRect shared) {
-        EXPECT_TRUE(OverlapAllowed(a, b, shared))
-            << a.name << " and " << b.name << " share " << shared.w << "x" << shared.h << " at " << shared.x << ","
-            << shared.y;
+        EXPECT_TRUE(OverlapAllowed(a, b, shared)) << a.name << " and " << b.name << " share " << shared.w << "x"
+                                                  << shared.h << " at " << shared.x << "," << shared.y;
         seen.insert(std::string(a.name) + "/" + b.name);
         seen.insert(std::string(b.name) + "/" + a.name);
     });

@@ -22,8 +22,8 @@ const Rgb kArrow = Hex(0xB4B4BC);
 // its fingers curled over that edge.
 void Peek(cairo_t* cr, const Studio& studio, const Character& character, double fingersY) {
     DrawCharacter(cr, studio, character, 132, 76);
-    const Rgb colour = character.tile.style == kTnt ? tone::HazardRed
-                                                     : StyleColour(character.tile.style, character.tile.subLevel);
+    const Rgb colour =
+        character.tile.style == kTnt ? tone::HazardRed : StyleColour(character.tile.style, character.tile.subLevel);
     DrawFingers(cr, 170, fingersY, 3, 9, colour, true);
 }
 
@@ -56,9 +56,8 @@ void PeekPicture(cairo_t* cr, const Studio& studio, int index) {
 }
 
 void PaintPeekPictures(Canvases& canvases, Studio& studio) {
-    canvases.design2.Paint(r::PeekPictures, [&studio](cairo_t* cr, r::Frame, int index) {
-        PeekPicture(cr, studio, index);
-    });
+    canvases.design2.Paint(r::PeekPictures,
+                           [&studio](cairo_t* cr, r::Frame, int index) { PeekPicture(cr, studio, index); });
     canvases.design3.Paint(r::PeekPicture5, [&studio](cairo_t* cr, r::Frame, int) { PeekPicture(cr, studio, 5); });
 }
 
@@ -72,8 +71,8 @@ void PaintIntroPictures(Canvases& canvases, Studio& studio) {
         studio.Label(cr, "FIRST TIME HERE?", 0, 0, 202, 30, studio.Title(30, tone::TitleGrey), "IntroCaption");
     });
     canvases.design2.Paint(r::IntroGreeting, [&studio](cairo_t* cr, r::Frame, int) {
-        studio.Label(cr, "HO HO HO!  WELCOME ABOARD, LETTER CATCHER!", 0, 0, 482, 32,
-                     studio.Title(31, Hex(0x8C8C92)), "IntroGreeting");
+        studio.Label(cr, "HO HO HO!  WELCOME ABOARD, LETTER CATCHER!", 0, 0, 482, 32, studio.Title(31, Hex(0x8C8C92)),
+                     "IntroGreeting");
     });
     // The Show-note button stands at local (89, 29)–(225, 57) of the large decoration.
     canvases.design2.Paint(r::IntroDecorationLarge, [](cairo_t* cr, r::Frame, int) {

@@ -30,11 +30,11 @@ Rgb WithLuminance(Rgb c, double luminance);
 
 namespace tone {
 inline constexpr Rgb White = Hex(0xFFFFFF);
-inline constexpr Rgb Ink = Hex(0x3A3A3E);       // darkest outline and text
+inline constexpr Rgb Ink = Hex(0x3A3A3E);        // darkest outline and text
 inline constexpr Rgb TitleGrey = Hex(0x6E6E74);  // headings
 inline constexpr Rgb TextGrey = Hex(0x999999);   // the game's standard text colour
 inline constexpr Rgb Paper = Hex(0xF7F7F7);
-inline constexpr Rgb Band = Hex(0xECECEC);       // selection band fill
+inline constexpr Rgb Band = Hex(0xECECEC);  // selection band fill
 inline constexpr Rgb Footer = Hex(0xE5E5E5);
 inline constexpr Rgb Rule = Hex(0xCFCFCF);
 inline constexpr Rgb Yellow = Hex(0xFFD027);

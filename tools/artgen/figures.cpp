@@ -167,7 +167,10 @@ void GearPath(cairo_t* cr, double cx, double cy, double radius, int teeth) {
         const bool out = (i % 4 == 1) || (i % 4 == 2);
         const double rr = out ? radius : inner;
         const double x = cx + rr * std::cos(a), y = cy + rr * std::sin(a);
-        if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+        if (i == 0)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
     }
     cairo_close_path(cr);
 }
@@ -185,8 +188,7 @@ void DrawStreaks(cairo_t* cr, double cx, double top, double width, double length
     }
 }
 
-void DrawBubble(cairo_t* cr, double x, double y, double w, double h, double tailX, double tailY, Rgb fill,
-                Rgb edge) {
+void DrawBubble(cairo_t* cr, double x, double y, double w, double h, double tailX, double tailY, Rgb fill, Rgb edge) {
     const double bx = std::clamp(tailX, x + 14, x + w - 14);
     const PathFn bubble = [=](cairo_t* c) {
         RoundedRectPath(c, x, y, w, h, h * 0.4);

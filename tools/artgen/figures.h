@@ -39,8 +39,7 @@ void GearPath(cairo_t* cr, double cx, double cy, double radius, int teeth);
 // Speed lines trailing above a falling thing.
 void DrawStreaks(cairo_t* cr, double cx, double top, double width, double length, Rgb colour);
 // A speech bubble with its tail pointing at (tailX, tailY).
-void DrawBubble(cairo_t* cr, double x, double y, double w, double h, double tailX, double tailY, Rgb fill,
-                Rgb edge);
+void DrawBubble(cairo_t* cr, double x, double y, double w, double h, double tailX, double tailY, Rgb fill, Rgb edge);
 // Confetti scattered in a box, the same on every run for the same seed.
 void DrawConfetti(cairo_t* cr, double x, double y, double w, double h, int count, std::uint32_t seed);
 

@@ -102,8 +102,10 @@ bool DrawText(cairo_t* cr, const std::string& text, double x, double y, double w
     cairo_set_source_rgba(cr, style.colour.r, style.colour.g, style.colour.b, style.alpha);
     cairo_glyph_path(cr, glyphs.data(), static_cast<int>(glyphs.size()));
     cairo_fill(cr);
-    const double inkLeft = originX + ink.left - style.outline, inkRight = originX + ink.left + ink.width + style.outline;
-    const double inkTop = baseline + ink.top - style.outline, inkBottom = baseline + ink.top + ink.height + style.outline;
+    const double inkLeft = originX + ink.left - style.outline,
+                 inkRight = originX + ink.left + ink.width + style.outline;
+    const double inkTop = baseline + ink.top - style.outline,
+                 inkBottom = baseline + ink.top + ink.height + style.outline;
     const double slack = 0.5;
     return inkLeft >= x - slack && inkRight <= x + w + slack && inkTop >= y - slack && inkBottom <= y + h + slack;
 }

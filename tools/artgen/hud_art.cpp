@@ -152,7 +152,7 @@ void PaintFreeGameBadge(Canvases& canvases, Studio& studio) {
         const int s = index;  // frames are listed by sub-level
         const SubLevelTones t = SubLevelPalette(s);
         DrawPlate(cr, s, 205);
-        FillInset(cr, RoundedRect(10, 9, 134, 24, 12), PanelInset(s), 3, 0.12);
+        FillInset(cr, RoundedRect(10, 9, 134, 24, 12), LevelPlate(s), 3, 0.1);
         studio.Label(cr, "FREE GAME", 10, 9, 134, 24, studio.Title(20, t.level), "free-game badge");
     });
 }

@@ -73,7 +73,7 @@ bool WriteAll(const Canvases& canvases, const Studio& studio, const Options& opt
     const std::filesystem::path out = options.outDir;
     bool ok = Write(PaintIcon(studio, 64), out / "icon.png");
     for (const regions::SheetInfo& info : regions::kSheets) {
-        const Image& image = const_cast<Canvases&>(canvases).Of(info.sheet).image();
+        const Image& image = canvases.Of(info.sheet).image();
         ok = Write(image, out / BaseName(info)) && ok;
         ok = Write(ContactSheet(image, info.sheet, studio), out / (std::string("contact-") + BaseName(info))) && ok;
     }

@@ -22,8 +22,10 @@ void DrawBand(cairo_t* cr, double width) {
     cairo_rectangle(cr, 0, 0, width, kBandHeight);
     SetColour(cr, kBandFace);
     cairo_fill(cr);
-    const struct { double y, h; std::uint32_t colour; } lines[] = {
-        {0, 1, 0xDCDCE0}, {1, 1, 0xFFFFFF}, {kBandHeight - 4, 2, 0xE2E2E6}, {kBandHeight - 2, 2, 0xCACACF}};
+    const struct {
+        double y, h;
+        std::uint32_t colour;
+    } lines[] = {{0, 1, 0xDCDCE0}, {1, 1, 0xFFFFFF}, {kBandHeight - 4, 2, 0xE2E2E6}, {kBandHeight - 2, 2, 0xCACACF}};
     for (const auto& line : lines) {
         cairo_rectangle(cr, 0, line.y, width, line.h);
         SetColour(cr, Hex(line.colour));
@@ -37,11 +39,9 @@ struct TitleTab {
 };
 
 constexpr TitleTab kTabs[] = {
-    {&r::HeaderTabMainMenu, "GLYPHORA"}, {&r::HeaderTabQuit, "QUIT"},
-    {&r::HeaderTabCredits, "CREDITS"},   {&r::HeaderTabSettings, "SETTINGS"},
-    {&r::HeaderTabFreeGame, "FREE GAME"}, {&r::HeaderTabPlay, "PLAY"},
-    {&r::HeaderTabHighScores, "HIGH SCORES"}, {&r::HeaderTabHelp, "HOW TO PLAY"},
-    {&r::GameOverTab, "GAME OVER"},
+    {&r::HeaderTabMainMenu, "GLYPHORA"},      {&r::HeaderTabQuit, "QUIT"},          {&r::HeaderTabCredits, "CREDITS"},
+    {&r::HeaderTabSettings, "SETTINGS"},      {&r::HeaderTabFreeGame, "FREE GAME"}, {&r::HeaderTabPlay, "PLAY"},
+    {&r::HeaderTabHighScores, "HIGH SCORES"}, {&r::HeaderTabHelp, "HOW TO PLAY"},   {&r::GameOverTab, "GAME OVER"},
 };
 
 // A title on the band with a yellow marker under it and an etched divider
@@ -83,7 +83,7 @@ void PaintFooter(Canvases& canvases) {
             const double size = 9 + scatter.Next() * 9;
             const int shape = static_cast<int>(scatter.Next() * 3) % 3;
             const double cy = 18 - size * 0.35;
-            PathFn path = shape == 0 ? Circle(x + size / 2, cy + 2, size / 2)
+            PathFn path = shape == 0   ? Circle(x + size / 2, cy + 2, size / 2)
                           : shape == 1 ? RoundedRect(x, cy - size / 2 + 2, size, size, size * 0.2)
                                        : Polygon(x + size / 2, cy + 3, size * 0.55, 5, scatter.Next() * 30, 1.5);
             Stroke(cr, path, Hex(0xD9D9DD), 2);

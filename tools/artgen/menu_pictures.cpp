@@ -65,7 +65,10 @@ void CornerCredits(cairo_t* cr, const Studio&) {
 
 void PaintCorners(Canvases& canvases, Studio& studio) {
     using Painter = void (*)(cairo_t*, const Studio&);
-    const struct { const r::Region* region; Painter paint; } corners[] = {
+    const struct {
+        const r::Region* region;
+        Painter paint;
+    } corners[] = {
         {&r::CornerGameOver, CornerGameOver}, {&r::CornerHighScores, CornerHighScores},
         {&r::CornerFreeGame, CornerFreeGame}, {&r::CornerSettings, CornerSettings},
         {&r::CornerHelp, CornerHelp},         {&r::CornerCredits, CornerCredits},

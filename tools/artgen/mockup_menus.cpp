@@ -21,8 +21,8 @@ void Header(Mockup& m, int kind, int tabRow) {
     const r::Region& tab = kind == GameOver ? r::GameOverTab : *r::HeaderTabForRow(tabRow);
     m.Draw(tab, 1 + cap.w, 30);
     for (int x = 1 + cap.w + tab.w; x < 700; x += 177) m.Draw(r::HeaderFill, x, 30);
-    const r::Region* corners[] = {&r::CornerGameOver, &r::CornerHighScores, &r::CornerFreeGame, &r::CornerSettings,
-                                  &r::CornerHelp, &r::CornerCredits};
+    const r::Region* corners[] = {&r::CornerGameOver, &r::CornerHighScores, &r::CornerFreeGame,
+                                  &r::CornerSettings, &r::CornerHelp,       &r::CornerCredits};
     if (!shortCap) m.Draw(*corners[kind >= GameOver && kind <= Credits ? kind - GameOver : 5], 20, 5);
 }
 
@@ -50,8 +50,10 @@ void Row(Mockup& m, std::initializer_list<const r::Region*> buttons, int y, int 
 
 void Field(Mockup& m, const std::string& text, int x, int y, int w, int h, Rgb colour, Rgb border, bool bottomAligned) {
     m.FillRect(x, y + h - 2, x + w, y + h, border);
-    if (bottomAligned) m.Text(text, x + 3, y + h - 28, x + w - 3, y + h - 2, colour, 26);
-    else m.Text(text, x + 3, y + 3, x + w - 3, y + h - 3, colour, 26);
+    if (bottomAligned)
+        m.Text(text, x + 3, y + h - 28, x + w - 3, y + h - 2, colour, 26);
+    else
+        m.Text(text, x + 3, y + 3, x + w - 3, y + h - 3, colour, 26);
 }
 
 void Band(Mockup& m, int x, int y, int width) {
@@ -90,16 +92,18 @@ void Slider(Mockup& m, const SliderMock& s) {
 void MainMenuScreen(Mockup& m, int hovered, int peek) {
     constexpr int tabs[] = {7, 6, 8, 9, 5, 4, 3};
     Frame(m, MainMenu, hovered < 0 ? 2 : tabs[hovered]);
-    const r::Region* buttons[] = {&r::PlayButton, &r::FreeGameButton, &r::HighScoresButton, &r::HelpButton,
-                                  &r::SettingsButton, &r::CreditsButton, &r::QuitButton};
+    const r::Region* buttons[] = {&r::PlayButton,     &r::FreeGameButton, &r::HighScoresButton, &r::HelpButton,
+                                  &r::SettingsButton, &r::CreditsButton,  &r::QuitButton};
     constexpr int offsets[] = {0, 93, 187, 297, 415, 499, 578};
     for (int i = 0; i < 7; ++i) m.Draw(*buttons[i], 42 + offsets[i], 400, 0, i == hovered ? 1 : 0);
     const r::Region* previews[] = {&r::MenuPreviewPlay, &r::MenuPreviewFreeGame, &r::MenuPreviewHighScores,
                                    &r::MenuPreviewHelp, &r::MenuPreviewSettings, &r::MenuPreviewCredits,
                                    &r::MenuPreviewQuit};
     m.Draw(hovered < 0 ? r::MenuPreviewIdle : *previews[hovered], 210, 70);
-    if (peek == 5) m.Draw(r::PeekPicture5, 530, 135);
-    else if (peek >= 0) m.Draw(r::PeekPictures, 530, 135, peek < 3 ? peek : 3, peek == 4 ? -1 : 0);
+    if (peek == 5)
+        m.Draw(r::PeekPicture5, 530, 135);
+    else if (peek >= 0)
+        m.Draw(r::PeekPictures, 530, 135, peek < 3 ? peek : 3, peek == 4 ? -1 : 0);
     m.Border(Hex(0x000000));
 }
 
@@ -189,8 +193,8 @@ void DifficultyScreen(Mockup& m) {
 // Every corner picture over its piece of header band.
 void CornerChart(Mockup& m) {
     m.Clear(tone::White);
-    const r::Region* corners[] = {&r::CornerGameOver, &r::CornerHighScores, &r::CornerFreeGame, &r::CornerSettings,
-                                  &r::CornerHelp, &r::CornerCredits};
+    const r::Region* corners[] = {&r::CornerGameOver, &r::CornerHighScores, &r::CornerFreeGame,
+                                  &r::CornerSettings, &r::CornerHelp,       &r::CornerCredits};
     for (int i = 0; i < 6; ++i) {
         const int x = (i % 3) * 230, y = (i / 3) * 140;
         m.Draw(r::HeaderFill, x, y + 25);
@@ -205,8 +209,10 @@ void PeekChart(Mockup& m) {
     m.Clear(tone::White);
     for (int i = 0; i < 6; ++i) {
         const int x = (i % 3) * 230 + 10, y = (i / 3) * 160 + 40;
-        if (i == 5) m.Draw(r::PeekPicture5, x, y);
-        else m.Draw(r::PeekPictures, x, y, i < 3 ? i : 3, i == 4 ? -1 : 0);
+        if (i == 5)
+            m.Draw(r::PeekPicture5, x, y);
+        else
+            m.Draw(r::PeekPictures, x, y, i < 3 ? i : 3, i == 4 ? -1 : 0);
         m.FillRect(x + 170, y - 10, x + 171, y + 150, Hex(0x000000));
     }
 }
@@ -214,9 +220,9 @@ void PeekChart(Mockup& m) {
 // All preview pictures side by side, half size, for a quick look.
 void PreviewChart(Mockup& m) {
     m.Clear(tone::White);
-    const r::Region* previews[] = {&r::MenuPreviewIdle, &r::MenuPreviewPlay, &r::MenuPreviewFreeGame,
+    const r::Region* previews[] = {&r::MenuPreviewIdle,       &r::MenuPreviewPlay, &r::MenuPreviewFreeGame,
                                    &r::MenuPreviewHighScores, &r::MenuPreviewHelp, &r::MenuPreviewSettings,
-                                   &r::MenuPreviewCredits, &r::MenuPreviewQuit};
+                                   &r::MenuPreviewCredits,    &r::MenuPreviewQuit};
     for (int i = 0; i < 8; ++i) {
         cairo_save(m.cr());
         cairo_translate(m.cr(), (i % 4) * 172, (i / 4) * 200);
@@ -236,7 +242,8 @@ std::vector<NamedMockup> MenuMockups() {
     mockups.push_back({"main-menu", [](Mockup& m) { MainMenuScreen(m, -1, 0); }, {{0, 0, 700, 450, 2}}});
     const char* names[] = {"play", "free-game", "high-scores", "help", "settings", "credits", "quit"};
     for (int i = 0; i < 7; ++i)
-        mockups.push_back({std::string("main-menu-") + names[i], [i](Mockup& m) { MainMenuScreen(m, i, (i + 1) % 6); }});
+        mockups.push_back(
+            {std::string("main-menu-") + names[i], [i](Mockup& m) { MainMenuScreen(m, i, (i + 1) % 6); }});
     mockups.push_back({"high-scores", [](Mockup& m) { HighScoreScreen(m, false); }, {{0, 0, 700, 450, 2}}});
     mockups.push_back({"high-scores-groups", [](Mockup& m) { HighScoreScreen(m, true); }});
     mockups.push_back({"free-game", FreeGameScreen, {{40, 90, 460, 280, 2}}});

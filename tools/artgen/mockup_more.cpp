@@ -49,9 +49,16 @@ void Note(Mockup& m) {
     m.Draw(r::IntroDecorationLarge, 468, 374);
     m.Draw(r::IntroDecorationSmall, 568, 326);
     m.Draw(r::ContinueButton, 566, 404, 0, 1);
-    const char* lines[] = {"Glyphora is freeware.", "Please feel free to share it!", "", "If you have any comments, visit our site.",
-                           "We appreciate any feedback!", "", "And last, but not least,", "if you score too low, nevermind,",
-                           "the voice-recognition", "will surely come out soon..."};
+    const char* lines[] = {"Glyphora is freeware.",
+                           "Please feel free to share it!",
+                           "",
+                           "If you have any comments, visit our site.",
+                           "We appreciate any feedback!",
+                           "",
+                           "And last, but not least,",
+                           "if you score too low, nevermind,",
+                           "the voice-recognition",
+                           "will surely come out soon..."};
     for (int i = 0; i < 10; ++i) m.Text(lines[i], 50, 128 + 24 * i, 650, 152 + 24 * i, kGrey, 26);
     m.Border(Hex(0x000000));
 }
@@ -65,16 +72,20 @@ void HelpPage(Mockup& m, int page) {
         m.Draw(r::ItemShapes1, 52, 158, 6, 0);
         m.Draw(r::LetterGlyphs, 52, 158, 4, 0);
         m.Draw(r::HelpWordPicture, 45, 290);
-        m.Text("This is a letter. You receive some points for each letter you successfully", 170, 130, 670, 152, kGrey, 22, Align::Left);
+        m.Text("This is a letter. You receive some points for each letter you successfully", 170, 130, 670, 152, kGrey,
+               22, Align::Left);
         m.Text("catch by pressing appropriate keyboard key.", 170, 152, 670, 174, kGrey, 22, Align::Left);
-        m.Text("This is a word. When you manage to type it without making any mistake,", 170, 288, 670, 310, kGrey, 22, Align::Left);
+        m.Text("This is a word. When you manage to type it without making any mistake,", 170, 288, 670, 310, kGrey, 22,
+               Align::Left);
         m.Text("you receive one more life up to maximum of eight.", 170, 310, 670, 332, kGrey, 22, Align::Left);
     } else {
         m.Draw(r::HelpBonusBarPicture, 14, 155);
         m.Draw(r::ItemShapes1, 52, 240, 14, 0);
         m.Draw(r::LetterGlyphs, 52, 240, 5, 2);
-        m.Text("This is the bonus bar. It fills slowly as you successfully write the words.", 170, 155, 670, 177, kGrey, 22, Align::Left);
-        m.Text("And finally, this is a TNT letter. If you catch three of those, you can blow a TNT", 170, 238, 670, 260, kGrey, 22, Align::Left);
+        m.Text("This is the bonus bar. It fills slowly as you successfully write the words.", 170, 155, 670, 177, kGrey,
+               22, Align::Left);
+        m.Text("And finally, this is a TNT letter. If you catch three of those, you can blow a TNT", 170, 238, 670, 260,
+               kGrey, 22, Align::Left);
     }
     m.Border(Hex(0x000000));
 }

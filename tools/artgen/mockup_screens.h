@@ -27,8 +27,8 @@ public:
     // A region's frame turned about its centre (cx, cy), filtered linearly.
     void DrawTurned(const regions::Region& region, int u, int v, double cx, double cy, double angle, double scale = 1);
     // Text of a game font of the given cell height in a box.
-    void Text(const std::string& text, double left, double top, double right, double bottom, Rgb colour,
-              double height, Align align = Align::Centre);
+    void Text(const std::string& text, double left, double top, double right, double bottom, Rgb colour, double height,
+              Align align = Align::Centre);
     void Border(Rgb colour);
     bool Save(const std::string& path) const;
     // A part of the screen enlarged with point sampling, for close review.

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "tools/artgen/cairo_handles.h"
-#include "tools/artgen/paint.h"
 #include "tools/artgen/hud_palette.h"
 #include "tools/artgen/mockup_screens.h"
+#include "tools/artgen/paint.h"
 
 namespace glyphora::artgen {
 
@@ -27,9 +27,7 @@ void Mockup::FillRect(double left, double top, double right, double bottom, Rgb 
     cairo_fill(cr());
 }
 
-const Image& Mockup::SheetImage(regions::Sheet sheet) const {
-    return const_cast<Canvases&>(canvases_).Of(sheet).image();
-}
+const Image& Mockup::SheetImage(regions::Sheet sheet) const { return canvases_.Of(sheet).image(); }
 
 void Mockup::Draw(const regions::Region& region, double x, double y, int u, int v, int width) {
     const regions::PixelRect src = regions::FrameRect(region, u, v);
@@ -96,7 +94,8 @@ bool WriteMockups(const Canvases& canvases, const Studio& studio, const std::str
         for (std::size_t i = 0; i < mockup.zooms.size(); ++i) {
             const Zoom& z = mockup.zooms[i];
             ok = screen.SaveZoom(base.string() + "-zoom" + std::to_string(i + 1) + ".png", z.x, z.y, z.w, z.h,
-                                 z.factor) && ok;
+                                 z.factor) &&
+                 ok;
         }
     }
     return ok;

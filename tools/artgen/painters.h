@@ -16,6 +16,7 @@ struct Canvases {
     SheetCanvas design3{regions::Sheet::Design3};
 
     SheetCanvas& Of(regions::Sheet sheet);
+    const SheetCanvas& Of(regions::Sheet sheet) const { return const_cast<Canvases&>(*this).Of(sheet); }
 };
 
 void PaintItemShapes(Canvases& canvases, Studio& studio);  // Shapes sheet
@@ -26,7 +27,7 @@ void PaintMenuFrame(Canvases& canvases, Studio& studio);   // header strip, corn
 void PaintPreviews(Canvases& canvases, Studio& studio);    // main-menu previews
 void PaintCharacters(Canvases& canvases, Studio& studio);  // peeking pictures, first-run screen, help, finale
 void PaintSplash(Canvases& canvases, Studio& studio);
-void PaintCorners(Canvases& canvases, Studio& studio);     // corner pictures of the menu screens
+void PaintCorners(Canvases& canvases, Studio& studio);  // corner pictures of the menu screens
 
 // The window icon.
 Image PaintIcon(const Studio& studio, int size);

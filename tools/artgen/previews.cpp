@@ -134,7 +134,10 @@ void PreviewQuit(cairo_t* cr, const Studio& studio) {
 
 void PaintPreviews(Canvases& canvases, Studio& studio) {
     using Painter = void (*)(cairo_t*, const Studio&);
-    const struct { const r::Region* region; Painter paint; } previews[] = {
+    const struct {
+        const r::Region* region;
+        Painter paint;
+    } previews[] = {
         {&r::MenuPreviewIdle, PreviewIdle},         {&r::MenuPreviewPlay, PreviewPlay},
         {&r::MenuPreviewFreeGame, PreviewFreeGame}, {&r::MenuPreviewHighScores, PreviewHighScores},
         {&r::MenuPreviewHelp, PreviewHelp},         {&r::MenuPreviewSettings, PreviewSettings},

@@ -95,8 +95,8 @@ void DrawStopSign(cairo_t* cr, const Studio& studio, double cx, double cy, doubl
     Fill(cr, Polygon(cx, cy, radius, 8, 22.5, 4), Hex(0xFFFFFF));
     Stroke(cr, Polygon(cx, cy, radius, 8, 22.5, 4), Darker(red, 0.45), 2);
     FillShaded(cr, Polygon(cx, cy, radius - 6, 8, 22.5, 3), {red, Lighter(red, 0.3), Darker(red, 0.2), 3, 4});
-    DrawText(cr, "STOP", cx - radius, cy - radius * 0.4, radius * 2, radius * 0.8, studio.Heavy(radius * 0.78,
-                                                                                                  Hex(0xFFFFFF)));
+    DrawText(cr, "STOP", cx - radius, cy - radius * 0.4, radius * 2, radius * 0.8,
+             studio.Heavy(radius * 0.78, Hex(0xFFFFFF)));
 }
 
 void DrawDoor(cairo_t* cr, double x, double y, double w, double h, double open) {
@@ -156,8 +156,7 @@ void DrawSpeaker(cairo_t* cr, double cx, double cy, double size) {
     }
 }
 
-void DrawCurvedArrow(cairo_t* cr, double x0, double y0, double x1, double y1, double bend, double width,
-                     Rgb colour) {
+void DrawCurvedArrow(cairo_t* cr, double x0, double y0, double x1, double y1, double bend, double width, Rgb colour) {
     const double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
     const double dx = x1 - x0, dy = y1 - y0, len = std::hypot(dx, dy);
     const double nx = -dy / len, ny = dx / len;
@@ -172,8 +171,12 @@ void DrawCurvedArrow(cairo_t* cr, double x0, double y0, double x1, double y1, do
     cairo_set_line_width(cr, width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
-    const double pts[] = {x1, y1, x1 - ux * head - uy * head * 0.62, y1 - uy * head + ux * head * 0.62,
-                          x1 - ux * head + uy * head * 0.62, y1 - uy * head - ux * head * 0.62};
+    const double pts[] = {x1,
+                          y1,
+                          x1 - ux * head - uy * head * 0.62,
+                          y1 - uy * head + ux * head * 0.62,
+                          x1 - ux * head + uy * head * 0.62,
+                          y1 - uy * head - ux * head * 0.62};
     cairo_new_path(cr);
     RoundedPolygonPath(cr, pts, 3, 1.5);
     cairo_fill(cr);

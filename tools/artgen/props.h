@@ -18,7 +18,6 @@ void DrawDoor(cairo_t* cr, double x, double y, double w, double h, double open);
 void DrawPodium(cairo_t* cr, const Studio& studio, double x, double y, double w);
 void DrawSpeaker(cairo_t* cr, double cx, double cy, double size);
 // A curved arrow from (x0, y0) to (x1, y1) bulging by `bend` pixels.
-void DrawCurvedArrow(cairo_t* cr, double x0, double y0, double x1, double y1, double bend, double width,
-                     Rgb colour);
+void DrawCurvedArrow(cairo_t* cr, double x0, double y0, double x1, double y1, double bend, double width, Rgb colour);
 
 }  // namespace glyphora::artgen

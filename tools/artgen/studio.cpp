@@ -7,8 +7,8 @@ Studio::Studio() : fonts_{FontFile(kTitleFontPath), FontFile(kBoldFontPath)} {
     if (!fonts_.bold.ok()) Problem(std::string("cannot open the bold title face ") + kBoldFontPath);
 }
 
-void Studio::Label(cairo_t* cr, const std::string& text, double x, double y, double w, double h,
-                   const TextStyle& style, const std::string& where) {
+void Studio::Label(cairo_t* cr, const std::string& text, double x, double y, double w, double h, const TextStyle& style,
+                   const std::string& where) {
     if (!style.font || !style.font->ok()) return;
     if (!DrawText(cr, text, x, y, w, h, style)) Problem(where + ": \"" + text + "\" does not fit its box");
 }

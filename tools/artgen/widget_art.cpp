@@ -40,8 +40,8 @@ void DrawButtonBase(cairo_t* cr, double w, double h, int state) {
 }
 
 // A labelled button: the label sits on the body's middle and moves with it.
-void DrawLabelButton(cairo_t* cr, Studio& studio, double w, double h, int state, const std::string& label,
-                     double size, const std::string& where) {
+void DrawLabelButton(cairo_t* cr, Studio& studio, double w, double h, int state, const std::string& label, double size,
+                     const std::string& where) {
     DrawButtonBase(cr, w, h, state);
     const double top = state == 2 ? kShadowDepth : 0;
     const double bodyHeight = h - kShadowDepth - 1;

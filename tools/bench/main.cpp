@@ -10,6 +10,8 @@
 //       --toggle-collect='glyphora::RunFrame(glyphora::Game&)'
 //       build/tools/glyphora-bench play-null 1000
 //     callgrind_annotate play.cg | grep 'PROGRAM TOTALS'    (then divide by N)
+//   glyphora-bench text         the play screen's texts per frame
+//   glyphora-bench startup      a whole start, and the loading of resources
 #include <sys/resource.h>
 
 #include <chrono>
@@ -20,6 +22,7 @@
 
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
+#include "tools/bench/bench_engine.h"
 #include "tools/bench/play_bench.h"
 
 namespace {
@@ -62,5 +65,7 @@ int main(int argc, char** argv) {
     if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 && !all ? std::atof(argv[2]) : 5.0);
     if (all || std::strcmp(argv[1], "play") == 0) glyphora::bench::MeasurePlay(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
     if (!all && std::strcmp(argv[1], "play-null") == 0) glyphora::bench::RunNullFrames(argc > 2 ? std::atoi(argv[2]) : 1000);
+    if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
+    if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
     return 0;
 }

@@ -33,6 +33,7 @@ TourHarness::TourHarness(const fs::path& gameFolder, const fs::path& outputFolde
     bundle_.messages = &messages_;
     bundle_.desktop = &desktop_;
     bundle_.clock = &clock_;
+    bundle_.fonts = &fonts_;
     bundle_.files = &files_;
     bundle_.libraries = &libraries_;
     bundle_.processes = &processes_;

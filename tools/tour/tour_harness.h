@@ -10,6 +10,7 @@
 #include "game/shell/game.h"
 #include "platform/curl/curl_http.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/fonts/fontconfig_fonts.h"
 #include "platform/posix/posix_services.h"
 #include "platform/sdl/sdl_video.h"
 
@@ -43,6 +44,7 @@ private:
     platform::FakeMessageQueue messages_;
     platform::FakeDesktop desktop_;
     platform::FakeClock clock_{100000};
+    platform::FontconfigFonts fonts_;
     platform::PosixFiles files_;
     platform::PosixLibraries libraries_;
     platform::FakeProcesses processes_;

@@ -1,5 +1,6 @@
 #include "tools/tour/tour_scenes.h"
 
+#include "tools/tour/tour_engine.h"
 #include "tools/tour/tour_play.h"
 
 namespace glyphora::tour {
@@ -15,7 +16,12 @@ bool StartWindow(TourHarness& tour) {
 
 const std::vector<Scene>& AllScenes() {
     static const std::vector<Scene> scenes = [] {
-        std::vector<Scene> all = {{"start-window", StartWindow}};
+        std::vector<Scene> all = {
+            {"start-window", StartWindow},
+            {"splash-progress", SplashProgress},
+            {"widgets", WidgetStates},
+            {"fonts", FontTable},
+        };
         AddPlayScenes(all);
         return all;
     }();

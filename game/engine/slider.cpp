@@ -1,0 +1,90 @@
+#include "game/engine/slider.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "game/engine/pointer.h"
+#include "game/engine/selection_band.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+int SegmentPitch(const Slider& s) { return std::max(1, s.segment.srcW + s.gap.srcW); }
+int CentreOffset(const Slider& s) { return (s.height - s.segment.srcH) / 2; }
+
+void DrawActiveFrame(Game& game, const Slider& s) {
+    const int top = s.y - (kSelectionBandHeight - s.height) / 2;
+    DrawSelectionArrow(game, s.x - 15, top, false);
+    DrawSelectionArrow(game, s.wholeRect.right + 15, top, true);
+    FillRect(game, {s.x - 4, top, s.wholeRect.right + 15, top + kSelectionBandHeight}, kSelectionBandColour);
+}
+
+void DrawSegments(Game& game, Slider& s) {
+    const float top = float(s.y + CentreOffset(s));
+    const int left = s.x + s.labelWidth;
+    for (int i = 0; i < s.segmentCount; ++i) {
+        DrawSprite(game, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
+        if (i + 1 < s.segmentCount)
+            DrawSprite(game, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
+    }
+}
+
+// The value step shared by presses and moves.
+void TakeValueFromCursor(Game& game, Slider& s) {
+    ReadCursor(game);
+    LayOutSlider(s);
+    const platform::Point cursor = game.pointer.cursorClient;
+    const int old = s.value;
+    if (s.labelRect.contains(cursor)) s.value = 0;
+    if (s.barRect.contains(cursor)) s.value = (cursor.x - s.barRect.left) / SegmentPitch(s) + 1;
+    s.value = std::min(s.value, s.segmentCount);
+    s.value = std::max(s.value, s.minValue);
+    s.value = std::min(s.value, s.maxValue);
+    if (s.value != old && s.active) s.changedWhileHeld = game.pointer.mouseDown;
+}
+
+}  // namespace
+
+void LayOutSlider(Slider& s) {
+    const int barLeft = s.x + s.labelWidth, top = s.y + CentreOffset(s);
+    s.wholeRect = {s.x, s.y, barLeft + s.barWidth + s.valueWidth, s.y + s.height};
+    s.labelRect = {s.x, s.y, barLeft, s.y + s.segment.srcH};
+    s.barRect = {barLeft, top, barLeft + s.barWidth + s.valueWidth, top + s.segment.srcH};
+    s.segmentsRect = {barLeft, top, barLeft + s.segmentCount * SegmentPitch(s), top + s.segment.srcH};
+}
+
+int SliderShownValue(const Slider& s) { return s.value * s.step + s.offset; }
+
+void DrawSlider(Game& game, Slider& s) {
+    LayOutSlider(s);
+    if (s.active) DrawActiveFrame(game, s);
+    if (s.font) DrawFontText(game, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
+                             s.textColour);
+    DrawSegments(game, s);
+    if (!s.font) return;
+    char shown[48];
+    std::snprintf(shown, sizeof shown, "%d%s", SliderShownValue(s), s.unit.c_str());
+    const int left = s.x + s.labelWidth + s.barWidth;
+    DrawFontText(game, *s.font, shown, {left, s.y, left + s.valueWidth, s.y + s.height}, DT_VCENTER, s.textColour);
+}
+
+void SliderMouseDown(Game& game, Slider& s) {
+    TakeValueFromCursor(game, s);
+    const bool wasActive = s.active;
+    s.active = s.segmentsRect.contains(game.pointer.cursorClient) ? !s.active : false;
+    s.changedWhileHeld = false;
+    if (s.active && !wasActive) game.pointer.dragging = false;
+}
+
+void SliderMouseMove(Game& game, Slider& s) {
+    if (s.active) TakeValueFromCursor(game, s);
+}
+
+void SliderMouseUp(Game& game, Slider& s) {
+    if (!s.changedWhileHeld) return;
+    s.active = false;
+    game.pointer.dragAnchor = game.pointer.cursorScreen;
+}
+
+}  // namespace glyphora

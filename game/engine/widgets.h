@@ -1,0 +1,84 @@
+#pragma once
+// Every widget of the game, created once while resources load and kept until
+// exit. Screens draw the ones they show, move them and enable or disable
+// them; presses reach all registered widgets, so a screen must disable what
+// it does not show.
+#include "game/engine/button.h"
+#include "game/engine/image_button.h"
+#include "game/engine/slider.h"
+#include "game/engine/text_button.h"
+#include "game/engine/text_field.h"
+
+namespace glyphora {
+
+// The image buttons, in creation order (the order in which they take clicks).
+enum ImageButtonName {
+    PlayButton,
+    FreeGameButton,
+    HighScoresButton,
+    HelpButton,
+    SettingsButton,
+    CreditsButton,
+    QuitButton,
+    BackButton,
+    StartFreeGameButton,
+    OnlineScoresButton,
+    OkButton,
+    PlayAgainButton,
+    GroupsButton,
+    LocalScoresButton,
+    DifficultyDownButton,
+    DifficultyUpButton,
+    ShowNoteButton,
+    ContinueButton,
+    HelpPage1Button,
+    HelpPage2Button,
+    ManualButton,
+    DonateUsdButton,
+    DonateEurButton,
+    kImageButtonCount,
+};
+
+// The sliders, in creation order.
+enum SliderName {
+    StartLevelSlider,
+    FallingSpeedSlider,
+    DensitySlider,
+    MaxLivesSlider,
+    MusicVolumeSlider,
+    SoundVolumeSlider,
+    kSliderCount,
+};
+
+inline constexpr int kMainMenuButtons = 7;       // PlayButton .. QuitButton
+inline constexpr int kFreeGameToggleRows = 5;
+inline constexpr int kFreeGameToggleColumns = 2;
+inline constexpr int kGroupFields = 5;
+
+// Button rows laid out at load time: each row is centred in the window.
+struct WidgetLayout {
+    int mainMenuX[kMainMenuButtons] = {};
+    int highScoresRowX[4] = {};  // LocalScores, Groups, OnlineScores, Back
+    int creditsRowX[3] = {};     // DonateUsd, DonateEur, Back
+    int HighScoresBackX = 0;     // BackButton on the high-score screen
+    int CreditsBackX = 0;        // BackButton on the credits screen
+};
+
+struct Widgets {
+    bool created = false;
+    WidgetRegistry registry;
+    ImageButton imageButtons[kImageButtonCount];
+    ToggleButton freeGameToggles[kFreeGameToggleRows][kFreeGameToggleColumns];
+    ToggleButton askF3Toggle;
+    TextField nameEntryField;
+    TextField defaultNameField;
+    TextField groupFields[kGroupFields];
+    Slider sliders[kSliderCount];
+    WidgetLayout layout;
+};
+
+// Plays the mouse-over sound on entering a button and the click sound on
+// pressing it: the onStateChange of every image button.
+void PlayButtonSound(Game& game, int state);
+
+}  // namespace glyphora

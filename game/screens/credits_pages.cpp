@@ -1,0 +1,9 @@
+#include "game/screens/credits_pages.h"
+
+namespace glyphora {
+
+// No pages yet: the credits screen brings them.
+void BuildCreditPages(Game&) {}
+void FreeCreditPages(Game&) {}
+
+}  // namespace glyphora

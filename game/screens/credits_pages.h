@@ -1,0 +1,12 @@
+#pragma once
+// The six pages of the credits, built and laid out once while resources load
+// and freed at exit. The pages themselves arrive with the credits screen.
+
+namespace glyphora {
+
+struct Game;
+
+void BuildCreditPages(Game& game);
+void FreeCreditPages(Game& game);
+
+}  // namespace glyphora

@@ -1,0 +1,71 @@
+#include "game/shell/mouse_input.h"
+
+#include "game/audio/music.h"
+#include "game/audio/sound_effects.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+constexpr char kVolumePreviewTrack[] = "Music/Track5.ogg";
+
+struct VolumeValues {
+    int music;
+    int sound;
+};
+
+VolumeValues CurrentVolumes(const Game& game) {
+    return {game.widgets.sliders[MusicVolumeSlider].value, game.widgets.sliders[SoundVolumeSlider].value};
+}
+
+// A changed sound volume is heard at once with a sample effect.
+void ApplyVolumeChanges(Game& game, VolumeValues before) {
+    const VolumeValues now = CurrentVolumes(game);
+    if (now.music != before.music) ApplyMusicVolume(game);
+    if (now.sound != before.sound) {
+        ApplySoundVolume(game);
+        PlayEffect(game, WordLetter);
+    }
+}
+
+void PressGameSliders(Game& game) {
+    for (int i = StartLevelSlider; i <= MaxLivesSlider; ++i) SliderMouseDown(game, game.widgets.sliders[i]);
+}
+
+// While the music slider follows the mouse, a track plays so that the volume
+// can be heard.
+void PressVolumeSliders(Game& game) {
+    Slider& music = game.widgets.sliders[MusicVolumeSlider];
+    const VolumeValues before = CurrentVolumes(game);
+    const bool musicWasActive = music.active;
+    SliderMouseDown(game, music);
+    SliderMouseDown(game, game.widgets.sliders[SoundVolumeSlider]);
+    if (music.active && !musicWasActive) StartMusic(game, kVolumePreviewTrack);
+    else if (!music.active && musicWasActive) StopCurrentMusic(game);
+    ApplyVolumeChanges(game, before);
+}
+
+}  // namespace
+
+void OnMouseMoveMessage(Game& game) {
+    if (!game.widgets.created) return;
+    const VolumeValues before = CurrentVolumes(game);
+    for (Slider& slider : game.widgets.sliders) SliderMouseMove(game, slider);
+    ApplyVolumeChanges(game, before);
+}
+
+void OnLeftButtonDown(Game& game) {
+    ReadCursor(game);
+    OnMouseDown(game);
+    if (!game.widgets.created) return;
+    if (game.screen.current == ScreenKind::FreeGameSetup) PressGameSliders(game);
+    else if (game.screen.current == ScreenKind::Settings) PressVolumeSliders(game);
+}
+
+void OnLeftButtonUp(Game& game) {
+    for (Slider& slider : game.widgets.sliders) SliderMouseUp(game, slider);
+    ReadCursor(game);
+    OnMouseUp(game);
+}
+
+}  // namespace glyphora
