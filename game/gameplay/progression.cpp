@@ -126,6 +126,7 @@ void NewGame(Game& game) {
     StartLives(game);
     run.bonusBar = 0;
     run.message.clear();
+    // The game-over screen's name field, once it exists, is deactivated here.
     if (run.freeGame) run.survivalStart = now;
     ResetRunCounters(game);
     for (int spawns = std::rand() % 3 + 1; spawns > 0; --spawns) SpawnItem(game);
