@@ -11,6 +11,9 @@
 #include "game/engine/resources.h"
 #include "game/engine/text.h"
 #include "game/engine/widgets.h"
+#include "game/gameplay/cheats.h"
+#include "game/gameplay/play_field.h"
+#include "game/gameplay/run_state.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
 #include "platform/platform.h"
@@ -40,6 +43,9 @@ struct Game {
     WordList words;
     ScoreTable scores;
     ScoreStore store;
+    PlayField field;
+    RunState run;
+    CheatState cheats;
 };
 
 }  // namespace glyphora

@@ -3,10 +3,11 @@
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"
 #include "game/data/settings_file.h"
+#include "game/gameplay/update_play.h"
 #include "game/shell/screens.h"
+#include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
-
 namespace {
 
 // The first settings pass: only the first-run flag and the window position.
@@ -21,13 +22,16 @@ void PlaceWindowFromSettings(Game& game) {
     game.shell.savedY = position.y;
 }
 
-// Follows a window drag and notes where the cursor is for the next frame. A
-// cursor that moved since then (lastCursorX/Y) ends keyboard selection: the
-// screens' focus reset belongs here.
+// Follows a window drag and notes where the cursor is for the next frame; a
+// cursor that moved since the previous frame shows the cursor again and
+// clears the keyboard focus.
 void FollowPointer(Game& game) {
+    ShellState& shell = game.shell;
+    const platform::Point before{shell.lastCursorX, shell.lastCursorY};
     DragWindow(game);
-    game.shell.lastCursorX = game.pointer.cursorScreen.x;
-    game.shell.lastCursorY = game.pointer.cursorScreen.y;
+    shell.lastCursorX = game.pointer.cursorScreen.x;
+    shell.lastCursorY = game.pointer.cursorScreen.y;
+    if (game.pointer.cursorScreen != before) ResetKeyboardFocus(game);
 }
 
 }  // namespace
@@ -45,6 +49,7 @@ void StartUp(Game& game) {
     LoadSettings(game.settings, false);
     LoadScores(game.scores, game.store);
     ReleaseSplash(game);
+    StartTemporaryRun(game);  // temporary: until the main menu starts runs
 }
 
 int MainLoop(Game& game) {
@@ -68,6 +73,9 @@ int MainLoop(Game& game) {
 void RunFrame(Game& game) {
     FollowPointer(game);
     game.store.refresh();
+    if (game.screen.current == ScreenKind::Play) UpdatePlay(game);
+    // The audio update goes here: it refills the music streams and retires
+    // finished voices.
     DrawFrame(game);
 }
 

@@ -1,7 +1,9 @@
 #include "game/data/settings_file.h"
+#include "game/gameplay/play_keys.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/mouse_input.h"
+#include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
 namespace {
@@ -39,6 +41,10 @@ void WindowProcedure(Game& game, const platform::Message& message) {
             else OnActivated(game);
             break;
         case MessageKind::Paint: DrawFrame(game); break;
+        case MessageKind::KeyDown:
+            HandlePlayKey(game, static_cast<int>(message.wParam));
+            TemporaryPlayKeys(game, static_cast<int>(message.wParam));  // temporary: stands in for the key routing
+            break;
         case MessageKind::Char: OnCharacter(game, message.wParam); break;
         case MessageKind::MouseMove: OnMouseMoveMessage(game); break;
         case MessageKind::LButtonDown: OnLeftButtonDown(game); break;

@@ -42,6 +42,43 @@ microseconds RefreshInterval() {
     return microseconds(1'000'000 / hz);
 }
 
+// The part [lo, hi] of a quad's side, as fractions of it, over which a texture
+// coordinate running from a to b stays within the texture (0 to 1).
+bool SpanOnTexture(float a, float b, float& lo, float& hi) {
+    lo = 0, hi = 1;
+    if (a == b) return a >= 0 && a <= 1;
+    const float atZero = -a / (b - a), atOne = (1 - a) / (b - a);
+    lo = std::max(lo, std::min(atZero, atOne));
+    hi = std::min(hi, std::max(atZero, atOne));
+    return lo < hi;
+}
+
+// Cuts a sprite quad (u running along its top edge, v down its left edge) to
+// the part whose texture coordinates lie on the texture, as Direct3D's clamp
+// shows it and as the software renderer, which rejects coordinates outside
+// 0 to 1, cannot. False when no part is left.
+bool CutToTexture(QuadVertices& c) {
+    const bool spriteLike = c[0].u == c[2].u && c[1].u == c[3].u && c[0].v == c[1].v && c[2].v == c[3].v;
+    if (!spriteLike) return true;
+    float s0, s1, t0, t1;
+    if (!SpanOnTexture(c[0].u, c[1].u, s0, s1) || !SpanOnTexture(c[0].v, c[2].v, t0, t1)) return false;
+    if (s0 == 0 && s1 == 1 && t0 == 0 && t1 == 1) return true;
+    const QuadVertices whole = {c[0], c[1], c[2], c[3]};
+    const auto at = [&](float s, float t, Colour colour) {
+        const auto mix = [&](float tl, float tr, float bl, float br) {
+            return (tl + (tr - tl) * s) * (1 - t) + (bl + (br - bl) * s) * t;
+        };
+        return Vertex{mix(whole[0].x, whole[1].x, whole[2].x, whole[3].x),
+                      mix(whole[0].y, whole[1].y, whole[2].y, whole[3].y), colour,
+                      whole[0].u + (whole[1].u - whole[0].u) * s, whole[0].v + (whole[2].v - whole[0].v) * t};
+    };
+    c[0] = at(s0, t0, whole[0].colour);
+    c[1] = at(s1, t0, whole[1].colour);
+    c[2] = at(s0, t1, whole[2].colour);
+    c[3] = at(s1, t1, whole[3].colour);
+    return true;
+}
+
 }  // namespace
 
 std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) {
@@ -124,7 +161,9 @@ void SdlDevice::drawRectangle(const SdlTexture& texture, const QuadVertices& c) 
 // Rotated and scaled quads go through triangles. SDL samples at pixel centres
 // (x + 0.5); scaling the coordinates by (size - 1) / size lands each pixel on
 // the texel that Direct3D 9's whole-number pixel centres would take.
-void SdlDevice::drawGeometry(const SdlTexture& texture, const QuadVertices& corners) {
+void SdlDevice::drawGeometry(const SdlTexture& texture, const QuadVertices& quad) {
+    QuadVertices corners = {quad[0], quad[1], quad[2], quad[3]};
+    if (!CutToTexture(corners)) return;
     const Size size = texture.size();
     const float uScale = size.width > 1 ? float(size.width - 1) / float(size.width) : 1.0f;
     const float vScale = size.height > 1 ? float(size.height - 1) / float(size.height) : 1.0f;

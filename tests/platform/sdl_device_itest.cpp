@@ -2,6 +2,7 @@
 // reaches the pixels.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/sdl/sdl_video.h"
@@ -97,6 +98,23 @@ TEST_F(SdlDeviceTest, RegionsSampleExactlyTheirTexelsAcrossAWideSheet) {
             EXPECT_EQ(int((got >> 16) & 0xFF) | int((got >> 8) & 0xFF) << 8, srcX + i) << "region at " << srcX;
         }
     }
+}
+
+TEST_F(SdlDeviceTest, ATurnedQuadReachingPastTheTextureDrawsItsPartOnTheTexture) {
+    // A 16-texel region read from 4 texels above the texture's top edge (as the
+    // glyphs over the third item shape are), turned by 10 degrees.
+    auto red = device->createTexture(Image{16, 16, std::vector<Colour>(256, 0xFFFF0000)});
+    device->clear(0xFFFFFFFF);
+    const float v0 = -4.0f / 15, v1 = 12.0f / 15, u0 = 0, u1 = 16.0f / 15;
+    const float c = std::cos(0.1745f), s = std::sin(0.1745f);
+    const auto corner = [&](float dx, float dy, float u, float v) {
+        return Vertex{32 + dx * c - dy * s, 32 + dy * c + dx * s, 0xFFFFFFFF, u, v};
+    };
+    const QuadVertices quad = {corner(-8, -8, u0, v0), corner(8, -8, u1, v0), corner(-8, 8, u0, v1),
+                               corner(8, 8, u1, v1)};
+    device->drawQuad(red.get(), quad);
+    EXPECT_EQ(pixel(32, 34) & kRgbMask, 0xFF0000u) << "the part on the texture is drawn";
+    EXPECT_EQ(pixel(32, 25) & kRgbMask, 0xFFFFFFu) << "the part above the texture is not";
 }
 
 TEST_F(SdlDeviceTest, ANullTextureDrawsNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_platform.h"
+#include "platform/keys.h"
 
 namespace glyphora {
 namespace {
@@ -89,6 +90,67 @@ TEST_F(MainLoopTest, AFailedDeviceQuitsWithFiveAndDrawsNothing) {
     WindowProcedure(game, {MessageKind::Paint});
     EXPECT_EQ(MainLoop(game), 5);
     ShutDown(game);
+}
+
+}  // namespace
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+// Until the main menu exists, start-up goes straight into a Medium run.
+class PlayLoop : public ::testing::Test {
+protected:
+    void SetUp() override { StartUp(game); }
+    void key(int code) { WindowProcedure(game, {MessageKind::KeyDown, static_cast<std::uint32_t>(code), 0}); }
+
+    platform::FakePlatform fake;
+    Game game{fake.bundle()};
+};
+
+TEST_F(PlayLoop, StartUpBeginsAMediumRunOnThePlayScreen) {
+    EXPECT_EQ(game.screen.current, ScreenKind::Play);
+    EXPECT_EQ(game.settings.difficulty, 1);
+    EXPECT_EQ(game.run.lives, 3);
+    EXPECT_FALSE(game.field.items.empty());
+    EXPECT_GT(game.field.word.length, 0);
+}
+
+TEST_F(PlayLoop, FramesMoveTheFieldOnlyOnThePlayScreen) {
+    game.run.spawnChance = 0;
+    const float top = game.field.items[0].baseQuad.corners[0].y;
+    fake.clock.advance(1000);
+    game.screen.current = ScreenKind::MainMenu;
+    RunFrame(game);
+    EXPECT_FLOAT_EQ(game.field.items[0].baseQuad.corners[0].y, top);
+    game.screen.current = ScreenKind::Play;
+    RunFrame(game);
+    EXPECT_GT(game.field.items[0].baseQuad.corners[0].y, top);
+}
+
+TEST_F(PlayLoop, F1PausesAndResumesAndEscQuitsWithZero) {
+    key(vk::F1);
+    EXPECT_TRUE(game.shell.paused);
+    key(vk::F1);
+    EXPECT_FALSE(game.shell.paused);
+    key(vk::Escape);
+    EXPECT_EQ(fake.messages.quitCode, 0);
+}
+
+TEST_F(PlayLoop, APausedRunDrawsOnlyTheFieldBackground) {
+    key(vk::F1);
+    fake.window.device->calls.clear();
+    RunFrame(game);
+    for (const DrawCall& call : fake.window.device->calls) EXPECT_NE(call.kind, DrawCall::Kind::Quad);
+}
+
+TEST_F(PlayLoop, MovingTheMouseShowsAHiddenCursorAgain) {
+    fake.clock.advance(4001);
+    RunFrame(game);
+    EXPECT_FALSE(fake.desktop.cursorVisible);
+    fake.desktop.cursor = {5, 5};
+    RunFrame(game);
+    EXPECT_TRUE(fake.desktop.cursorVisible);
 }
 
 }  // namespace

@@ -2,6 +2,14 @@
 //   glyphora-bench              every measurement
 //   glyphora-bench loop [S]     the real main loop for S seconds (default 5):
 //                               frames per second and processor use
+//   glyphora-bench play [N]     the busiest play scene, medians over N frames
+//                               (default 2000): software renderer and null device
+//   glyphora-bench play-null N  N frames of it on the null device, silently; for
+//                               an instruction count per frame:
+//     valgrind --tool=callgrind --callgrind-out-file=play.cg
+//       --toggle-collect='glyphora::RunFrame(glyphora::Game&)'
+//       build/tools/glyphora-bench play-null 1000
+//     callgrind_annotate play.cg | grep 'PROGRAM TOTALS'    (then divide by N)
 //   glyphora-bench text         the play screen's texts per frame
 //   glyphora-bench startup      a whole start, and the loading of resources
 #include <sys/resource.h>
@@ -15,6 +23,7 @@
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
 #include "tools/bench/bench_engine.h"
+#include "tools/bench/play_bench.h"
 
 namespace {
 
@@ -53,7 +62,9 @@ void MeasureLoop(double seconds) {
 
 int main(int argc, char** argv) {
     const bool all = argc < 2;
-    if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 ? std::atof(argv[2]) : 5.0);
+    if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 && !all ? std::atof(argv[2]) : 5.0);
+    if (all || std::strcmp(argv[1], "play") == 0) glyphora::bench::MeasurePlay(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
+    if (!all && std::strcmp(argv[1], "play-null") == 0) glyphora::bench::RunNullFrames(argc > 2 ? std::atoi(argv[2]) : 1000);
     if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
     if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
     return 0;

@@ -1,6 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
 #include "tools/tour/tour_engine.h"
+#include "tools/tour/tour_play.h"
 
 namespace glyphora::tour {
 namespace {
@@ -14,12 +15,16 @@ bool StartWindow(TourHarness& tour) {
 }  // namespace
 
 const std::vector<Scene>& AllScenes() {
-    static const std::vector<Scene> scenes = {
-        {"start-window", StartWindow},
-        {"splash-progress", SplashProgress},
-        {"widgets", WidgetStates},
-        {"fonts", FontTable},
-    };
+    static const std::vector<Scene> scenes = [] {
+        std::vector<Scene> all = {
+            {"start-window", StartWindow},
+            {"splash-progress", SplashProgress},
+            {"widgets", WidgetStates},
+            {"fonts", FontTable},
+        };
+        AddPlayScenes(all);
+        return all;
+    }();
     return scenes;
 }
 

@@ -1,0 +1,33 @@
+#include "game/engine/sheet_drawing.h"
+
+#include "game/shell/game.h"
+
+namespace glyphora {
+
+const Texture& SheetTexture(const Resources& resources, regions::Sheet sheet) {
+    switch (sheet) {
+        case regions::Sheet::Splash: return resources.splashSheet;
+        case regions::Sheet::Shapes: return resources.shapesSheet;
+        case regions::Sheet::Design1: return resources.design1Sheet;
+        case regions::Sheet::Design2: return resources.design2Sheet;
+        case regions::Sheet::Design3: return resources.design3Sheet;
+    }
+    return resources.design1Sheet;
+}
+
+void DrawRegionPart(Game& game, const regions::Region& region, int srcXOffset, int width, float x, float y, int u,
+                    int v) {
+    Sprite& scratch = game.resources.scratch;
+    scratch.texture = &SheetTexture(game.resources, region.sheet);
+    scratch.srcX = region.x + srcXOffset;
+    scratch.srcY = region.y;
+    scratch.srcW = width;
+    scratch.srcH = region.h;
+    DrawSprite(game, scratch, x, y, u, v);
+}
+
+void DrawRegion(Game& game, const regions::Region& region, float x, float y, int u, int v) {
+    DrawRegionPart(game, region, 0, region.w, x, y, u, v);
+}
+
+}  // namespace glyphora

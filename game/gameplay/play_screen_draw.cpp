@@ -1,0 +1,72 @@
+#include "game/gameplay/play_screen_draw.h"
+
+#include "game/engine/sheet_drawing.h"
+#include "game/gameplay/pause_screen.h"
+#include "game/gameplay/play_hud_draw.h"
+#include "game/screens/window_border.h"
+#include "game/shell/game_clock.h"
+
+namespace glyphora {
+namespace {
+
+void DrawBlast(Game& game) {
+    if (!game.run.blastRunning) return;
+    AnimatedSprite& blast = game.resources.blastAnimation;
+    StepAnimation(blast, game.platform.clock->tickCount());
+    DrawAnimatedSprite(game, blast, 0, game.run.blastLineY);
+}
+
+void DrawGroundAndPanel(Game& game, int s) {
+    DrawRegion(game, regions::GroundStrip, 150, 400, 0, s);
+    if (game.run.freeGame) {
+        const regions::Frame badge = regions::kFreeGameBadgeFrames[s];
+        DrawRegion(game, regions::FreeGameBadge, 0, 413, badge.u, badge.v);
+    }
+    DrawRegion(game, regions::HudPanel, 496, 0, s, 0);
+    DrawRegion(game, regions::SideStrip, 525, 135, s, 0);
+    FillRect(game, {540, 190, 700, 400}, kPalette[s].panel);
+}
+
+// Newest first, so that the oldest item ends on top. The glyph over shape 2
+// is read from a cell origin 5 pixels higher, which draws it 5 pixels lower.
+void DrawItems(Game& game, int s) {
+    Resources& resources = game.resources;
+    Sprite& glyphs = resources.letterGlyphs;
+    SetLinearFiltering(game);
+    const std::vector<FallingItem>& items = game.field.items;
+    for (auto item = items.rbegin(); item != items.rend(); ++item) {
+        DrawSpriteQuad(game, resources.itemShapes[item->shape], item->displayQuad, item->style, s);
+        const LetterEntry& entry = LetterTable[item->letter];
+        if (entry.key == kSpaceKey) continue;
+        glyphs.srcY = item->shape == 2 ? regions::LetterGlyphsOnShape3.y : regions::LetterGlyphs.y;
+        DrawSpriteQuad(game, glyphs, item->displayQuad, entry.column, entry.row);
+    }
+    glyphs.srcY = regions::LetterGlyphs.y;
+    SetPointFiltering(game);
+}
+
+}  // namespace
+
+void DrawPlayScreen(Game& game) {
+    if (game.shell.paused) {
+        DrawPauseScreen(game);
+        return;
+    }
+    const int s = game.run.subLevel;
+    ClearScreen(game, kPalette[s].background);
+    DrawBlast(game);
+    DrawGroundAndPanel(game, s);
+    DrawItems(game, s);
+    DrawWordOnOffer(game, s);
+    if (!game.run.freeGame) {
+        DrawBonusBar(game, s);
+        DrawScoreAndLetterValue(game, s);
+    }
+    DrawHudMessage(game, s, GameTime(game));
+    DrawLives(game, s);
+    DrawLevel(game, s);
+    if (!game.run.message.shown()) DrawTntCharges(game, s);
+    DrawWindowBorder(game, 0xFF000000);
+}
+
+}  // namespace glyphora

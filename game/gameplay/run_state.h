@@ -1,0 +1,58 @@
+#pragma once
+// The rules' state of one run: levels, lives, bonus bar, TNT, panic, the HUD
+// message, music and the run's counts. Reset by NewGame; kept after the run
+// ends for the game-over screen. The score, the letter value and the level
+// multiplier live in the score store.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "game/gameplay/letter_table.h"
+#include "game/gameplay/level_tables.h"
+
+namespace glyphora {
+
+// The one HUD message: shown at full colour for hold ms, then faded for fade
+// ms, then cleared. An empty text means no message.
+struct HudMessage {
+    static constexpr int kCapacity = 19;
+    std::array<char, kCapacity + 1> text{};
+    int length = 0;
+    int start = 0;  // GameTime
+    int hold = 0;
+    int fade = 0;
+
+    bool shown() const { return length > 0; }
+    std::string_view view() const { return {text.data(), static_cast<std::size_t>(length)}; }
+    void clear() { length = 0; }
+};
+
+struct RunState {
+    int stage = 0;     // completed rounds of five sub-levels
+    int subLevel = 0;  // 0-4
+    int levelStart = 0;  // GameTime when the sub-level began
+    float spawnChance = 0;  // percent per spawn test
+    bool groupEnabled[kGroupCount] = {true, false};
+    int totalWeight = 0;  // LetterTable weights of the enabled groups
+    bool contentFlags[kSubLevelCount][kGroupCount] = {};
+    int lives = 0;
+    int maxLives = 8;
+    float bonusBar = 0;  // 0 up to 700
+    int tntCatches = 0;  // TNT letters caught towards the next charge, 0-2
+    int tntCharges = 0;  // blasts available, 0-3
+    bool blastRunning = false;
+    int blastStart = 0;  // GameTime when the running blast began
+    float blastLineY = 0;
+    float panic = 0;
+    bool panicLocked = false;         // a lock was set and has not been seen to expire
+    std::uint32_t panicLockUntil = 0;  // system tick until which play keys are ignored
+    int lettersCaught = 0, wordsCompleted = 0, bonusBars = 0, panics = 0;
+    int survivalStart = 0;  // GameTime at the start of a free game
+    bool freeGame = false;
+    int musicTier = 0;
+    int trackIndex = 0;  // last track picked within the tier
+    std::array<char, 32> musicFile{};  // the current track's path, for the music cheats
+    HudMessage message;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,52 @@
+// Frames of a busy run allocate nothing: counted by replacing the global
+// allocation functions of this test program.
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "game/gameplay/run_rules.h"
+#include "game/gameplay/spawning.h"
+#include "game/shell/main_loop.h"
+#include "play_fixture.h"
+#include "platform/fake/null_device.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace glyphora {
+namespace {
+
+TEST(FrameCost, FramesOfABusyRunAllocateNothing) {
+    platform::FakePlatform fake;
+    platform::NullDeviceWindow window;
+    fake.bundle().window = &window;
+    Game game{fake.bundle()};
+    StartUp(game);
+    game.run.lives = game.run.maxLives = 8;
+    game.run.tntCharges = 3;
+    while (game.field.items.size() < 40) SpawnItem(game);
+    for (int i = 0; i < 50; ++i) RunFrame(game);  // the field settles into its usual size
+
+    const long before = allocations.load();
+    for (int frame = 0; frame < 3000; ++frame) {
+        fake.clock.advance(16);
+        if (frame % 300 == 0) ShowMessage(game, "TNT!", 1000, 500);
+        if (frame % 500 == 0) Detonate(game);
+        game.run.lives = 8;
+        RunFrame(game);
+    }
+    // 48 s of play within one stage (a new stage starts its music track by name).
+    EXPECT_EQ(allocations.load() - before, 0) << "allocations in 3000 frames";
+}
+
+}  // namespace
+}  // namespace glyphora

@@ -1,0 +1,146 @@
+#include "tools/bench/play_bench.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "game/gameplay/progression.h"
+#include "game/gameplay/run_rules.h"
+#include "game/gameplay/spawning.h"
+#include "game/gameplay/update_play.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/main_loop.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/fake/null_device.h"
+#include "tools/tour/tour_harness.h"
+
+namespace glyphora::bench {
+namespace {
+
+constexpr std::size_t kBusyItems = 40;
+constexpr std::uint32_t kFrameMs = 16;
+
+// Forwards everything to the real device but does not present: presenting
+// waits for the display's refresh, which is not the frame's cost.
+class UnpresentedDevice final : public platform::Device {
+public:
+    explicit UnpresentedDevice(std::unique_ptr<platform::Device> inner) : inner_(std::move(inner)) {}
+    void clear(platform::Colour c) override { inner_->clear(c); }
+    void fillRect(platform::Rect r, platform::Colour c) override { inner_->fillRect(r, c); }
+    void drawQuad(const platform::Texture* t, const platform::QuadVertices& q) override { inner_->drawQuad(t, q); }
+    void setAlphaSource(platform::AlphaSource s) override { inner_->setAlphaSource(s); }
+    void setFilter(platform::Filter f) override { inner_->setFilter(f); }
+    void present() override {}
+    std::unique_ptr<platform::Texture> loadTexture(const std::string& path, platform::Size size,
+                                                   platform::Colour key) override {
+        return inner_->loadTexture(path, size, key);
+    }
+    std::unique_ptr<platform::Texture> createTexture(const platform::Image& image) override {
+        return inner_->createTexture(image);
+    }
+    bool readFrame(platform::Image& out) override { return inner_->readFrame(out); }
+
+private:
+    std::unique_ptr<platform::Device> inner_;
+};
+
+// The run on its last sub-level with everything the HUD can show.
+void MakeBusy(Game& game) {
+    SetSubLevel(game, 4, false);
+    game.run.lives = game.run.maxLives = 8;
+    game.run.tntCharges = 3;
+    game.run.bonusBar = 420;
+    game.store.setRunScore(123456);
+}
+
+// Between measured frames: the field keeps 40 items (topped up one a frame,
+// so that they spread over its height), the lives and the message stay, the
+// sub-level does not change.
+void KeepBusy(Game& game) {
+    if (game.field.items.size() < kBusyItems) SpawnItem(game);
+    game.run.lives = 8;
+    game.run.levelStart = GameTime(game);
+    if (!game.run.message.shown()) ShowMessage(game, "! B*O*N*U*S !", 1000, 500);
+}
+
+// Unmeasured frames until the field holds its 40 items spread out. They run
+// the frame's steps without RunFrame itself, so that an instruction count of
+// RunFrame sees only the measured frames.
+constexpr int kWarmUpFrames = 600;
+
+template <typename Advance>
+void WarmUp(Game& game, Advance advance) {
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        KeepBusy(game);
+        advance();
+        UpdatePlay(game);
+        DrawFrame(game);
+    }
+}
+
+template <typename Advance>
+double MedianFrameMicroseconds(Game& game, int frames, Advance advance) {
+    WarmUp(game, advance);
+    std::vector<double> times;
+    times.reserve(static_cast<std::size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        KeepBusy(game);
+        advance();
+        const auto start = std::chrono::steady_clock::now();
+        RunFrame(game);
+        times.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    if (game.screen.current != ScreenKind::Play || game.field.items.size() < kBusyItems - 2)
+        std::fprintf(stderr, "glyphora-bench: the play scene did not stay busy\n");
+    std::nth_element(times.begin(), times.begin() + frames / 2, times.end());
+    return times[static_cast<std::size_t>(frames / 2)];
+}
+
+double SoftwareFrame(int frames) {
+    namespace fs = std::filesystem;
+    const fs::path gameFolder = fs::canonical("/proc/self/exe").parent_path().parent_path() / "Glyphora";
+    setenv("SDL_RENDER_BATCHING", "0", 1);  // each draw runs when called, inside the measured frame
+    tour::TourHarness harness(gameFolder, fs::temp_directory_path() / "glyphora-bench-pictures");
+    harness.startUp();
+    Game& game = harness.game();
+    game.renderer.device = std::make_unique<UnpresentedDevice>(std::move(game.renderer.device));
+    MakeBusy(game);
+    return MedianFrameMicroseconds(game, frames, [&] { harness.clock().advance(kFrameMs); });
+}
+
+struct NullGame {
+    NullGame() {
+        fake.bundle().window = &window;
+        StartUp(game);
+        MakeBusy(game);
+    }
+    platform::FakePlatform fake;
+    platform::NullDeviceWindow window;
+    Game game{fake.bundle()};
+};
+
+}  // namespace
+
+void MeasurePlay(int frames) {
+    const double software = SoftwareFrame(frames);
+    NullGame null;
+    const double own = MedianFrameMicroseconds(null.game, frames, [&] { null.fake.clock.advance(kFrameMs); });
+    std::printf("play (%zu items, full HUD, a message), median of %d frames:\n", kBusyItems, frames);
+    std::printf("  frame on the software renderer (present excluded): %8.1f us\n", software);
+    std::printf("  game's own work (null device):                     %8.1f us\n", own);
+}
+
+void RunNullFrames(int frames) {
+    NullGame null;
+    WarmUp(null.game, [&] { null.fake.clock.advance(kFrameMs); });
+    for (int i = 0; i < frames; ++i) {
+        KeepBusy(null.game);
+        null.fake.clock.advance(kFrameMs);
+        RunFrame(null.game);
+    }
+}
+
+}  // namespace glyphora::bench

@@ -1,0 +1,15 @@
+#pragma once
+// The cost of a frame of the busiest play scene: 40 items turning on the last
+// sub-level, a full HUD and a message.
+
+namespace glyphora::bench {
+
+// Medians over frames: the whole frame on SDL's software renderer, and the
+// game's own work with a device that draws nothing.
+void MeasurePlay(int frames);
+
+// Runs frames of the scene on the null device and prints nothing: the target
+// of an instruction count (see the usage in main.cpp).
+void RunNullFrames(int frames);
+
+}  // namespace glyphora::bench
