@@ -29,6 +29,7 @@ struct ScreenState {
     int scoreView = 0;            // high-score screen: 0 the local table, 1 the group names
     int viewedDifficulty = 1;     // high-score screen: the table shown, 0 .. 2
     bool difficultyHint = false;  // settings screen: the note after a difficulty change
+    int lastAchievedPlace = 0;    // 1 .. 5: place of the entry made in the last game; 0 none
 };
 
 // State of the menu screens that only they read and write (besides the
