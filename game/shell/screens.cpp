@@ -2,6 +2,7 @@
 
 #include "game/audio/music.h"
 #include "game/gameplay/play_screen_draw.h"
+#include "game/screens/menu_screens.h"
 #include "game/screens/splash_screen.h"
 #include "game/screens/window_border.h"
 #include "game/shell/game.h"
@@ -16,17 +17,39 @@ void SwitchScreen(Game& game, ScreenKind kind) {
     if (screen.previous == ScreenKind::Play && kind != ScreenKind::Play) StopAllMusic(game);
 }
 
-void DrawScreen(Game& game) {
-    ClearScreen(game, 0xFFFFFFFF);
+namespace {
+
+bool HasMenuDecoration(ScreenKind kind) {
+    return kind != ScreenKind::Play && kind != ScreenKind::Splash && kind != ScreenKind::Intro;
+}
+
+void DrawCurrentScreen(Game& game) {
     switch (game.screen.current) {
-        case ScreenKind::Play:
-            DrawPlayScreen(game);
-            if (game.cheats.invulnerable) DrawWindowBorder(game, 0xFFDCDC00);
-            return;
+        case ScreenKind::Play: DrawPlayScreen(game); break;
+        case ScreenKind::MainMenu: DrawMainMenu(game); break;
+        case ScreenKind::HighScores: DrawHighScoreScreen(game); break;
+        case ScreenKind::FreeGameSetup: DrawFreeGameScreen(game); break;
+        case ScreenKind::Settings: DrawSettingsScreen(game); break;
+        case ScreenKind::Help: DrawHelpScreen(game); break;
         case ScreenKind::Splash: DrawSplashScreen(game); break;
+        case ScreenKind::Intro: DrawFirstRunScreen(game); break;
+        case ScreenKind::DifficultyChoice: DrawDifficultyChoice(game); break;
         default: break;
     }
-    DrawWindowBorder(game, 0xFF000000);
+}
+
+}  // namespace
+
+void DrawScreen(Game& game) {
+    ClearScreen(game, 0xFFFFFFFF);
+    const ScreenKind kind = game.screen.current;
+    if (HasMenuDecoration(kind)) {
+        DrawHeaderStrip(game);
+        DrawFooterBand(game);
+    }
+    DrawCurrentScreen(game);
+    if (kind != ScreenKind::Play) DrawWindowBorder(game, 0xFF000000);
+    else if (game.cheats.invulnerable) DrawWindowBorder(game, 0xFFDCDC00);
 }
 
 void ResetKeyboardFocus(Game& game) {

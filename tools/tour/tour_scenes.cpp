@@ -1,6 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
 #include "tools/tour/tour_engine.h"
+#include "tools/tour/tour_menus.h"
 #include "tools/tour/tour_play.h"
 
 namespace glyphora::tour {
@@ -22,6 +23,7 @@ const std::vector<Scene>& AllScenes() {
             {"widgets", WidgetStates},
             {"fonts", FontTable},
         };
+        AddMenuScenes(all);
         AddPlayScenes(all);
         return all;
     }();

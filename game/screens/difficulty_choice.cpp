@@ -1,0 +1,27 @@
+// The difficulty choice that follows the first-run screen: the selector on
+// the game's difficulty, two lines of explanation and OK.
+#include "game/screens/difficulty_selector.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kSelectorTop = 205;
+constexpr Colour kLineColour = 0xFFDADADA;
+constexpr Rect kQuestionRect{0, 166, kWindowWidth, 216};
+constexpr Rect kNoteRect{0, 256, kWindowWidth, 306};
+
+}  // namespace
+
+void DrawDifficultyChoice(Game& game) {
+    DrawDifficultySelector(game, kSelectorTop, game.settings.difficulty);
+    Font& font = game.fonts[MenuFont26];
+    DrawFontText(game, font, "Choose the difficulty:", kQuestionRect, DT_CENTER | DT_VCENTER, kLineColour);
+    DrawFontText(game, font, "Note that you can later change this option in Settings", kNoteRect,
+                 DT_CENTER | DT_VCENTER, kLineColour);
+    DrawButtonAt(game, OkButton, (kWindowWidth - game.widgets.imageButtons[OkButton].sprite.srcW) / 2, kButtonRowY);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,74 @@
+// The first-run screen: a short intro whose pictures fade in one after
+// another, then, on request, the freeware note. Every picture here takes its
+// alpha from the vertices, so each can fade on its own.
+#include "game/audio/sound_effects.h"
+#include "game/engine/sheet_drawing.h"
+#include "game/screens/intro_timeline.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
+
+namespace glyphora {
+namespace {
+
+namespace r = regions;
+
+constexpr Colour kNoteColour = 0xFF808080;
+constexpr Rect kNoteRect{50, 120, 650, 380};
+constexpr char kNoteText[] =
+    "Glyphora is freeware.\nPlease feel free to share it!\n\n If you have any comments, visit our site. \n"
+    " We appreciate any feedback!\n\n And last, but not least,\nif you score too low, nevermind,\n"
+    "the voice-recognition \nwill surely come out soon... ";
+
+void DrawDecorations(Game& game) {
+    DrawRegion(game, r::IntroDecorationLarge, 468, 374);
+    DrawRegion(game, r::IntroDecorationSmall, 568, 326);
+}
+
+void DrawNote(Game& game) {
+    SetVertexAlpha(game, 255);
+    DrawRegion(game, r::NoteHeading, 181, 11);
+    DrawDecorations(game);
+    DrawButtonWhen(game, ShowNoteButton, false);
+    DrawButtonWhen(game, ContinueButton, true);
+    DrawFontText(game, game.fonts[NoteFont26], kNoteText, kNoteRect, DT_CENTER, kNoteColour);
+}
+
+// Draws the picture at its alpha once its fade has begun.
+void FadeIn(Game& game, IntroFade fade, int e, const r::Region& region, int x, int y) {
+    if (!IntroShows(fade, e)) return;
+    SetVertexAlpha(game, IntroAlpha(fade, e));
+    DrawRegion(game, region, float(x), float(y));
+}
+
+void PlayIntroSounds(Game& game, int e) {
+    const IntroSounds due = TakeIntroSounds(game.menus, e);
+    if (due.stop) PlayEffect(game, Stop);
+    if (due.greeting) PlayEffect(game, HoHoHo);
+}
+
+void DrawIntro(Game& game, int e) {
+    FadeIn(game, kStopFade, e, r::IntroStopPicture, 238, 50);
+    FadeIn(game, kCaptionFade, e, r::IntroCaption, 249, 265);
+    FadeIn(game, kGreetingFade, e, r::IntroGreeting, 109, 300);
+    PlayIntroSounds(game, e);
+    const bool last = IntroShows(kDecorationsFade, e);
+    if (last) {
+        SetVertexAlpha(game, IntroAlpha(kDecorationsFade, e));
+        DrawDecorations(game);
+    }
+    DrawButtonWhen(game, ShowNoteButton, last);  // fades in with the decorations
+    DrawButtonWhen(game, ContinueButton, false);
+}
+
+}  // namespace
+
+void DrawFirstRunScreen(Game& game) {
+    ClearScreenRgb(game, 255, 255, 255);
+    SetAlphaFromVertex(game);
+    if (game.menus.noteShown) DrawNote(game);
+    else DrawIntro(game, Elapsed(GameTime(game), game.menus.introStart));
+}
+
+}  // namespace glyphora

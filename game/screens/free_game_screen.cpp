@@ -1,0 +1,40 @@
+// The free-game screen: which characters fall (a check box per sub-level row
+// for letters and for digits), the four sliders of the run, Start and Back.
+#include "game/engine/sheet_drawing.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kRowCaptionsX = 67, kRowCaptionsY = 154;
+constexpr int kColumnCaptionsX = 152, kColumnCaptionsY = 116;
+constexpr int kStartToBackGap = 15;
+
+void DrawToggles(Game& game) {
+    for (auto& row : game.widgets.freeGameToggles)
+        for (ToggleButton& toggle : row) DrawToggleButton(game, toggle);
+    DrawRegion(game, regions::FreeGameRowCaptions, kRowCaptionsX, kRowCaptionsY);
+    DrawRegion(game, regions::FreeGameColumnCaptions, kColumnCaptionsX, kColumnCaptionsY);
+}
+
+// Start and Back, centred as a pair.
+void DrawRunButtons(Game& game) {
+    const int start = game.widgets.imageButtons[StartFreeGameButton].sprite.srcW;
+    const int back = game.widgets.imageButtons[BackButton].sprite.srcW;
+    const int x = (kWindowWidth - (start + kStartToBackGap + back)) / 2;
+    DrawButtonAt(game, StartFreeGameButton, x, kButtonRowY);
+    DrawButtonAt(game, BackButton, x + start + kStartToBackGap, kButtonRowY);
+}
+
+}  // namespace
+
+void DrawFreeGameScreen(Game& game) {
+    DrawToggles(game);
+    for (int slider = StartLevelSlider; slider <= MaxLivesSlider; ++slider)
+        DrawSlider(game, game.widgets.sliders[slider]);
+    DrawRunButtons(game);
+}
+
+}  // namespace glyphora

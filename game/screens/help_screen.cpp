@@ -1,0 +1,91 @@
+// The help screen: two pages that explain the game beside pictures taken
+// from the game's own sheets, and a row of buttons to turn the pages, open
+// the manual or go back.
+#include "game/engine/sheet_drawing.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+constexpr Colour kHelpColour = 0xFF808080;
+constexpr int kTextLeft = 170, kTextRight = 670, kTextHeight = 500;
+constexpr int kPictureColumn = 170;  // the pictures are centred left of the text
+constexpr int kItemX = 52;
+constexpr int kButtonGap = 10;
+
+struct HelpLine {
+    int y;
+    const char* text;
+};
+
+constexpr HelpLine kPage1[] = {
+    {130, "This is a letter. You receive some points for each letter you successfully \n"
+          "catch by pressing appropriate keyboard key."},
+    {190, "On the other hand, for each letter that reaches the bottom, you lose one \n"
+          "of your lives. When you lose all your lives, the game is over."},
+    {250, "Points are the only thing that matters. More points you have, so more you rock."},
+    {288, "This is a word. When you manage to type it without making any mistake, \n"
+          "you receive one more life up to maximum of eight."},
+};
+constexpr HelpLine kPage2[] = {
+    {155, "This is the bonus bar. It fills slowly as you successfully write the words. \n"
+          "When it reaches the end, you immediately receive reward equal to \n20% of your current score points."},
+    {238, "And finally, this is a TNT letter. If you catch three of those, you can blow a TNT \n"
+          "by pressing Enter, instantly destroying all the letters on the screen. \nEnjoy the fireworks!"},
+};
+
+template <std::size_t N>
+void DrawLines(Game& game, const HelpLine (&lines)[N]) {
+    for (const HelpLine& line : lines)
+        DrawFontText(game, game.fonts[HelpFont22], line.text, {kTextLeft, line.y, kTextRight, line.y + kTextHeight},
+                     DT_LEFT, kHelpColour);
+}
+
+// A falling item as the play screen shows it: the backing shape of a style
+// with a glyph cell over it.
+void DrawItem(Game& game, int y, int style, int glyphU, int glyphV) {
+    Resources& r = game.resources;
+    DrawSprite(game, r.itemShapes[0], kItemX, float(y), style, 0);
+    DrawSprite(game, r.letterGlyphs, kItemX, float(y), glyphU, glyphV);
+}
+
+void DrawCentredLeft(Game& game, const regions::Region& region, int y) {
+    DrawRegion(game, region, float((kPictureColumn - region.w) / 2), float(y));
+}
+
+void DrawPage1(Game& game) {
+    DrawLines(game, kPage1);
+    DrawItem(game, 158, 6, 4, 0);
+    DrawCentredLeft(game, regions::HelpWordPicture, 290);
+}
+
+void DrawPage2(Game& game) {
+    DrawLines(game, kPage2);
+    DrawCentredLeft(game, regions::HelpBonusBarPicture, 155);
+    DrawItem(game, 240, regions::kTntStyle, 5, 2);
+}
+
+// Page 1, page 2, Manual and Back, centred as a row.
+void DrawButtonRow(Game& game) {
+    const ImageButtonName row[] = {HelpPage1Button, HelpPage2Button, ManualButton, BackButton};
+    int total = -kButtonGap;
+    for (ImageButtonName name : row) total += game.widgets.imageButtons[name].sprite.srcW + kButtonGap;
+    int x = (kWindowWidth - total) / 2;
+    for (ImageButtonName name : row) {
+        ImageButton& button = game.widgets.imageButtons[name];
+        DrawButtonAt(game, name, x, name == BackButton ? kButtonRowY : button.y);
+        x += button.sprite.srcW + kButtonGap;
+    }
+}
+
+}  // namespace
+
+void DrawHelpScreen(Game& game) {
+    DrawButtonRow(game);
+    if (game.screen.helpPage == 0) DrawPage1(game);
+    else DrawPage2(game);
+}
+
+}  // namespace glyphora

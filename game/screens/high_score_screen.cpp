@@ -1,0 +1,100 @@
+// The high-score screen: the local table of one difficulty with the selector
+// to choose it, or the five group names; below them the button row, or the
+// message of the online exchange while one is under way.
+#include <algorithm>
+#include <charconv>
+
+#include "game/engine/selection_band.h"
+#include "game/engine/sheet_drawing.h"
+#include "game/screens/difficulty_selector.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kSelectorTop = 105;
+constexpr int kFirstRowTop = 160, kRowStep = 40, kRowHeight = 50;
+constexpr int kNameRight = 335, kScoreLeft = 365, kScoreRight = 565;
+constexpr Colour kAchievedColour = 0xFFAEE400;
+constexpr Colour kMessageColour = 0xFF666666;
+constexpr int kMessageLeft = 70, kMessageRight = 630, kMessageHeight = 29;
+constexpr int kGroupNumberX = 173;
+
+// An expired message gives the row back to the buttons.
+void ExpireConnectionMessage(Game& game) {
+    MenuState& menus = game.menus;
+    if (menus.connectionMessageDeadline != 0 && Elapsed(GameTime(game), menus.connectionMessageDeadline) > 0) {
+        menus.connectionMessageShown = false;
+        menus.connectionMessageDeadline = 0;
+    }
+}
+
+void DrawButtonRow(Game& game) {
+    const bool shown = !game.menus.connectionMessageShown;
+    const ImageButtonName row[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
+    for (int i = 0; i < 4; ++i) {
+        ImageButton& button = game.widgets.imageButtons[row[i]];
+        button.x = game.widgets.layout.highScoresRowX[i];
+        button.y = kButtonRowY;
+        DrawButtonWhen(game, row[i], shown);
+    }
+    if (shown) return;
+    const int y = game.widgets.imageButtons[OnlineScoresButton].y;
+    DrawFontText(game, game.fonts[MessageFont26], game.menus.connectionMessage,
+                 {kMessageLeft, y, kMessageRight, y + kMessageHeight}, DT_CENTER | DT_VCENTER, kMessageColour);
+}
+
+void DrawTableRow(Game& game, int difficulty, int place, Colour colour) {
+    const int top = kFirstRowTop + kRowStep * (place - 1);
+    Font& font = game.fonts[ScoresFont26];
+    DrawFontText(game, font, game.scores.at(difficulty, place).name, {0, top, kNameRight, top + kRowHeight},
+                 DT_RIGHT, colour);
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, game.store.score(difficulty, place)).ptr;
+    DrawFontText(game, font, std::string_view(digits, std::size_t(end - digits)),
+                 {kScoreLeft, top, kScoreRight, top + kRowHeight}, DT_LEFT, colour);
+}
+
+void DrawLocalTable(Game& game) {
+    const int viewed = std::clamp(game.screen.viewedDifficulty, 0, kDifficultyCount - 1);
+    const bool playedHere = viewed == game.settings.difficulty;
+    for (int place = 1; place <= ScoreStore::kRanks; ++place) {
+        const bool achieved = playedHere && place == game.screen.lastAchievedPlace;
+        DrawTableRow(game, viewed, place, achieved ? kAchievedColour : TextGrey);
+    }
+    FillRect(game, {350, 150, 351, 360}, 0xFF808080);
+    FillRect(game, {349, 150, 350, 360}, TextGrey);
+    DrawDifficultySelector(game, kSelectorTop, viewed);
+}
+
+void DrawGroupField(Game& game, int i) {
+    TextField& field = game.widgets.groupFields[i];
+    if (field.focused) {
+        DrawSelectionArrow(game, field.x - 21, field.y + 5, false);
+        DrawSelectionArrow(game, field.x + field.w + 10, field.y + 5, true);
+        FillRect(game, {field.x - 10, field.y + 5, field.x + field.w + 10, field.y + 5 + field.h},
+                 kSelectionBandColour);
+    }
+    DrawTextField(game, field);
+    DrawRegion(game, regions::GroupNumbers, kGroupNumberX, float(field.y + field.h - regions::GroupNumbers.h), 0, i);
+}
+
+}  // namespace
+
+void DrawHighScoreScreen(Game& game) {
+    ExpireConnectionMessage(game);
+    DrawButtonRow(game);
+    const bool local = game.screen.scoreView == 0;
+    game.widgets.imageButtons[DifficultyDownButton].enabled = local;
+    game.widgets.imageButtons[DifficultyUpButton].enabled = local;
+    if (local) {
+        DrawLocalTable(game);
+    } else {
+        for (int i = 0; i < kGroupFields; ++i) DrawGroupField(game, i);
+    }
+}
+
+}  // namespace glyphora

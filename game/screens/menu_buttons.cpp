@@ -1,0 +1,32 @@
+#include "game/screens/menu_buttons.h"
+
+#include "game/shell/game.h"
+
+namespace glyphora {
+
+void DrawButtonAt(Game& game, ImageButtonName name, int x, int y) {
+    ImageButton& button = game.widgets.imageButtons[name];
+    button.x = x;
+    button.y = y;
+    DrawImageButton(game, button);
+}
+
+void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game, game.widgets.imageButtons[name]); }
+
+void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
+    game.widgets.imageButtons[name].enabled = shown;
+    if (shown) DrawButton(game, name);
+}
+
+bool CursorOverButton(const Game& game, ImageButtonName name) {
+    const ImageButton& button = game.widgets.imageButtons[name];
+    return MakeRect(button.x, button.y, button.sprite.srcW, button.sprite.srcH).contains(game.pointer.cursorClient);
+}
+
+int MainMenuButtonUnderCursor(const Game& game) {
+    for (int i = 0; i < kMainMenuButtons; ++i)
+        if (CursorOverButton(game, ImageButtonName(PlayButton + i))) return i;
+    return -1;
+}
+
+}  // namespace glyphora

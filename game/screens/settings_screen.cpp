@@ -1,0 +1,65 @@
+// The settings screen: the default name for the high scores, the difficulty,
+// the two volumes and whether F3 asks before starting a game, each with its
+// caption on the left.
+#include "game/engine/selection_band.h"
+#include "game/screens/difficulty_selector.h"
+#include "game/screens/menu_buttons.h"
+#include "game/screens/menu_screens.h"
+#include "game/shell/game.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kCaptionRight = 327;
+constexpr int kNameBandX = 113, kNameBandY = 125, kNameBandWidth = 433;
+// The band of the difficulty hint; the hint lasts while the cursor stays in it.
+constexpr int kHintBandX = 238, kHintBandY = 168, kHintBandWidth = 290;
+constexpr int kDifficultyNameX = 410, kDifficultyY = 180;
+constexpr int kDownArrowX = 363, kUpArrowX = 485;
+constexpr int kDifficultyCaptionTop = 170, kDifficultyCaptionBottom = 210;
+constexpr int kToggleCaptionHeight = 36;
+
+void Caption(Game& game, std::string_view text, int top, int bottom) {
+    DrawFontText(game, game.fonts[MenuFont26], text, {0, top, kCaptionRight, bottom}, DT_RIGHT | DT_VCENTER,
+                 TextGrey);
+}
+
+void DrawNameField(Game& game) {
+    TextField& field = game.widgets.defaultNameField;
+    if (field.focused) DrawSelectionBand(game, kNameBandX, kNameBandY, kNameBandWidth);
+    DrawTextField(game, field);
+}
+
+void DrawDifficulty(Game& game) {
+    if (game.screen.difficultyHint) DrawSelectionBand(game, kHintBandX, kHintBandY, kHintBandWidth);
+    DrawDifficultyName(game, game.settings.difficulty, kDifficultyNameX, kDifficultyY);
+    DrawButtonAt(game, DifficultyDownButton, kDownArrowX, kDifficultyY);
+    DrawButtonAt(game, DifficultyUpButton, kUpArrowX, kDifficultyY);
+}
+
+void DrawCaptions(Game& game) {
+    const TextField& field = game.widgets.defaultNameField;
+    Caption(game, "Default High Scores Name", field.y + 1, field.y + field.h + 1);
+    Caption(game, "Difficulty", kDifficultyCaptionTop, kDifficultyCaptionBottom);
+    const Slider& music = game.widgets.sliders[MusicVolumeSlider];
+    Caption(game, "Music Volume", music.y, music.y + music.height);
+    const Slider& sound = game.widgets.sliders[SoundVolumeSlider];
+    Caption(game, "Sound Volume", sound.y, sound.y + sound.height);
+    const int toggleY = game.widgets.askF3Toggle.y;
+    Caption(game, "Ask before starting game with F3", toggleY, toggleY + kToggleCaptionHeight);
+}
+
+}  // namespace
+
+void DrawSettingsScreen(Game& game) {
+    DrawToggleButton(game, game.widgets.askF3Toggle);
+    DrawSlider(game, game.widgets.sliders[MusicVolumeSlider]);
+    DrawSlider(game, game.widgets.sliders[SoundVolumeSlider]);
+    DrawNameField(game);
+    DrawDifficulty(game);
+    DrawCaptions(game);
+    const int backWidth = game.widgets.imageButtons[BackButton].sprite.srcW;
+    DrawButtonAt(game, BackButton, (kWindowWidth - backWidth) / 2, kButtonRowY);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,206 @@
+#include "tools/tour/tour_menus.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "game/screens/peek.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/screens.h"
+
+namespace glyphora::tour {
+namespace {
+
+// Starts the game and shows kind with the pointer outside the window.
+Game& Show(TourHarness& tour, ScreenKind kind) {
+    tour.startUp();
+    Game& game = tour.game();
+    SwitchScreen(game, kind);
+    game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game);  // no peek unless a scene asks
+    return game;
+}
+
+void PointAt(TourHarness& tour, int clientX, int clientY) {
+    const Game& game = tour.game();
+    tour.desktop().cursor = {game.shell.windowX + clientX, game.shell.windowY + clientY};
+}
+
+void PointAtButton(TourHarness& tour, ImageButtonName name) {
+    const ImageButton& button = tour.game().widgets.imageButtons[name];
+    PointAt(tour, button.x + button.sprite.srcW / 2, button.y + button.sprite.srcH / 2);
+}
+
+bool Capture(TourHarness& tour, const std::string& name, int settleMs = 100) {
+    tour.advance(settleMs);
+    return tour.capture(name);
+}
+
+// ---- Main menu --------------------------------------------------------------
+
+const char* const kMenuButtonNames[kMainMenuButtons] = {"play",     "free-game", "high-scores", "help",
+                                                         "settings", "credits",   "quit"};
+
+bool MainMenu(TourHarness& tour) {
+    Show(tour, ScreenKind::MainMenu);
+    return Capture(tour, "main-menu");
+}
+
+// Each button pointed at in turn, in one visit.
+bool MainMenuHovers(TourHarness& tour) {
+    Show(tour, ScreenKind::MainMenu);
+    tour.advance(16);  // the row takes its places in the first frame
+    bool ok = true;
+    for (int button = 0; button < kMainMenuButtons; ++button) {
+        PointAtButton(tour, ImageButtonName(PlayButton + button));
+        ok = Capture(tour, std::string("main-menu-hover-") + kMenuButtonNames[button]) && ok;
+    }
+    return ok;
+}
+
+// A peek as it comes by itself after the quiet pause, caught mid-slide;
+// then each character at rest.
+bool MainMenuPeeks(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::MainMenu);
+    std::srand(4);
+    game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game) - kPeekPause - 1;
+    bool ok = Capture(tour, "main-menu-peek", 480);
+    for (int picture = 0; picture < kPeekPictures; ++picture) {
+        game.menus.peekState = 1;
+        game.menus.peekPicture = picture;
+        game.menus.peekStart = GameTime(game) - 1000;
+        ok = Capture(tour, "main-menu-peek-" + std::to_string(picture), 16) && ok;
+    }
+    return ok;
+}
+
+// ---- High scores --------------------------------------------------------------
+
+void FillMediumTable(Game& game) {
+    const char* names[] = {"ADA", "GRACE", "ALAN", "-- anonymous --", "LINUS"};
+    const int scores[] = {48210, 31544, 20980, 11200, 4050};
+    for (int rank = 1; rank <= 5; ++rank) {
+        game.scores.at(1, rank).name = names[rank - 1];
+        game.store.setScore(1, rank, scores[rank - 1]);
+    }
+}
+
+bool HighScores(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::HighScores);
+    FillMediumTable(game);
+    game.settings.difficulty = 1;
+    game.screen.viewedDifficulty = 1;
+    game.screen.lastAchievedPlace = 2;
+    return Capture(tour, "high-scores");
+}
+
+bool HighScoreGroups(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::HighScores);
+    game.screen.scoreView = 1;
+    const char* groups[] = {"CAT LOVERS", "THE NIGHT SHIFT", "FRIDAY CLUB", "", ""};
+    for (int i = 0; i < kGroupFields; ++i) {
+        game.widgets.groupFields[i].label = groups[i];
+        SetFieldActive(game.widgets.groupFields[i], true);
+    }
+    SetFieldFocus(game.widgets.groupFields[2], true);
+    return Capture(tour, "high-scores-groups");
+}
+
+bool HighScoresConnecting(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::HighScores);
+    FillMediumTable(game);
+    game.menus.connectionMessage = "CONNECTING TO GLYPHORA HIGH SCORES SERVER...";
+    game.menus.connectionMessageShown = true;
+    game.menus.connectionMessageDeadline = 0;
+    return Capture(tour, "high-scores-connecting");
+}
+
+// ---- Free game and settings ---------------------------------------------------
+
+bool FreeGame(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::FreeGameSetup);
+    for (int row = 0; row < kFreeGameToggleRows; ++row) {
+        game.widgets.freeGameToggles[row][0].checked = true;
+        game.widgets.freeGameToggles[row][1].checked = row == 2;
+    }
+    game.widgets.sliders[StartLevelSlider].value = 2;
+    game.widgets.sliders[FallingSpeedSlider].value = 5;
+    game.widgets.sliders[DensitySlider].value = 7;
+    game.widgets.sliders[MaxLivesSlider].value = 8;
+    tour.advance(16);
+    PointAtButton(tour, StartFreeGameButton);
+    return Capture(tour, "free-game");
+}
+
+bool Settings(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::Settings);
+    game.widgets.defaultNameField.label = "PLAYER ONE";
+    SetFieldActive(game.widgets.defaultNameField, true);
+    SetFieldFocus(game.widgets.defaultNameField, true);
+    game.settings.difficulty = 2;
+    game.screen.difficultyHint = true;
+    game.widgets.sliders[MusicVolumeSlider].value = 7;
+    game.widgets.sliders[SoundVolumeSlider].value = 10;
+    PointAt(tour, 400, 190);  // inside the hint's band, where the arrow was pressed
+    return Capture(tour, "settings");
+}
+
+// ---- First run and difficulty choice -------------------------------------------
+
+// Each step of the intro as it comes (two caught while fading in), then
+// the note.
+bool Intro(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::Intro);
+    game.menus.introStart = GameTime(game);
+    const struct {
+        const char* name;
+        int atMs;
+    } steps[] = {{"intro-1", 2000}, {"intro-2", 5000}, {"intro-3", 6400},
+                 {"intro-4", 7000}, {"intro-5", 8150}, {"intro-6", 9500}};
+    bool ok = true;
+    for (const auto& step : steps)
+        ok = Capture(tour, step.name, step.atMs - Elapsed(GameTime(game), game.menus.introStart)) && ok;
+    game.menus.noteShown = true;
+    return Capture(tour, "intro-note") && ok;
+}
+
+bool DifficultyChoice(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::DifficultyChoice);
+    game.settings.difficulty = 1;
+    return Capture(tour, "difficulty-choice");
+}
+
+// ---- Help and the remaining headers ---------------------------------------------
+
+bool Help(TourHarness& tour, int page) {
+    Game& game = Show(tour, ScreenKind::Help);
+    game.screen.helpPage = page;
+    return Capture(tour, "help-page-" + std::to_string(page + 1));
+}
+
+bool Header(TourHarness& tour, ScreenKind kind, const std::string& name) {
+    Show(tour, kind);
+    return Capture(tour, "header-" + name);
+}
+
+}  // namespace
+
+void AddMenuScenes(std::vector<Scene>& scenes) {
+    const Scene menuScenes[] = {
+        {"main-menu", MainMenu},
+        {"main-menu-hover", MainMenuHovers},
+        {"main-menu-peek", MainMenuPeeks},
+        {"high-scores", HighScores},
+        {"high-scores-groups", HighScoreGroups},
+        {"high-scores-connecting", HighScoresConnecting},
+        {"free-game", FreeGame},
+        {"settings", Settings},
+        {"intro", Intro},
+        {"difficulty-choice", DifficultyChoice},
+        {"help-page-1", [](TourHarness& tour) { return Help(tour, 0); }},
+        {"help-page-2", [](TourHarness& tour) { return Help(tour, 1); }},
+        {"header-credits", [](TourHarness& tour) { return Header(tour, ScreenKind::Credits, "credits"); }},
+        {"header-game-over", [](TourHarness& tour) { return Header(tour, ScreenKind::GameOver, "game-over"); }},
+    };
+    scenes.insert(scenes.end(), std::begin(menuScenes), std::end(menuScenes));
+}
+
+}  // namespace glyphora::tour
