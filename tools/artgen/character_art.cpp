@@ -83,7 +83,7 @@ void PaintIntroPictures(Canvases& canvases, Studio& studio) {
     });
     // ... and below the small one, centred at its x 57.
     canvases.design2.Paint(r::IntroDecorationSmall, [&studio](cairo_t* cr, r::Frame, int) {
-        studio.Label(cr, "ONE MORE THING...", 0, 2, 132, 24, studio.Title(22, tone::TitleGrey), "IntroDecorationSmall");
+        studio.Label(cr, "RIGHT THIS WAY", 0, 2, 132, 24, studio.Title(22, tone::TitleGrey), "IntroDecorationSmall");
         DrawCurvedArrow(cr, 57, 29, 57, 46, 0, 3.5, tone::Amber);
     });
     canvases.design2.Paint(r::NoteHeading, [&studio](cairo_t* cr, r::Frame, int) {

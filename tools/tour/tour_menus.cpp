@@ -62,7 +62,7 @@ bool MainMenuPeeks(TourHarness& tour) {
     Game& game = Show(tour, ScreenKind::MainMenu);
     std::srand(4);
     game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game) - kPeekPause - 1;
-    bool ok = Capture(tour, "main-menu-peek", 480);
+    bool ok = Capture(tour, "main-menu-peek", 620);
     for (int picture = 0; picture < kPeekPictures; ++picture) {
         game.menus.peekState = 1;
         game.menus.peekPicture = picture;
