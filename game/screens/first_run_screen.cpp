@@ -64,11 +64,15 @@ void DrawIntro(Game& game, int e) {
 
 }  // namespace
 
+// The vertex alpha lasts only for this screen's own pictures: a screen that
+// follows without the Continue button (F3 starts a game from here) must not
+// inherit a half-faded, or still invisible, alpha.
 void DrawFirstRunScreen(Game& game) {
     ClearScreenRgb(game, 255, 255, 255);
     SetAlphaFromVertex(game);
     if (game.menus.noteShown) DrawNote(game);
     else DrawIntro(game, Elapsed(GameTime(game), game.menus.introStart));
+    SetAlphaFromTexture(game);
 }
 
 }  // namespace glyphora

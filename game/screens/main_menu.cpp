@@ -16,8 +16,7 @@ constexpr int kPreviewX = 210, kPreviewY = 70;
 
 void DrawMenuButtons(Game& game) {
     for (int i = 0; i < kMainMenuButtons; ++i)
-        DrawButtonAt(game, ImageButtonName(PlayButton + i), game.widgets.layout.mainMenuX[i],
-                     game.widgets.imageButtons[PlayButton + i].y);
+        DrawButtonAt(game, ImageButtonName(PlayButton + i), game.widgets.layout.mainMenuX[i], kButtonRowY);
 }
 
 void DrawPeek(Game& game) {

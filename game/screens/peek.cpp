@@ -1,6 +1,7 @@
 #include "game/screens/peek.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "game/shell/game.h"
@@ -27,11 +28,12 @@ void MaybeStartPeek(MenuState& menus, int now) {
 std::optional<int> StepPeek(MenuState& menus, int now) {
     if (menus.peekState == 0) MaybeStartPeek(menus, now);
     if (menus.peekState == 0) return std::nullopt;
-    const int e = Elapsed(now, menus.peekStart);
+    // Wide enough for any gap between two frames (the window may sleep for hours).
+    const std::int64_t e = Elapsed(now, menus.peekStart);
     if (e > kPeekLeaveAfter) menus.peekState = 2;
-    if (menus.peekState == 1) return std::max(kRightEdge - e * kPeekSpeed / 1000, kRestX);
-    const int x = kRightEdge + (e - kPeekLeaveAfter) * kPeekSpeed / 1000 - kPeekWidth;
-    if (x <= kRightEdge) return x;
+    if (menus.peekState == 1) return int(std::max<std::int64_t>(kRightEdge - e * kPeekSpeed / 1000, kRestX));
+    const std::int64_t x = kRightEdge + (e - kPeekLeaveAfter) * kPeekSpeed / 1000 - kPeekWidth;
+    if (x <= kRightEdge) return int(x);
     menus.peekState = 0;
     menus.lastPeekEnd = now;
     return std::nullopt;

@@ -72,12 +72,18 @@ TEST_F(FirstRunScreen, PicturesFadeInOneAfterAnotherWithTheirOwnAlpha) {
         ASSERT_EQ(found.size(), 1u);
         EXPECT_EQ(found[0].vertexAlpha, c.alpha);
     }
-    EXPECT_EQ(calls().size(), 0u);
     DrawFirstRunScreen(game);
     bool fromVertex = false;
     for (const platform::DrawCall& call : calls())
         if (call.kind == platform::DrawCall::Kind::Quad) fromVertex = call.alpha == platform::AlphaSource::Vertex;
     EXPECT_TRUE(fromVertex);
+}
+
+TEST_F(FirstRunScreen, LeavesTheTextureAlphaForWhateverScreenComesNext) {
+    for (int e : {0, 500, 4001, 9000}) {
+        drawAt(e);  // the vertex alpha is still 0 before the first picture, and 0 where a fade starts
+        EXPECT_EQ(game.renderer.alphaSource, platform::AlphaSource::Texture) << e;
+    }
 }
 
 TEST_F(FirstRunScreen, ContinueTakesPressesOnlyOnceTheNoteIsOpen) {

@@ -54,6 +54,10 @@ TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
     }
     EXPECT_EQ(menus.lastPeekEnd, kT0 + 3855);
     EXPECT_FALSE(StepPeek(menus, kT0 + 3855 + 5000)) << "a quiet pause follows every peek";
+
+    menus.peekState = 1;  // a peek under way when the window went to sleep for a day
+    EXPECT_FALSE(StepPeek(menus, menus.peekStart + 86'400'000));
+    EXPECT_EQ(menus.peekState, 0);
 }
 
 TEST(Peek, NeverShowsTheSameCharacterTwiceInARow) {
