@@ -14,6 +14,8 @@ namespace {
 
 namespace r = regions;
 
+constexpr int kShowNoteX = 557, kShowNoteY = 403;
+constexpr int kContinueX = 566, kContinueY = 404;
 constexpr Colour kNoteColour = 0xFF808080;
 constexpr Rect kNoteRect{50, 120, 650, 380};
 constexpr char kNoteText[] =
@@ -30,8 +32,8 @@ void DrawNote(Game& game) {
     SetVertexAlpha(game, 255);
     DrawRegion(game, r::NoteHeading, 181, 11);
     DrawDecorations(game);
-    DrawButtonWhen(game, ShowNoteButton, false);
-    DrawButtonWhen(game, ContinueButton, true);
+    DrawButtonAtWhen(game, ShowNoteButton, kShowNoteX, kShowNoteY, false);
+    DrawButtonAtWhen(game, ContinueButton, kContinueX, kContinueY, true);
     DrawFontText(game, game.fonts[NoteFont26], kNoteText, kNoteRect, DT_CENTER, kNoteColour);
 }
 
@@ -58,8 +60,8 @@ void DrawIntro(Game& game, int e) {
         SetVertexAlpha(game, IntroAlpha(kDecorationsFade, e));
         DrawDecorations(game);
     }
-    DrawButtonWhen(game, ShowNoteButton, last);  // fades in with the decorations
-    DrawButtonWhen(game, ContinueButton, false);
+    DrawButtonAtWhen(game, ShowNoteButton, kShowNoteX, kShowNoteY, last);  // fades in with the decorations
+    DrawButtonAtWhen(game, ContinueButton, kContinueX, kContinueY, false);
 }
 
 }  // namespace

@@ -35,12 +35,8 @@ void ExpireConnectionMessage(Game& game) {
 void DrawButtonRow(Game& game) {
     const bool shown = !game.menus.connectionMessageShown;
     const ImageButtonName row[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
-    for (int i = 0; i < 4; ++i) {
-        ImageButton& button = game.widgets.imageButtons[row[i]];
-        button.x = game.widgets.layout.highScoresRowX[i];
-        button.y = kButtonRowY;
-        DrawButtonWhen(game, row[i], shown);
-    }
+    for (int i = 0; i < 4; ++i)
+        DrawButtonAtWhen(game, row[i], game.widgets.layout.highScoresRowX[i], kButtonRowY, shown);
     if (shown) return;
     const int y = game.widgets.imageButtons[OnlineScoresButton].y;
     DrawFontText(game, game.fonts[MessageFont26], game.menus.connectionMessage,

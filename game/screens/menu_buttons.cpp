@@ -11,11 +11,12 @@ void DrawButtonAt(Game& game, ImageButtonName name, int x, int y) {
     DrawImageButton(game, button);
 }
 
-void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game, game.widgets.imageButtons[name]); }
-
-void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
-    game.widgets.imageButtons[name].enabled = shown;
-    if (shown) DrawButton(game, name);
+void DrawButtonAtWhen(Game& game, ImageButtonName name, int x, int y, bool shown) {
+    ImageButton& button = game.widgets.imageButtons[name];
+    button.x = x;
+    button.y = y;
+    button.enabled = shown;
+    if (shown) DrawImageButton(game, button);
 }
 
 bool CursorOverButton(const Game& game, ImageButtonName name) {

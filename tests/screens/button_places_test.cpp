@@ -2,6 +2,7 @@
 // screen put it would be drawn, and clicked, in the wrong place.
 #include "game/screens/menu_screens.h"
 
+#include "game/shell/game_clock.h"
 #include "tests/screens/menu_fixture.h"
 
 namespace glyphora {
@@ -29,6 +30,18 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
          {{OkButton, 336, 400}, {DifficultyDownButton, 275, 215}, {DifficultyUpButton, 397, 215}}},
         {"help", DrawHelpScreen,
          {{HelpPage1Button, 137, 400}, {HelpPage2Button, 243, 401}, {ManualButton, 380, 401}, {BackButton, 454, 400}}},
+        {"end of the intro",
+         [](Game& g) {
+             g.menus.introStart = GameTime(g) - 10000;
+             DrawFirstRunScreen(g);
+         },
+         {{ShowNoteButton, 557, 403}}},
+        {"freeware note",
+         [](Game& g) {
+             g.menus.noteShown = true;
+             DrawFirstRunScreen(g);
+         },
+         {{ContinueButton, 566, 404}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.screen);

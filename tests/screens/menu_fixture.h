@@ -89,7 +89,9 @@ private:
     std::optional<Picture> asPicture(const platform::DrawCall& call) {
         for (const regions::SheetInfo& info : regions::kSheets) {
             if (sheetTexture(info.sheet).texture.get() != call.texture) continue;
-            const auto texel = [](float coordinate, int size) { return int(std::lround(coordinate * float(size - 1))); };
+            const auto texel = [](float coordinate, int size) {
+                return int(std::lround(coordinate * float(size - 1)));
+            };
             const auto& c = call.corners;
             const int x0 = texel(c[0].u, info.width), y0 = texel(c[0].v, info.height);
             return Picture{info.sheet,
