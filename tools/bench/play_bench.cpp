@@ -47,8 +47,10 @@ private:
     std::unique_ptr<platform::Device> inner_;
 };
 
-// The run on its last sub-level with everything the HUD can show.
+// A Medium run on its last sub-level with everything the HUD can show.
 void MakeBusy(Game& game) {
+    game.settings.difficulty = kMedium;
+    NewGame(game);
     SetSubLevel(game, 4, false);
     game.run.lives = game.run.maxLives = 8;
     game.run.tntCharges = 3;
