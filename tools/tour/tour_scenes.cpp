@@ -1,6 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
 #include "tools/tour/tour_engine.h"
+#include "tools/tour/tour_game_over.h"
 #include "tools/tour/tour_play.h"
 
 namespace glyphora::tour {
@@ -23,6 +24,7 @@ const std::vector<Scene>& AllScenes() {
             {"fonts", FontTable},
         };
         AddPlayScenes(all);
+        AddPauseAndGameOverScenes(all);
         return all;
     }();
     return scenes;
