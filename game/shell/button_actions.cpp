@@ -84,10 +84,10 @@ void ShowNote(Game& game) {
     game.widgets.imageButtons[ContinueButton].enabled = true;
 }
 
+// Leaving the intro also turns the renderer back to the textures' alpha.
 void ContinueFromIntro(Game& game) {
     ReleaseEffect(game, HoHoHo);
     ReleaseEffect(game, Stop);
-    SetAlphaFromTexture(game);
     SwitchScreen(game, ScreenKind::DifficultyChoice);
     game.pointer.mouseDown = false;
 }

@@ -51,7 +51,14 @@ void EnterHighScores(Game& game) {
         game.widgets.groupFields[i].label = game.settings.groups[i].substr(0, Settings::kMaxGroupName);
 }
 
-void LeaveScreen(Game& game, ScreenKind left) {
+// A name still to be entered is dropped unless it was just confirmed (which
+// opens the high scores); the place stays pending there until they are left.
+void LeaveGameOver(Game& game, ScreenKind entered) {
+    SetFieldActive(game.widgets.nameEntryField, false);
+    if (entered != ScreenKind::HighScores) game.run.ending.pendingRank = 0;
+}
+
+void LeaveScreen(Game& game, ScreenKind left, ScreenKind entered) {
     switch (left) {
         case ScreenKind::Play: StopAllMusic(game); break;
         case ScreenKind::FreeGameSetup:
@@ -60,7 +67,7 @@ void LeaveScreen(Game& game, ScreenKind left) {
             break;
         case ScreenKind::Settings: LeaveSettings(game); break;
         case ScreenKind::HighScores: LeaveHighScores(game); break;
-        case ScreenKind::GameOver: SetFieldActive(game.widgets.nameEntryField, false); break;
+        case ScreenKind::GameOver: LeaveGameOver(game, entered); break;
         // The intro draws with the vertex alpha; every other screen with the texture's.
         case ScreenKind::Intro: SetAlphaFromTexture(game); break;
         default: break;
@@ -109,7 +116,7 @@ void SwitchScreen(Game& game, ScreenKind kind) {
     if (left == ScreenKind::Credits) StopCurrentMusic(game);
     screen.previous = left;
     screen.current = kind;
-    if (left != kind) LeaveScreen(game, left);
+    if (left != kind) LeaveScreen(game, left, kind);
     EnterScreen(game, kind);
     EnableScreenButtons(game, kind);
 }

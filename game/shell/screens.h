@@ -12,7 +12,8 @@ struct Game;
 //     a keyboard state; the main menu's peek starts afresh;
 //   - a paused screen that is left resumes its clock first;
 //   - GameOver: the name field takes the default name and closes until it
-//     opens again; Credits: the pages start afresh with their track, which
+//     opens again; leaving it for anything but the high scores drops a name
+//     not yet entered; Credits: the pages start afresh with their track, which
 //     stops when they are left; leaving Play stops the music;
 //   - the free-game check boxes take clicks only on FreeGameSetup; the
 //     settings screen's check box and default-name field only on Settings,

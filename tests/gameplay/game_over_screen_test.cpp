@@ -86,6 +86,7 @@ TEST_F(GameOver, EscOnTheNameEntryAddsNothing) {
     EXPECT_EQ(game.scores.at(kMedium, 1).name, "A");
     EXPECT_EQ(game.store.score(kMedium, 1), 500);
     EXPECT_FALSE(std::filesystem::exists("Data/Scores.txt"));
+    EXPECT_FALSE(NameToEnter(game)) << "the place is given up";
 }
 
 TEST_F(GameOver, TheNameFieldOffersTheDefaultNameAndOpensOnlyAfterAMoment) {
