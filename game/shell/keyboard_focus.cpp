@@ -20,10 +20,10 @@ constexpr ImageButtonName kHelpOrder[] = {HelpPage1Button, HelpPage2Button, Back
 constexpr ImageButtonName kBackOnly[] = {BackButton};
 
 // The buttons whose keyboard state a mouse movement clears.
-constexpr ImageButtonName kMouseReleased[] = {PlayButton,   FreeGameButton,     HighScoresButton,
-                                              HelpButton,   SettingsButton,     CreditsButton,
-                                              QuitButton,   BackButton,         OnlineScoresButton,
-                                              LocalScoresButton, GroupsButton,  StartFreeGameButton};
+constexpr ImageButtonName kMouseReleased[] = {
+    PlayButton, FreeGameButton, HighScoresButton,   HelpButton,        SettingsButton, CreditsButton,
+    QuitButton, BackButton,     OnlineScoresButton, LocalScoresButton, GroupsButton,   StartFreeGameButton,
+};
 
 // The settings screen's difficulty hint lasts while the cursor stays here.
 constexpr Rect kDifficultyHintArea{238, 168, 528, 208};
@@ -113,7 +113,7 @@ void ResetKeyboardFocus(Game& game) {
         shell.cursorVisible = true;
     }
     ScreenState& screen = game.screen;
-    if (screen.difficultyHint && !kDifficultyHintArea.contains(game.pointer.cursorClient)) screen.difficultyHint = false;
+    if (!kDifficultyHintArea.contains(game.pointer.cursorClient)) screen.difficultyHint = false;
     screen.focus = -1;
     for (ImageButtonName name : kMouseReleased) Release(game.widgets.imageButtons[name]);
 }
