@@ -60,7 +60,11 @@ Settings CollectSettings(const Game& game) {
     s.musicVolume = w.sliders[MusicVolumeSlider].value;
     s.soundVolume = w.sliders[SoundVolumeSlider].value;
     s.regcode = game.settings.regcode;
-    for (int n = 0; n < kGroupFields; ++n) s.groups[n] = game.settings.groups[n];
+    // While the high-score screen is shown its fields hold the group names
+    // being edited; the slots take them back only when it is left.
+    const bool editingGroups = game.screen.current == ScreenKind::HighScores;
+    for (int n = 0; n < kGroupFields; ++n)
+        s.groups[n] = editingGroups ? w.groupFields[n].label : game.settings.groups[n];
     return s;
 }
 

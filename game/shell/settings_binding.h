@@ -3,7 +3,8 @@
 // holds it (the window position in the shell; the F3 question, the free-game
 // check boxes, the six sliders and the default-name field in the widgets; the
 // difficulty, identifier, group names and first-run flag in the settings
-// slots). The file's Settings record is only filled to be written and read
+// slots, the group names in the high-score screen's fields while that screen
+// is shown). The file's Settings record is only filled to be written and read
 // only to be spread out, so no value is kept in two places.
 #include "game/data/settings.h"
 

@@ -119,6 +119,7 @@ TEST_F(ScreenSwitch, GroupNamesAreEditedOnTheHighScoreScreenAndKeptWhenItIsLeft)
     EXPECT_EQ(game.screen.scoreView, 1);
     click({field.rect.left + 5, field.rect.top + 5});
     type("\b2");
+    EXPECT_EQ(CollectSettings(game).groups[0], "Typist2") << "a save while editing takes the field";
     key(vk::Escape);
     EXPECT_EQ(game.settings.groups[0], "Typist2");
     EXPECT_FALSE(field.active);
