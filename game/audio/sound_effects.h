@@ -24,6 +24,9 @@ enum EffectSound {
 
 // Plays one effect at the sound volume; nothing when it failed to load.
 void PlayEffect(Game& game, int effect);
+// Unloads one effect; playing it afterwards plays nothing. The intro's two
+// sounds are released once the intro is over.
+void ReleaseEffect(Game& game, int effect);
 // Applies the sound-volume slider to all twelve effects.
 void ApplySoundVolume(Game& game);
 

@@ -3,9 +3,12 @@
 
 namespace glyphora {
 
-// The player's choices kept in "Data/Settings.ini". Plain values for now; the
-// window position, check boxes, sliders and text boxes that edit them bind to
-// these fields. Sliders hold steps, never displayed values.
+// Every value of "Data/Settings.ini", as it travels to and from the file.
+// The running game does not keep this record: each value lives in the object
+// that holds it (the window position in the shell, the check boxes, sliders
+// and text boxes in the widgets, the rest in SettingsSlots below), gathered
+// into a Settings only to be written and spread out again after a read.
+// Sliders hold steps, never displayed values.
 struct Settings {
     static constexpr std::size_t kMaxDefaultName = 15;
     static constexpr std::size_t kRegcodeLength = 20;
@@ -26,6 +29,16 @@ struct Settings {
     int soundVolume = 7;        // 0..10
     std::string regcode;        // the installation identifier
     std::string groups[5];      // at most kMaxGroupName characters each
+};
+
+// The settings that no widget holds, as the running game keeps them.
+struct SettingsSlots {
+    bool firstRun = false;  // set by the first read only; lasts this run
+    int difficulty = 1;     // the game's difficulty: 0 Easy, 1 Medium, 2 Hard
+    std::string regcode;    // the installation identifier
+    // The player's group names; the high-score screen's five fields edit them
+    // while it is shown.
+    std::string groups[5];
 };
 
 }  // namespace glyphora

@@ -2,14 +2,22 @@
 
 #include "game/audio/music.h"
 #include "game/audio/sound_effects.h"
+#include "game/gameplay/game_over_screen.h"
+#include "game/gameplay/progression.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/screens.h"
 
 namespace glyphora {
 
-// The summary, the rank in the local table and the name entry arrive with the
-// game-over screen; until then the run only stops here.
 void EndGame(Game& game) {
+    RunState& run = game.run;
+    EndOfRun& end = run.ending;
+    if (run.freeGame) end.survivalEnd = GameTime(game);
+    end.difficulty = RunDifficulty(game);
+    end.finalScore = game.store.runScore();
+    end.pendingRank = RankFor(game.store, end.difficulty, end.finalScore, run.freeGame);
+    game.screen.lastAchievedPlace = 0;
+    ComposeGameOverLines(game);
     if (game.shell.paused) SetPaused(game, false);
     SwitchScreen(game, ScreenKind::GameOver);
     PlayEffect(game, GameOverSound);

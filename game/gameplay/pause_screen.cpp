@@ -1,14 +1,57 @@
 #include "game/gameplay/pause_screen.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "game/gameplay/level_tables.h"
 #include "game/screens/window_border.h"
-#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
 
 namespace glyphora {
+namespace {
+
+constexpr Colour kPauseTextColours[kSubLevelCount] = {0xFF808080, 0xFFFFFFFF, 0xFF653600, 0xFFFF9900,
+                                                      0xFF999999};
+constexpr Rect kVolumeBox{0, 300, kWindowWidth, kWindowHeight};
+
+// The volumes at full colour, then blended into the background; nothing
+// once the fade is over or when no volume key was pressed in this pause.
+void DrawVolumeOverlay(Game& game, Colour background, Colour text) {
+    const std::uint32_t keyTick = game.shell.volumeOverlayTick;
+    if (keyTick == 0) return;
+    const int since = Elapsed(game.platform.clock->tickCount(), keyTick);
+    if (since < 0 || since >= kVolumeOverlayShowMs + kVolumeOverlayFadeMs) return;
+    Colour colour = text;
+    if (since > kVolumeOverlayShowMs)
+        colour = BlendColours(background, text, float(since - kVolumeOverlayShowMs) / kVolumeOverlayFadeMs);
+    const Slider* sliders = game.widgets.sliders;
+    char volumes[64];
+    std::snprintf(volumes, sizeof volumes, "Music Volume: %d%%\nSound Volume: %d%%",
+                  sliders[MusicVolumeSlider].value * 10, sliders[SoundVolumeSlider].value * 10);
+    DrawFontText(game, game.fonts[MenuFont26], volumes, kVolumeBox, DT_CENTER, colour);
+}
+
+}  // namespace
+
+Colour PauseTextColour(int subLevel) { return kPauseTextColours[std::clamp(subLevel, 0, kSubLevelCount - 1)]; }
+
+const char* PauseText(PauseReason reason) {
+    switch (reason) {
+        case PauseReason::ConfirmQuit: return "Paused.\nPress F1 to unpause.\nPress Esc to quit to the main menu.";
+        case PauseReason::ConfirmNewGame: return "Paused.\nPress F1 to unpause.\nPress F4 to start a new game.";
+        default: return "Paused.\nPress F1 to unpause.";
+    }
+}
 
 void DrawPauseScreen(Game& game) {
-    ClearScreen(game, kPalette[game.run.subLevel].background);
+    const int s = std::clamp(game.run.subLevel, 0, kSubLevelCount - 1);
+    const Colour background = kPalette[s].background;
+    const Colour text = PauseTextColour(s);
+    ClearScreen(game, background);
     DrawWindowBorder(game, 0xFF000000);
+    DrawFontText(game, game.fonts[MenuFont26], PauseText(game.shell.pauseReason),
+                 {0, 0, kWindowWidth, kWindowHeight}, DT_CENTER | DT_VCENTER, text);
+    DrawVolumeOverlay(game, background, text);
 }
 
 }  // namespace glyphora

@@ -31,7 +31,7 @@ void EnableGroups(RunState& run, int subLevel) {
 }
 
 float SpawnChanceFor(const Game& game, int subLevel) {
-    const float density = game.run.freeGame ? FreeGameParametersOf(game.settings).densityPercent / 100.0f : 1.0f;
+    const float density = game.run.freeGame ? FreeGameParametersOf(game.widgets).densityPercent / 100.0f : 1.0f;
     return kSubLevels[subLevel].baseChance * StageFactor(game.run.stage, &StageFactors::chance) * density *
            DifficultyOf(game).chance;
 }
@@ -71,7 +71,7 @@ void StartRunMusic(Game& game) {
 
 void StartLives(Game& game) {
     RunState& run = game.run;
-    run.maxLives = run.freeGame ? FreeGameParametersOf(game.settings).maxLives : kStandardMaxLives;
+    run.maxLives = run.freeGame ? FreeGameParametersOf(game.widgets).maxLives : kStandardMaxLives;
     run.lives = std::min(kStartingLives, run.maxLives);
 }
 
@@ -79,12 +79,15 @@ void StartLives(Game& game) {
 
 int RunDifficulty(const Game& game) { return std::clamp(game.settings.difficulty, 0, kDifficultyCount - 1); }
 
-FreeGameParameters FreeGameParametersOf(const Settings& settings) {
+FreeGameParameters FreeGameParametersOf(const Widgets& widgets) {
+    const auto step = [&](SliderName name, int highest) {
+        return std::clamp(widgets.sliders[name].value, 1, highest);
+    };
     FreeGameParameters values;
-    values.startLevel = std::clamp(settings.startLevel, 1, 5) * 5 - 4;
-    values.speedPercent = std::clamp(settings.speedMod, 1, 10) * 20;
-    values.densityPercent = std::clamp(settings.chanceMod, 1, 10) * 20;
-    values.maxLives = std::clamp(settings.maxLives, 1, 8);
+    values.startLevel = step(StartLevelSlider, 5) * 5 - 4;
+    values.speedPercent = step(FallingSpeedSlider, 10) * 20;
+    values.densityPercent = step(DensitySlider, 10) * 20;
+    values.maxLives = step(MaxLivesSlider, 8);
     return values;
 }
 
@@ -99,7 +102,7 @@ void SetDefaultContentFlags(RunState& run, int difficulty) {
 void CopyFreeGameContent(Game& game) {
     for (int k = 0; k < kSubLevelCount; ++k)
         for (int group = 0; group < kGroupCount; ++group)
-            game.run.contentFlags[k][group] = game.settings.freeGameKeys[k][group];
+            game.run.contentFlags[k][group] = game.widgets.freeGameToggles[k][group].checked;
 }
 
 float StageFactor(int stage, float StageFactors::*factor) {
@@ -116,7 +119,7 @@ void NewGame(Game& game) {
     ClearField(game.field);
     if (!run.freeGame) SetDefaultContentFlags(run, RunDifficulty(game));
     StartRunMusic(game);
-    run.stage = run.freeGame ? FreeGameParametersOf(game.settings).startLevel / 5 : 0;
+    run.stage = run.freeGame ? FreeGameParametersOf(game.widgets).startLevel / 5 : 0;
     run.subLevel = 0;
     SetSubLevel(game, 0, true);
     game.store.setRunScore(0);
@@ -126,7 +129,7 @@ void NewGame(Game& game) {
     StartLives(game);
     run.bonusBar = 0;
     run.message.clear();
-    // The game-over screen's name field, once it exists, is deactivated here.
+    SetFieldActive(game.widgets.nameEntryField, false);
     if (run.freeGame) run.survivalStart = now;
     ResetRunCounters(game);
     for (int spawns = std::rand() % 3 + 1; spawns > 0; --spawns) SpawnItem(game);
@@ -155,7 +158,7 @@ void UpdateLetterValue(Game& game) {
 
 float ItemSpeed(const Game& game) {
     const RunState& run = game.run;
-    const float speedFactor = run.freeGame ? FreeGameParametersOf(game.settings).speedPercent / 100.0f : 1.0f;
+    const float speedFactor = run.freeGame ? FreeGameParametersOf(game.widgets).speedPercent / 100.0f : 1.0f;
     return kSubLevels[run.subLevel].baseSpeed * StageFactor(run.stage, &StageFactors::speed) * speedFactor *
            DifficultyOf(game).speed;
 }

@@ -2,7 +2,7 @@
 // Starting a run and moving through it: sub-levels of 20 seconds, five to a
 // stage, each changing speed, spawn chance and letter value; the difficulty
 // and free-game factors on top.
-#include "game/data/settings.h"
+#include "game/engine/widgets.h"
 #include "game/gameplay/run_state.h"
 
 namespace glyphora {
@@ -12,14 +12,15 @@ struct Game;
 // The difficulty of the run, kept within Easy..Hard.
 int RunDifficulty(const Game& game);
 
-// The free-game choices as values (the settings hold slider steps).
+// The free-game choices as values, from the steps of the free-game sliders
+// (a stored step out of range counts as the nearest one in range).
 struct FreeGameParameters {
     int startLevel = 1;       // 1, 6, 11, 16 or 21
     int speedPercent = 100;   // 20-200
     int densityPercent = 100; // 20-200
     int maxLives = 5;         // 1-8
 };
-FreeGameParameters FreeGameParametersOf(const Settings& settings);
+FreeGameParameters FreeGameParametersOf(const Widgets& widgets);
 
 // Letters on every sub-level, digits on the last two (on Easy only the last).
 void SetDefaultContentFlags(RunState& run, int difficulty);

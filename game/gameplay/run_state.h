@@ -27,6 +27,18 @@ struct HudMessage {
     void clear() { length = 0; }
 };
 
+// How the last run ended, for the game-over screen and the name entry.
+struct EndOfRun {
+    int pendingRank = 0;  // 1-5: the place in the local table that waits for a name; 0 none
+    int finalScore = 0;
+    int survivalEnd = 0;  // GameTime at the end of a free game
+    int difficulty = 1;   // the run's difficulty: the table a name goes into
+    // The summary lines, composed once when the run ends.
+    std::array<char, 48> scoreLine{};
+    std::array<char, 48> levelLine{};
+    std::array<char, 64> rankLine{};
+};
+
 struct RunState {
     int stage = 0;     // completed rounds of five sub-levels
     int subLevel = 0;  // 0-4
@@ -53,6 +65,7 @@ struct RunState {
     int trackIndex = 0;  // last track picked within the tier
     std::array<char, 32> musicFile{};  // the current track's path, for the music cheats
     HudMessage message;
+    EndOfRun ending;
 };
 
 }  // namespace glyphora

@@ -4,6 +4,7 @@ namespace glyphora {
 
 // No pages yet: the credits screen brings them.
 void BuildCreditPages(Game&) {}
+void ResetCreditPages(Game&) {}
 void FreeCreditPages(Game&) {}
 
 }  // namespace glyphora

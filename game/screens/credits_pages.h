@@ -7,6 +7,9 @@ namespace glyphora {
 struct Game;
 
 void BuildCreditPages(Game& game);
+// Every line of every page back to its start, so the next visit plays the
+// pages afresh from the first.
+void ResetCreditPages(Game& game);
 void FreeCreditPages(Game& game);
 
 }  // namespace glyphora

@@ -39,7 +39,7 @@ struct Game {
     Resources resources;
     PointerState pointer;
     Widgets widgets;
-    Settings settings;
+    SettingsSlots settings;
     WordList words;
     ScoreTable scores;
     ScoreStore store;

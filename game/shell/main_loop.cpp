@@ -2,25 +2,15 @@
 
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"
-#include "game/data/settings_file.h"
 #include "game/gameplay/update_play.h"
+#include "game/shell/button_actions.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/keyboard_focus.h"
 #include "game/shell/screens.h"
-#include "game/shell/temporary_play_keys.h"
+#include "game/shell/settings_binding.h"
 
 namespace glyphora {
 namespace {
-
-// The first settings pass: only the first-run flag and the window position.
-// The full pass later leaves the position alone, so the window stays where
-// this pass put it (inside the range the clamp allows).
-void PlaceWindowFromSettings(Game& game) {
-    LoadSettings(game.settings, true);
-    const platform::Point position =
-        WindowPositionFromSettings(game.settings, game.platform.desktop->screenSize());
-    PlaceWindow(game, position);
-    game.shell.savedX = position.x;
-    game.shell.savedY = position.y;
-}
 
 // Follows a window drag and notes where the cursor is for the next frame; a
 // cursor that moved since the previous frame shows the cursor again and
@@ -34,22 +24,35 @@ void FollowPointer(Game& game) {
     if (game.pointer.cursorScreen != before) ResetKeyboardFocus(game);
 }
 
+// A first run shows the intro; otherwise the main menu, whose peeking
+// picture may come at once.
+void EnterFirstScreen(Game& game) {
+    if (game.settings.firstRun) {
+        game.menus.introStart = GameTime(game);
+        SwitchScreen(game, ScreenKind::Intro);
+        return;
+    }
+    SwitchScreen(game, ScreenKind::MainMenu);
+    game.menus.lastPeekEnd = 0;
+}
+
 }  // namespace
 
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
-    PlaceWindowFromSettings(game);
+    ReadWindowSettings(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);
     InitRenderer(game, kWindowWidth, kWindowHeight);
     LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
     LoadAllResources(game);
-    LoadSettings(game.settings, false);
+    BindButtonActions(game);
+    ReadAllSettings(game);
     LoadScores(game.scores, game.store);
+    EnterFirstScreen(game);
     ReleaseSplash(game);
-    StartTemporaryRun(game);  // temporary: until the main menu starts runs
 }
 
 int MainLoop(Game& game) {
@@ -88,9 +91,7 @@ void DrawFrame(Game& game) {
 }
 
 void ShutDown(Game& game) {
-    game.settings.windowX = game.shell.windowX;
-    game.settings.windowY = game.shell.windowY;
-    SaveDataFiles(game.settings, game.scores, game.store);
+    SaveDataFiles(CollectSettings(game), game.scores, game.store);
     ReleaseAllResources(game);
     ReleaseRenderer(game);
 }

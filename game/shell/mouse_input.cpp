@@ -54,12 +54,15 @@ void OnMouseMoveMessage(Game& game) {
     ApplyVolumeChanges(game, before);
 }
 
+// The sliders take the press only when their screen was shown when it came
+// and still is: a press on a button that opens their screen is not theirs.
 void OnLeftButtonDown(Game& game) {
+    const ScreenKind pressedOn = game.screen.current;
     ReadCursor(game);
     OnMouseDown(game);
-    if (!game.widgets.created) return;
-    if (game.screen.current == ScreenKind::FreeGameSetup) PressGameSliders(game);
-    else if (game.screen.current == ScreenKind::Settings) PressVolumeSliders(game);
+    if (!game.widgets.created || game.screen.current != pressedOn) return;
+    if (pressedOn == ScreenKind::FreeGameSetup) PressGameSliders(game);
+    else if (pressedOn == ScreenKind::Settings) PressVolumeSliders(game);
 }
 
 void OnLeftButtonUp(Game& game) {

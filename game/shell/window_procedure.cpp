@@ -2,8 +2,8 @@
 #include "game/gameplay/play_keys.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/key_routing.h"
 #include "game/shell/mouse_input.h"
-#include "game/shell/temporary_play_keys.h"
 
 namespace glyphora {
 namespace {
@@ -43,7 +43,7 @@ void WindowProcedure(Game& game, const platform::Message& message) {
         case MessageKind::Paint: DrawFrame(game); break;
         case MessageKind::KeyDown:
             HandlePlayKey(game, static_cast<int>(message.wParam));
-            TemporaryPlayKeys(game, static_cast<int>(message.wParam));  // temporary: stands in for the key routing
+            RouteKey(game, static_cast<int>(message.wParam));
             break;
         case MessageKind::Char: OnCharacter(game, message.wParam); break;
         case MessageKind::MouseMove: OnMouseMoveMessage(game); break;

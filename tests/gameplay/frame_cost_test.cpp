@@ -31,6 +31,7 @@ TEST(FrameCost, FramesOfABusyRunAllocateNothing) {
     fake.bundle().window = &window;
     Game game{fake.bundle()};
     StartUp(game);
+    NewGame(game);
     game.run.lives = game.run.maxLives = 8;
     game.run.tntCharges = 3;
     while (game.field.items.size() < 40) SpawnItem(game);

@@ -17,7 +17,8 @@ protected:
 };
 
 TEST_F(GameClock, ATenSecondPauseLeavesTheClockTheFallingLetterAndTheLevelTimerWhereTheyWere) {
-    StartUp(game);  // a run starts on the play screen
+    StartUp(game);
+    NewGame(game);
     ASSERT_EQ(game.screen.current, ScreenKind::Play);
     game.run.spawnChance = 0;
     game.field.items.resize(1);

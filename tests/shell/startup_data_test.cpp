@@ -23,6 +23,9 @@ protected:
         StartUp(game);
         lastPosition = {game.shell.windowX, game.shell.windowY};
         firstRun = game.settings.firstRun;
+        firstScreen = game.screen.current;
+        introStart = game.menus.introStart;
+        lastPeekEnd = game.menus.lastPeekEnd;
         ShutDown(game);
     }
 
@@ -30,11 +33,17 @@ protected:
     platform::FakePlatform fake;
     platform::Point lastPosition;
     bool firstRun = false;
+    ScreenKind firstScreen = ScreenKind::Splash;
+    int introStart = -1;
+    int lastPeekEnd = -1;
 };
 
 TEST_F(StartupDataTest, AFreshInstallationStartsCentredWithoutComplaint) {
+    fake.clock.set(5000);
     runOnce();
     EXPECT_TRUE(firstRun);
+    EXPECT_EQ(firstScreen, ScreenKind::Intro);
+    EXPECT_EQ(introStart, 5000);
     EXPECT_EQ(lastPosition, (platform::Point{162, 106}));  // 1024 x 768 screen
     ASSERT_FALSE(fake.window.moves.empty());
     EXPECT_EQ(fake.window.moves.front(), (platform::Point{162, 106}));
@@ -42,6 +51,8 @@ TEST_F(StartupDataTest, AFreshInstallationStartsCentredWithoutComplaint) {
 
     runOnce();
     EXPECT_FALSE(firstRun);
+    EXPECT_EQ(firstScreen, ScreenKind::MainMenu);
+    EXPECT_EQ(lastPeekEnd, 0) << "the peeking picture may come at once";
     EXPECT_EQ(lastPosition, (platform::Point{162, 106}));
     EXPECT_TRUE(fake.desktop.boxes.empty());
 }

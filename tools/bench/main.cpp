@@ -12,6 +12,9 @@
 //     callgrind_annotate play.cg | grep 'PROGRAM TOTALS'    (then divide by N)
 //   glyphora-bench text         the play screen's texts per frame
 //   glyphora-bench startup      a whole start, and the loading of resources
+//   glyphora-bench menu [N]     a start to the interactive main menu, and the
+//                               main menu's frame beside the play screen's,
+//                               medians over N frames (default 2000)
 #include <sys/resource.h>
 
 #include <chrono>
@@ -23,6 +26,7 @@
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
 #include "tools/bench/bench_engine.h"
+#include "tools/bench/menu_bench.h"
 #include "tools/bench/play_bench.h"
 
 namespace {
@@ -67,5 +71,6 @@ int main(int argc, char** argv) {
     if (!all && std::strcmp(argv[1], "play-null") == 0) glyphora::bench::RunNullFrames(argc > 2 ? std::atoi(argv[2]) : 1000);
     if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
     if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
+    if (all || std::strcmp(argv[1], "menu") == 0) glyphora::bench::MeasureMenu(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/null_device.h"
+#include "tools/bench/unpresented_device.h"
 #include "tools/tour/tour_harness.h"
 
 namespace glyphora::bench {
@@ -23,32 +24,10 @@ namespace {
 constexpr std::size_t kBusyItems = 40;
 constexpr std::uint32_t kFrameMs = 16;
 
-// Forwards everything to the real device but does not present: presenting
-// waits for the display's refresh, which is not the frame's cost.
-class UnpresentedDevice final : public platform::Device {
-public:
-    explicit UnpresentedDevice(std::unique_ptr<platform::Device> inner) : inner_(std::move(inner)) {}
-    void clear(platform::Colour c) override { inner_->clear(c); }
-    void fillRect(platform::Rect r, platform::Colour c) override { inner_->fillRect(r, c); }
-    void drawQuad(const platform::Texture* t, const platform::QuadVertices& q) override { inner_->drawQuad(t, q); }
-    void setAlphaSource(platform::AlphaSource s) override { inner_->setAlphaSource(s); }
-    void setFilter(platform::Filter f) override { inner_->setFilter(f); }
-    void present() override {}
-    std::unique_ptr<platform::Texture> loadTexture(const std::string& path, platform::Size size,
-                                                   platform::Colour key) override {
-        return inner_->loadTexture(path, size, key);
-    }
-    std::unique_ptr<platform::Texture> createTexture(const platform::Image& image) override {
-        return inner_->createTexture(image);
-    }
-    bool readFrame(platform::Image& out) override { return inner_->readFrame(out); }
-
-private:
-    std::unique_ptr<platform::Device> inner_;
-};
-
-// The run on its last sub-level with everything the HUD can show.
+// A Medium run on its last sub-level with everything the HUD can show.
 void MakeBusy(Game& game) {
+    game.settings.difficulty = kMedium;
+    NewGame(game);
     SetSubLevel(game, 4, false);
     game.run.lives = game.run.maxLives = 8;
     game.run.tntCharges = 3;
@@ -124,13 +103,19 @@ struct NullGame {
 
 }  // namespace
 
-void MeasurePlay(int frames) {
-    const double software = SoftwareFrame(frames);
+FrameCosts PlayFrameCosts(int frames) {
+    FrameCosts costs;
+    costs.software = SoftwareFrame(frames);
     NullGame null;
-    const double own = MedianFrameMicroseconds(null.game, frames, [&] { null.fake.clock.advance(kFrameMs); });
+    costs.own = MedianFrameMicroseconds(null.game, frames, [&] { null.fake.clock.advance(kFrameMs); });
+    return costs;
+}
+
+void MeasurePlay(int frames) {
+    const FrameCosts costs = PlayFrameCosts(frames);
     std::printf("play (%zu items, full HUD, a message), median of %d frames:\n", kBusyItems, frames);
-    std::printf("  frame on the software renderer (present excluded): %8.1f us\n", software);
-    std::printf("  game's own work (null device):                     %8.1f us\n", own);
+    std::printf("  frame on the software renderer (present excluded): %8.1f us\n", costs.software);
+    std::printf("  game's own work (null device):                     %8.1f us\n", costs.own);
 }
 
 void RunNullFrames(int frames) {

@@ -4,8 +4,15 @@
 
 namespace glyphora::bench {
 
-// Medians over frames: the whole frame on SDL's software renderer, and the
-// game's own work with a device that draws nothing.
+// Median microseconds of a frame: the whole frame on SDL's software renderer
+// (present excluded), and the game's own work with a device that draws
+// nothing.
+struct FrameCosts {
+    double software = 0;
+    double own = 0;
+};
+FrameCosts PlayFrameCosts(int frames);
+// Prints PlayFrameCosts.
 void MeasurePlay(int frames);
 
 // Runs frames of the scene on the null device and prints nothing: the target

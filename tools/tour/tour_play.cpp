@@ -65,8 +65,10 @@ void LetALetterFall(TourHarness& tour) {
 }
 
 void StageLevel(TourHarness& tour, int level) {
-    tour.startUp();  // a Medium run on the play screen
+    tour.startUp();
     Game& game = tour.game();
+    game.settings.difficulty = kMedium;
+    NewGame(game);
     std::srand(static_cast<unsigned>(level) * 7919u);
     SetSubLevel(game, level - 1, false);
     FillField(tour);

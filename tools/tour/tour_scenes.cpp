@@ -1,6 +1,7 @@
 #include "tools/tour/tour_scenes.h"
 
 #include "tools/tour/tour_engine.h"
+#include "tools/tour/tour_game_over.h"
 #include "tools/tour/tour_menus.h"
 #include "tools/tour/tour_play.h"
 
@@ -25,6 +26,7 @@ const std::vector<Scene>& AllScenes() {
         };
         AddMenuScenes(all);
         AddPlayScenes(all);
+        AddPauseAndGameOverScenes(all);
         return all;
     }();
     return scenes;

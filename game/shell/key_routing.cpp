@@ -1,0 +1,94 @@
+#include "game/shell/key_routing.h"
+
+#include <algorithm>
+
+#include "game/audio/music.h"
+#include "game/audio/sound_effects.h"
+#include "game/gameplay/end_game.h"
+#include "game/gameplay/progression.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/shell/screens.h"
+#include "platform/keys.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kMaxVolume = 10;
+
+bool PausedFor(const Game& game, PauseReason reason) {
+    return game.shell.paused && game.shell.pauseReason == reason;
+}
+
+// Pauses with the question, or turns a pause for another reason into it.
+void Ask(Game& game, PauseReason question) {
+    if (game.shell.paused) game.shell.pauseReason = question;
+    else SetPaused(game, true, question);
+}
+
+void Escape(Game& game) {
+    switch (game.screen.current) {
+        case ScreenKind::Play:
+            if (PausedFor(game, PauseReason::ConfirmQuit)) EndGame(game);
+            else Ask(game, PauseReason::ConfirmQuit);
+            break;
+        case ScreenKind::MainMenu:
+        case ScreenKind::Intro: break;
+        default: SwitchScreen(game, ScreenKind::MainMenu); break;
+    }
+}
+
+// On the free-game screen F3 starts the game its check boxes describe, as
+// its start button does.
+void NewGameKey(Game& game) {
+    if (game.screen.current == ScreenKind::Play && game.widgets.askF3Toggle.checked) {
+        Ask(game, PauseReason::ConfirmNewGame);
+        return;
+    }
+    if (game.screen.current == ScreenKind::FreeGameSetup) CopyFreeGameContent(game);
+    NewGame(game);
+}
+
+void ChangeVolume(Game& game, SliderName volume, int step) {
+    Slider& slider = game.widgets.sliders[volume];
+    slider.value = std::clamp(slider.value + step, 0, kMaxVolume);
+    if (volume == MusicVolumeSlider) ApplyMusicVolume(game);
+    else ApplySoundVolume(game);
+    if (!game.shell.paused) return;
+    // 0 means "no volume key in this pause": a key at tick 0 counts from 1.
+    game.shell.volumeOverlayTick = std::max<std::uint32_t>(game.platform.clock->tickCount(), 1);
+}
+
+void Minimise(Game& game) {
+    SetPaused(game, true, PauseReason::Away);
+    game.shell.savedX = game.shell.windowX;
+    game.shell.savedY = game.shell.windowY;
+    game.platform.window->minimise();
+}
+
+}  // namespace
+
+void RouteKey(Game& game, int key) {
+    switch (key) {
+        case vk::Tab: MoveFocus(game, vk::Right); break;
+        case vk::Left:
+        case vk::Up:
+        case vk::Right:
+        case vk::Down: MoveFocus(game, key); break;
+        case vk::Enter: ActivateFocus(game); break;
+        case vk::Escape: Escape(game); break;
+        case vk::F1: SetPaused(game, !game.shell.paused, PauseReason::Key); break;
+        case vk::F3: NewGameKey(game); break;
+        case vk::F4:
+            if (PausedFor(game, PauseReason::ConfirmNewGame)) NewGame(game);
+            break;
+        case vk::F5: ChangeVolume(game, MusicVolumeSlider, -1); break;
+        case vk::F6: ChangeVolume(game, MusicVolumeSlider, +1); break;
+        case vk::F7: ChangeVolume(game, SoundVolumeSlider, -1); break;
+        case vk::F8: ChangeVolume(game, SoundVolumeSlider, +1); break;
+        case vk::F12: Minimise(game); break;
+        default: break;
+    }
+}
+
+}  // namespace glyphora

@@ -1,0 +1,148 @@
+// The keyboard focus over the menu screens' buttons: its order and wrap, the
+// keyboard highlight, activation with Enter, and the mouse clearing it.
+#include "game/shell/keyboard_focus.h"
+
+#include "platform/keys.h"
+#include "support/started_game.h"
+
+namespace glyphora {
+namespace {
+
+class KeyboardFocus : public testing::StartedGame {
+protected:
+    const ImageButton& button(ImageButtonName name) const { return game.widgets.imageButtons[name]; }
+    bool highlighted(ImageButtonName name) const {
+        return button(name).forced && button(name).forcedState == ButtonHover;
+    }
+};
+
+TEST_F(KeyboardFocus, MainMenuOrderWrapsBothWays) {
+    struct Case {
+        int from;
+        int key;
+        int to;
+    };
+    const Case cases[] = {
+        {-1, vk::Left, 6},  {-1, vk::Right, 0}, {-1, vk::Tab, 0},  {6, vk::Right, 0}, {0, vk::Left, 6},
+        {2, vk::Right, 3},  {3, vk::Left, 2},   {4, vk::Tab, 5},   {4, vk::Up, 4},    {4, vk::Down, 4},
+        {-1, vk::Up, -1},
+    };
+    for (const Case& c : cases) {
+        game.screen.focus = c.from;
+        key(c.key);
+        EXPECT_EQ(game.screen.focus, c.to) << "from " << c.from << " key " << c.key;
+    }
+}
+
+TEST_F(KeyboardFocus, TheFocusedButtonIsHighlightedAndTheOthersShowTheirKeyboardState) {
+    key(vk::Left);  // Quit
+    EXPECT_TRUE(highlighted(QuitButton));
+    for (int i = PlayButton; i < QuitButton; ++i) {
+        EXPECT_TRUE(button(ImageButtonName(i)).forced) << i;
+        EXPECT_EQ(button(ImageButtonName(i)).forcedState, ButtonNormal) << i;
+    }
+    key(vk::Right);  // wraps to New game
+    EXPECT_TRUE(highlighted(PlayButton));
+    EXPECT_FALSE(highlighted(QuitButton));
+}
+
+TEST_F(KeyboardFocus, EnterRunsTheFocusedButtonsActionAndNothingWithoutFocus) {
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
+    keys({vk::Right, vk::Right, vk::Right, vk::Right, vk::Right});  // Settings
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::Settings);
+    EXPECT_EQ(game.screen.focus, -1) << "a new screen starts without focus";
+    EXPECT_FALSE(button(SettingsButton).forced);
+
+    SwitchScreen(game, ScreenKind::MainMenu);
+    key(vk::Left);  // Quit
+    key(vk::Enter);
+    EXPECT_EQ(fake.messages.quitCode, 5);
+}
+
+TEST_F(KeyboardFocus, MovingTheMouseClearsTheFocusSoEnterDoesNothing) {
+    key(vk::Right);
+    ASSERT_EQ(game.screen.focus, 0);
+    frames(16);
+    EXPECT_EQ(game.screen.focus, 0) << "a frame without mouse movement keeps the focus";
+    fake.desktop.cursor = {300, 200};
+    frames(16);
+    EXPECT_EQ(game.screen.focus, -1);
+    EXPECT_FALSE(button(PlayButton).forced);
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
+}
+
+TEST_F(KeyboardFocus, HelpFocusesTheShownPagesButtonFirst) {
+    struct Case {
+        int page;
+        int firstKey;
+        int first;
+        int second;  // after one more Right
+    };
+    for (const Case c : {Case{0, vk::Right, 0, 1}, Case{1, vk::Left, 1, 2}, Case{1, vk::Right, 1, 2}}) {
+        SwitchScreen(game, ScreenKind::Help);
+        game.screen.helpPage = c.page;
+        key(c.firstKey);
+        EXPECT_EQ(game.screen.focus, c.first) << "page " << c.page;
+        key(vk::Right);
+        EXPECT_EQ(game.screen.focus, c.second) << "page " << c.page;
+    }
+    key(vk::Right);
+    EXPECT_EQ(game.screen.focus, 0) << "three buttons, wrapping";
+    key(vk::Right);
+    key(vk::Enter);
+    EXPECT_EQ(game.screen.helpPage, 1);
+}
+
+TEST_F(KeyboardFocus, HelpButtonsKeepTheirKeyboardStateWhenTheMouseMovesButNotIntoTheNextVisit) {
+    SwitchScreen(game, ScreenKind::Help);
+    key(vk::Right);
+    fake.desktop.cursor = {300, 200};
+    frames(16);
+    EXPECT_EQ(game.screen.focus, -1);
+    EXPECT_TRUE(highlighted(HelpPage1Button));
+    key(vk::Escape);
+    SwitchScreen(game, ScreenKind::Help);
+    EXPECT_FALSE(button(HelpPage1Button).forced);
+}
+
+TEST_F(KeyboardFocus, SettingsAndCreditsFocusOnlyBack) {
+    for (const ScreenKind kind : {ScreenKind::Settings, ScreenKind::Credits}) {
+        for (const int first : {vk::Left, vk::Right}) {
+            SwitchScreen(game, kind);
+            key(first);
+            EXPECT_EQ(game.screen.focus, 0) << static_cast<int>(kind);
+            EXPECT_TRUE(highlighted(BackButton)) << static_cast<int>(kind);
+            key(vk::Right);
+            EXPECT_EQ(game.screen.focus, 0);
+            key(vk::Enter);
+            EXPECT_EQ(screen(), ScreenKind::MainMenu) << static_cast<int>(kind);
+        }
+    }
+}
+
+TEST_F(KeyboardFocus, HighScoresArrowsUpAndDownChangeTheTableShownWithinItsRange) {
+    SwitchScreen(game, ScreenKind::HighScores);
+    game.screen.viewedDifficulty = 1;
+    keys({vk::Up, vk::Up, vk::Up});
+    EXPECT_EQ(game.screen.viewedDifficulty, 2);
+    keys({vk::Down, vk::Down, vk::Down});
+    EXPECT_EQ(game.screen.viewedDifficulty, 0);
+    EXPECT_EQ(game.screen.focus, -1);
+    key(vk::Left);
+    EXPECT_TRUE(highlighted(BackButton));
+}
+
+TEST_F(KeyboardFocus, ScreensWithoutAFocusOrderIgnoreTheFocusKeys) {
+    for (const ScreenKind kind : {ScreenKind::Intro, ScreenKind::DifficultyChoice}) {
+        SwitchScreen(game, kind);
+        keys({vk::Right, vk::Enter});
+        EXPECT_EQ(game.screen.focus, -1);
+        EXPECT_EQ(screen(), kind);
+    }
+}
+
+}  // namespace
+}  // namespace glyphora
