@@ -6,7 +6,7 @@
 #include "game/data/score_file.h"
 #include "game/gameplay/progression.h"
 #include "game/shell/game_clock.h"
-#include "game/shell/screen_buttons.h"
+#include "game/screens/screen_layout.h"
 #include "game/shell/screens.h"
 #include "game/shell/settings_binding.h"
 
@@ -14,7 +14,6 @@ namespace glyphora {
 namespace {
 
 constexpr Colour kGameOverText = 0xFF606060;
-constexpr int kButtonGap = 10;
 
 // One line centred horizontally in a box the width of the window.
 void DrawLine(Game& game, FontName font, std::string_view text, int top, int bottom) {
@@ -22,7 +21,7 @@ void DrawLine(Game& game, FontName font, std::string_view text, int top, int bot
 }
 
 void DrawButtons(Game& game) {
-    PlaceGameOverButtons(game);
+    PlaceScreenButtons(game, ScreenKind::GameOver);
     ImageButton* buttons = game.widgets.imageButtons;
     if (NameToEnter(game)) {
         DrawImageButton(game, buttons[OkButton]);
@@ -58,11 +57,6 @@ void ComposeGameOverLines(Game& game) {
     }
     Compose(end.levelLine, "You made it to level %d", LevelNumber(run));
     Compose(end.rankLine, "You are to be signed into the High scores on rank %d", end.pendingRank);
-}
-
-void PlaceGameOverButtons(Game& game) {
-    if (NameToEnter(game)) PlaceCentredRow(game, {OkButton}, 0);
-    else PlaceCentredRow(game, {PlayAgainButton, BackButton}, kButtonGap);
 }
 
 void DrawGameOverScreen(Game& game) {

@@ -16,9 +16,6 @@ bool NameToEnter(const Game& game);
 // unpadded seconds), the level reached, and the rank waiting for a name.
 void ComposeGameOverLines(Game& game);
 
-// Places the buttons of the screen's state: the OK button centred while a
-// name is to be entered, otherwise New game and Back as a centred pair.
-void PlaceGameOverButtons(Game& game);
 
 // Buttons, then "Cheater!" alone after a cheat, otherwise the summary and,
 // with a place to fill, the rank line and the name field. The name field

@@ -8,7 +8,6 @@
 namespace glyphora {
 namespace {
 
-constexpr int kSelectorTop = 205;
 constexpr Colour kLineColour = 0xFFDADADA;
 constexpr Rect kQuestionRect{0, 166, kWindowWidth, 216};
 constexpr Rect kNoteRect{0, 256, kWindowWidth, 306};
@@ -16,12 +15,13 @@ constexpr Rect kNoteRect{0, 256, kWindowWidth, 306};
 }  // namespace
 
 void DrawDifficultyChoice(Game& game) {
-    DrawDifficultySelector(game, kSelectorTop, game.settings.difficulty);
+    PlaceScreenButtons(game, ScreenKind::DifficultyChoice);
+    DrawDifficultySelector(game, kChoiceSelectorTop, game.settings.difficulty);
     Font& font = game.fonts[MenuFont26];
     DrawFontText(game, font, "Choose the difficulty:", kQuestionRect, DT_CENTER | DT_VCENTER, kLineColour);
     DrawFontText(game, font, "Note that you can later change this option in Settings", kNoteRect,
                  DT_CENTER | DT_VCENTER, kLineColour);
-    DrawButtonAt(game, OkButton, (kWindowWidth - game.widgets.imageButtons[OkButton].sprite.srcW) / 2, kButtonRowY);
+    DrawButton(game, OkButton);
 }
 
 }  // namespace glyphora

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kBoxX = 245;
 constexpr int kNameX = 322, kNameDown = 11;
-constexpr int kDownArrowX = 275, kUpArrowX = 397, kArrowsDown = 10;
 
 }  // namespace
 
@@ -22,8 +21,8 @@ void DrawDifficultyName(Game& game, int difficulty, int x, int y) {
 void DrawDifficultySelector(Game& game, int top, int difficulty) {
     DrawRegion(game, regions::ScoreSelectorBox, kBoxX, float(top));
     DrawDifficultyName(game, difficulty, kNameX, top + kNameDown);
-    DrawButtonAt(game, DifficultyDownButton, kDownArrowX, top + kArrowsDown);
-    DrawButtonAt(game, DifficultyUpButton, kUpArrowX, top + kArrowsDown);
+    DrawButton(game, DifficultyDownButton);
+    DrawButton(game, DifficultyUpButton);
 }
 
 }  // namespace glyphora

@@ -11,7 +11,7 @@ struct Game;
 // The name picture of a difficulty (out-of-range values show the nearest).
 void DrawDifficultyName(Game& game, int difficulty, int x, int y);
 // The selector box from (245, top), the name in it, and the down and up
-// arrows placed on each side of the name.
+// arrows where the screen placed them, on each side of the name.
 void DrawDifficultySelector(Game& game, int top, int difficulty);
 
 }  // namespace glyphora

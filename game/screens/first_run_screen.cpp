@@ -14,8 +14,6 @@ namespace {
 
 namespace r = regions;
 
-constexpr int kShowNoteX = 557, kShowNoteY = 403;
-constexpr int kContinueX = 566, kContinueY = 404;
 constexpr Colour kNoteColour = 0xFF808080;
 constexpr Rect kNoteRect{50, 120, 650, 380};
 constexpr char kNoteText[] =
@@ -32,8 +30,8 @@ void DrawNote(Game& game) {
     SetVertexAlpha(game, 255);
     DrawRegion(game, r::NoteHeading, 181, 11);
     DrawDecorations(game);
-    DrawButtonAtWhen(game, ShowNoteButton, kShowNoteX, kShowNoteY, false);
-    DrawButtonAtWhen(game, ContinueButton, kContinueX, kContinueY, true);
+    DrawButtonWhen(game, ShowNoteButton, false);
+    DrawButtonWhen(game, ContinueButton, true);
     DrawFontText(game, game.fonts[NoteFont26], kNoteText, kNoteRect, DT_CENTER, kNoteColour);
 }
 
@@ -60,8 +58,8 @@ void DrawIntro(Game& game, int e) {
         SetVertexAlpha(game, IntroAlpha(kDecorationsFade, e));
         DrawDecorations(game);
     }
-    DrawButtonAtWhen(game, ShowNoteButton, kShowNoteX, kShowNoteY, last);  // fades in with the decorations
-    DrawButtonAtWhen(game, ContinueButton, kContinueX, kContinueY, false);
+    DrawButtonWhen(game, ShowNoteButton, last);  // fades in with the decorations
+    DrawButtonWhen(game, ContinueButton, false);
 }
 
 }  // namespace
@@ -71,6 +69,7 @@ void DrawIntro(Game& game, int e) {
 // inherit a half-faded, or still invisible, alpha.
 void DrawFirstRunScreen(Game& game) {
     ClearScreenRgb(game, 255, 255, 255);
+    PlaceScreenButtons(game, ScreenKind::Intro);
     SetAlphaFromVertex(game);
     if (game.menus.noteShown) DrawNote(game);
     else DrawIntro(game, Elapsed(GameTime(game), game.menus.introStart));

@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kRowCaptionsX = 67, kRowCaptionsY = 154;
 constexpr int kColumnCaptionsX = 152, kColumnCaptionsY = 116;
-constexpr int kStartToBackGap = 15;
 
 void DrawToggles(Game& game) {
     for (auto& row : game.widgets.freeGameToggles)
@@ -21,11 +20,9 @@ void DrawToggles(Game& game) {
 
 // Start and Back, centred as a pair.
 void DrawRunButtons(Game& game) {
-    const int start = game.widgets.imageButtons[StartFreeGameButton].sprite.srcW;
-    const int back = game.widgets.imageButtons[BackButton].sprite.srcW;
-    const int x = (kWindowWidth - (start + kStartToBackGap + back)) / 2;
-    DrawButtonAt(game, StartFreeGameButton, x, kButtonRowY);
-    DrawButtonAt(game, BackButton, x + start + kStartToBackGap, kButtonRowY);
+    PlaceScreenButtons(game, ScreenKind::FreeGameSetup);
+    DrawButton(game, StartFreeGameButton);
+    DrawButton(game, BackButton);
 }
 
 }  // namespace

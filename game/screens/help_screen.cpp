@@ -67,24 +67,9 @@ void DrawPage2(Game& game) {
     DrawItem(game, 240, regions::kTntStyle, 5, 2);
 }
 
-// Page 1, page 2, Manual and Back, centred as a row; the page-2 and manual
-// buttons stand one pixel lower than the others.
-struct RowButton {
-    ImageButtonName name;
-    int y;
-};
-constexpr RowButton kButtonRow[] = {
-    {HelpPage1Button, kButtonRowY}, {HelpPage2Button, kButtonRowY + 1}, {ManualButton, kButtonRowY + 1},
-    {BackButton, kButtonRowY}};
-
 void DrawButtonRow(Game& game) {
-    int total = -kButtonGap;
-    for (const RowButton& b : kButtonRow) total += game.widgets.imageButtons[b.name].sprite.srcW + kButtonGap;
-    int x = (kWindowWidth - total) / 2;
-    for (const RowButton& b : kButtonRow) {
-        DrawButtonAt(game, b.name, x, b.y);
-        x += game.widgets.imageButtons[b.name].sprite.srcW + kButtonGap;
-    }
+    PlaceScreenButtons(game, ScreenKind::Help);
+    for (ImageButtonName name : {HelpPage1Button, HelpPage2Button, ManualButton, BackButton}) DrawButton(game, name);
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 namespace glyphora {
 namespace {
 
-constexpr int kSelectorTop = 105;
 constexpr int kFirstRowTop = 160, kRowStep = 40, kRowHeight = 50;
 constexpr int kNameRight = 335, kScoreLeft = 365, kScoreRight = 565;
 constexpr Colour kAchievedColour = 0xFFAEE400;
@@ -34,9 +33,8 @@ void ExpireConnectionMessage(Game& game) {
 
 void DrawButtonRow(Game& game) {
     const bool shown = !game.menus.connectionMessageShown;
-    const ImageButtonName row[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
-    for (int i = 0; i < 4; ++i)
-        DrawButtonAtWhen(game, row[i], game.widgets.layout.highScoresRowX[i], kButtonRowY, shown);
+    for (ImageButtonName name : {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton})
+        DrawButtonWhen(game, name, shown);
     if (shown) return;
     const int y = game.widgets.imageButtons[OnlineScoresButton].y;
     DrawFontText(game, game.fonts[MessageFont26], game.menus.connectionMessage,
@@ -63,7 +61,7 @@ void DrawLocalTable(Game& game) {
     }
     FillRect(game, {350, 150, 351, 360}, 0xFF808080);
     FillRect(game, {349, 150, 350, 360}, TextGrey);
-    DrawDifficultySelector(game, kSelectorTop, viewed);
+    DrawDifficultySelector(game, kHighScoresSelectorTop, viewed);
 }
 
 void DrawGroupField(Game& game, int i) {
@@ -81,6 +79,7 @@ void DrawGroupField(Game& game, int i) {
 }  // namespace
 
 void DrawHighScoreScreen(Game& game) {
+    PlaceScreenButtons(game, ScreenKind::HighScores);
     ExpireConnectionMessage(game);
     DrawButtonRow(game);
     const bool local = game.screen.scoreView == 0;

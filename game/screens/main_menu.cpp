@@ -15,8 +15,8 @@ namespace {
 constexpr int kPreviewX = 210, kPreviewY = 70;
 
 void DrawMenuButtons(Game& game) {
-    for (int i = 0; i < kMainMenuButtons; ++i)
-        DrawButtonAt(game, ImageButtonName(PlayButton + i), game.widgets.layout.mainMenuX[i], kButtonRowY);
+    PlaceScreenButtons(game, ScreenKind::MainMenu);
+    for (int i = 0; i < kMainMenuButtons; ++i) DrawButton(game, ImageButtonName(PlayButton + i));
 }
 
 void DrawPeek(Game& game) {

@@ -4,17 +4,10 @@
 
 namespace glyphora {
 
-void DrawButtonAt(Game& game, ImageButtonName name, int x, int y) {
-    ImageButton& button = game.widgets.imageButtons[name];
-    button.x = x;
-    button.y = y;
-    DrawImageButton(game, button);
-}
+void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game, game.widgets.imageButtons[name]); }
 
-void DrawButtonAtWhen(Game& game, ImageButtonName name, int x, int y, bool shown) {
+void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
     ImageButton& button = game.widgets.imageButtons[name];
-    button.x = x;
-    button.y = y;
     button.enabled = shown;
     if (shown) DrawImageButton(game, button);
 }

@@ -1,20 +1,17 @@
 #pragma once
 // Placing and drawing the image buttons that a menu screen shows.
 #include "game/engine/widgets.h"
+#include "game/screens/screen_layout.h"
 
 namespace glyphora {
 
 struct Game;
 
-// The y of the button row over the footer band.
-inline constexpr int kButtonRowY = 400;
-
-// Moves the button to (x, y) and draws it.
-void DrawButtonAt(Game& game, ImageButtonName name, int x, int y);
+// Draws the button where it stands (screen_layout.h places it).
+void DrawButton(Game& game, ImageButtonName name);
 // A button that a screen shows only in some of its states takes presses
-// only while it is shown: placed at (x, y), enabled = shown, and drawn when
-// shown.
-void DrawButtonAtWhen(Game& game, ImageButtonName name, int x, int y, bool shown);
+// only while it is shown: enabled = shown, and drawn when shown.
+void DrawButtonWhen(Game& game, ImageButtonName name, bool shown);
 
 // Whether the cursor lies over the button where it now stands.
 bool CursorOverButton(const Game& game, ImageButtonName name);

@@ -33,8 +33,8 @@ void DrawNameField(Game& game) {
 void DrawDifficulty(Game& game) {
     if (game.screen.difficultyHint) DrawSelectionBand(game, kHintBandX, kHintBandY, kHintBandWidth);
     DrawDifficultyName(game, game.settings.difficulty, kDifficultyNameX, kDifficultyY);
-    DrawButtonAt(game, DifficultyDownButton, kDownArrowX, kDifficultyY);
-    DrawButtonAt(game, DifficultyUpButton, kUpArrowX, kDifficultyY);
+    DrawButton(game, DifficultyDownButton);
+    DrawButton(game, DifficultyUpButton);
 }
 
 void DrawCaptions(Game& game) {
@@ -52,14 +52,14 @@ void DrawCaptions(Game& game) {
 }  // namespace
 
 void DrawSettingsScreen(Game& game) {
+    PlaceScreenButtons(game, ScreenKind::Settings);
     DrawToggleButton(game, game.widgets.askF3Toggle);
     DrawSlider(game, game.widgets.sliders[MusicVolumeSlider]);
     DrawSlider(game, game.widgets.sliders[SoundVolumeSlider]);
     DrawNameField(game);
     DrawDifficulty(game);
     DrawCaptions(game);
-    const int backWidth = game.widgets.imageButtons[BackButton].sprite.srcW;
-    DrawButtonAt(game, BackButton, (kWindowWidth - backWidth) / 2, kButtonRowY);
+    DrawButton(game, BackButton);
 }
 
 }  // namespace glyphora

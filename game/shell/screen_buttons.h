@@ -1,11 +1,8 @@
 #pragma once
-// The image buttons each screen shows: which are enabled and where they
-// stand. Click dispatch walks every button, so a screen's buttons must be the
-// only enabled ones, and their hit areas must be in place from the moment the
-// screen is entered, before its first frame is drawn.
-#include <initializer_list>
-
-#include "game/engine/widgets.h"
+// The image buttons each screen shows. Click dispatch walks every button, so
+// a screen's buttons must be the only enabled ones, and their hit areas must
+// be in place from the moment the screen is entered, before its first frame
+// is drawn (screen_layout.h knows where they stand).
 #include "game/shell/screen_state.h"
 
 namespace glyphora {
@@ -24,11 +21,5 @@ struct Game;
 //   Intro             ShowNote, Continue
 //   DifficultyChoice  the two arrows, Ok
 void EnableScreenButtons(Game& game, ScreenKind kind);
-
-// Moves a button and its hit area.
-void PlaceButton(ImageButton& button, int x, int y);
-// Lays the buttons out left to right, gap pixels apart, the row centred in
-// the window; each keeps its own y.
-void PlaceCentredRow(Game& game, std::initializer_list<ImageButtonName> names, int gap);
 
 }  // namespace glyphora
