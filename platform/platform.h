@@ -108,8 +108,9 @@ public:
     // The window is repainted (a Paint message follows when it is visible).
     virtual void move(Point p) = 0;
     virtual void minimise() = 0;
-    // Sets the picture the desktop shows for the window (taskbar, switcher).
-    virtual void setIcon(const Image& icon) = 0;
+    // Sets the picture the desktop shows for the window (taskbar, switcher)
+    // from a PNG file; a missing or broken file leaves the desktop's default.
+    virtual void setIcon(const std::string& pngPath) = 0;
     // Creates the 2D device that draws into this window; nullptr when it
     // cannot be created. At most one device exists per window.
     virtual std::unique_ptr<Device> createDevice() = 0;

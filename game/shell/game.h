@@ -23,6 +23,7 @@ namespace glyphora {
 inline constexpr int kWindowWidth = 700;
 inline constexpr int kWindowHeight = 450;
 inline constexpr char kWindowTitle[] = "Glyphora";
+inline constexpr char kWindowIcon[] = "Graphics/icon.png";
 
 struct Game {
     explicit Game(platform::Platform& platformServices) : platform(platformServices) {}

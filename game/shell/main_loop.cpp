@@ -41,6 +41,7 @@ void EnterFirstScreen(Game& game) {
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
+    game.platform.window->setIcon(kWindowIcon);
     ReadWindowSettings(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);
     InitRenderer(game, kWindowWidth, kWindowHeight);

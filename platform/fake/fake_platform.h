@@ -80,14 +80,14 @@ public:
     bool open(const WindowSpec& spec) override;
     void move(Point p) override { moves.push_back(p); }
     void minimise() override { ++minimised; }
-    void setIcon(const Image& icon) override { iconSize = {icon.width, icon.height}; }
+    void setIcon(const std::string& pngPath) override { iconPath = pngPath; }
     // A fresh FakeDevice, or nullptr when deviceFails is set.
     std::unique_ptr<Device> createDevice() override;
 
     std::optional<WindowSpec> opened;
     std::vector<Point> moves;
     int minimised = 0;
-    Size iconSize;
+    std::string iconPath;
     bool deviceFails = false;
     FakeDevice* device = nullptr;  // the last device created, owned by the caller
 };

@@ -25,7 +25,7 @@ public:
     bool open(const WindowSpec&) override { return true; }
     void move(Point) override {}
     void minimise() override {}
-    void setIcon(const Image&) override {}
+    void setIcon(const std::string&) override {}
     std::unique_ptr<Device> createDevice() override { return std::make_unique<NullDevice>(); }
 };
 

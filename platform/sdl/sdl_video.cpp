@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/sdl/sdl_device.h"
+#include "platform/png/png_image.h"
 #include "platform/sdl/sdl_keys.h"
 
 namespace glyphora::platform {
@@ -72,8 +73,9 @@ void SdlVideo::minimise() {
     if (window_) SDL_MinimizeWindow(window_);
 }
 
-void SdlVideo::setIcon(const Image& icon) {
-    if (!window_ || icon.pixels.empty()) return;
+void SdlVideo::setIcon(const std::string& pngPath) {
+    Image icon;
+    if (!window_ || !LoadPng(pngPath, icon)) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<Colour*>(icon.pixels.data()), icon.width, icon.height, 32, icon.width * 4,
         SDL_PIXELFORMAT_ARGB8888);

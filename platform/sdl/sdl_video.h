@@ -21,7 +21,7 @@ public:
     bool open(const WindowSpec& spec) override;
     void move(Point p) override;
     void minimise() override;
-    void setIcon(const Image& icon) override;
+    void setIcon(const std::string& pngPath) override;
     std::unique_ptr<Device> createDevice() override;
 
     // MessageQueue

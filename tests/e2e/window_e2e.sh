@@ -3,7 +3,8 @@
 # 700 x 450, placed by the first start in the middle of the screen at one
 # third of its free height (it opens at (40, 30) and moves there at once) and
 # by the next start where the last one left it; frames stop while it is
-# inactive; closing it ends the game with exit code 0.
+# inactive; closing it ends the game with exit code 0. It carries the
+# game's icon.
 set -uo pipefail
 source "$(dirname "$0")/x11_session.sh"
 start_session "$1"
@@ -19,6 +20,7 @@ h=$(awk '/Height:/ {print $NF}' <<<"$geometry")
 [ "$x,$y,$w,$h" = "290,191,700,450" ] || fail "window at $x,$y size ${w}x$h"
 extents=$(xprop -id "$game_window" _NET_FRAME_EXTENTS | sed 's/.*= //')
 [ "$extents" = "0, 0, 0, 0" ] || fail "the window manager decorated the window: $extents"
+xprop -id "$game_window" _NET_WM_ICON | grep -q "Icon (64 x 64)" || fail "the window carries no icon"
 
 xdotool windowactivate --sync "$game_window"
 active=$(wakeups_over 1)

@@ -27,6 +27,7 @@ TEST_F(MainLoopTest, OpensTheBorderlessWindowAndDrawsTheFirstFrame) {
     EXPECT_EQ(fake.window.opened->title, "Glyphora");
     EXPECT_EQ(fake.window.opened->position, (platform::Point{40, 30}));
     EXPECT_EQ(fake.window.opened->size, (platform::Size{700, 450}));
+    EXPECT_EQ(fake.window.iconPath, "Graphics/icon.png");
     EXPECT_EQ(presents(), 6);  // the splash, then once for each of the five loading steps
 }
 
