@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "game/audio/sound_effects.h"
-#include "game/engine/sheet_regions.h"
+#include "game/engine/sheet_drawing.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
@@ -59,20 +59,8 @@ constexpr SliderSetup kSliderSetups[kSliderCount] = {
     {"", "", 203, 155, 170, 50, 256, 36, 10, 0, 10, 0, 10},  // sound volume: likewise
 };
 
-Texture& SheetTexture(Game& game, regions::Sheet sheet) {
-    Resources& r = game.resources;
-    switch (sheet) {
-        case regions::Sheet::Splash: return r.splashSheet;
-        case regions::Sheet::Shapes: return r.shapesSheet;
-        case regions::Sheet::Design1: return r.design1Sheet;
-        case regions::Sheet::Design2: return r.design2Sheet;
-        case regions::Sheet::Design3: return r.design3Sheet;
-    }
-    return r.design1Sheet;
-}
-
 Sprite RegionSprite(Game& game, const regions::Region& region) {
-    return MakeSprite(SheetTexture(game, region.sheet), region.x, region.y, region.w, region.h);
+    return MakeSprite(SheetTexture(game.resources, region.sheet), region.x, region.y, region.w, region.h);
 }
 
 // Positions of buttons in one row with gap pixels between them, the row

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/engine/resources.h"
+#include "game/engine/sheet_drawing.h"
 #include "game/engine/sheet_regions.h"
 #include "game/shell/game.h"
 #include "platform/fake/fake_platform.h"
@@ -74,21 +75,9 @@ protected:
     Game game{fake.bundle()};
 
 private:
-    Texture& sheetTexture(regions::Sheet sheet) {
-        Resources& r = game.resources;
-        switch (sheet) {
-            case regions::Sheet::Splash: return r.splashSheet;
-            case regions::Sheet::Shapes: return r.shapesSheet;
-            case regions::Sheet::Design1: return r.design1Sheet;
-            case regions::Sheet::Design2: return r.design2Sheet;
-            case regions::Sheet::Design3: return r.design3Sheet;
-        }
-        return r.design1Sheet;
-    }
-
     std::optional<Picture> asPicture(const platform::DrawCall& call) {
         for (const regions::SheetInfo& info : regions::kSheets) {
-            if (sheetTexture(info.sheet).texture.get() != call.texture) continue;
+            if (SheetTexture(game.resources, info.sheet).texture.get() != call.texture) continue;
             const auto texel = [](float coordinate, int size) {
                 return int(std::lround(coordinate * float(size - 1)));
             };
