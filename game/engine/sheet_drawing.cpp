@@ -15,6 +15,10 @@ const Texture& SheetTexture(const Resources& resources, regions::Sheet sheet) {
     return resources.design1Sheet;
 }
 
+Texture& SheetTexture(Resources& resources, regions::Sheet sheet) {
+    return const_cast<Texture&>(SheetTexture(static_cast<const Resources&>(resources), sheet));
+}
+
 void DrawRegionPart(Game& game, const regions::Region& region, int srcXOffset, int width, float x, float y, int u,
                     int v) {
     Sprite& scratch = game.resources.scratch;

@@ -10,6 +10,7 @@ struct Game;
 
 // The loaded texture of a sheet.
 const Texture& SheetTexture(const Resources& resources, regions::Sheet sheet);
+Texture& SheetTexture(Resources& resources, regions::Sheet sheet);
 
 // Points the scratch sprite at region and draws its frame (u, v) at (x, y).
 // DrawRegionPart takes width pixels from srcXOffset on; its frames then step

@@ -30,7 +30,7 @@ protected:
         InitRenderer(game, kWindowWidth, kWindowHeight);
         LoadAllResources(game);  // no files on disk: fonts and widgets, sheets without pictures
         for (const regions::SheetInfo& info : regions::kSheets)
-            sheetTexture(info.sheet).texture =
+            SheetTexture(game.resources, info.sheet).texture =
                 std::make_unique<platform::FakeTexture>(platform::Size{info.width, info.height}, info.file);
         PlaceWindow(game, {100, 50});
         pointAt(-50, -50);
