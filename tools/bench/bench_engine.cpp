@@ -12,6 +12,7 @@
 #include "platform/fake/fake_platform.h"
 #include "platform/sdl/real_platform.h"
 #include "tools/bench/scratch_game.h"
+#include "tools/bench/software_game.h"
 
 namespace glyphora::bench {
 namespace {
@@ -20,10 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The texts of one play-screen frame: the word on offer, its typed part in
 // another colour on the same line, the score, the letter value, a HUD

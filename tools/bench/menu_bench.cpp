@@ -14,20 +14,13 @@
 #include "platform/sdl/real_platform.h"
 #include "tools/bench/play_bench.h"
 #include "tools/bench/scratch_game.h"
-#include "tools/bench/unpresented_device.h"
-#include "tools/tour/tour_harness.h"
+#include "tools/bench/software_game.h"
 
 namespace glyphora::bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kStarts = 5;
-constexpr std::uint32_t kFrameMs = 16;
-
-double Median(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
 
 // One start of the game until its first frame on the main menu is shown:
 // from then on it takes input. Milliseconds; negative when it did not end
@@ -85,13 +78,8 @@ FrameCosts MenuFrameCosts(int frames) {
     namespace fs = std::filesystem;
     FrameCosts costs;
     {
-        const fs::path gameFolder = fs::canonical("/proc/self/exe").parent_path().parent_path() / "Glyphora";
-        setenv("SDL_RENDER_BATCHING", "0", 1);  // each draw runs when called, inside the measured frame
-        tour::TourHarness harness(gameFolder, fs::temp_directory_path() / "glyphora-bench-pictures");
-        harness.startUp();
-        Game& game = harness.game();
-        game.renderer.device = std::make_unique<UnpresentedDevice>(std::move(game.renderer.device));
-        costs.software = MedianMenuFrame(game, frames, [&] { harness.clock().advance(kFrameMs); });
+        SoftwareGame software;
+        costs.software = MedianMenuFrame(software.game(), frames, [&] { software.advanceFrame(); });
     }
     platform::FakePlatform fake;
     platform::NullDeviceWindow window;

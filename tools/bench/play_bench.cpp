@@ -15,14 +15,12 @@
 #include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/null_device.h"
-#include "tools/bench/unpresented_device.h"
-#include "tools/tour/tour_harness.h"
+#include "tools/bench/software_game.h"
 
 namespace glyphora::bench {
 namespace {
 
 constexpr std::size_t kBusyItems = 40;
-constexpr std::uint32_t kFrameMs = 16;
 
 // A Medium run on its last sub-level with everything the HUD can show.
 void MakeBusy(Game& game) {
@@ -74,20 +72,13 @@ double MedianFrameMicroseconds(Game& game, int frames, Advance advance) {
     }
     if (game.screen.current != ScreenKind::Play || game.field.items.size() < kBusyItems - 2)
         std::fprintf(stderr, "glyphora-bench: the play scene did not stay busy\n");
-    std::nth_element(times.begin(), times.begin() + frames / 2, times.end());
-    return times[static_cast<std::size_t>(frames / 2)];
+    return Median(std::move(times));
 }
 
 double SoftwareFrame(int frames) {
-    namespace fs = std::filesystem;
-    const fs::path gameFolder = fs::canonical("/proc/self/exe").parent_path().parent_path() / "Glyphora";
-    setenv("SDL_RENDER_BATCHING", "0", 1);  // each draw runs when called, inside the measured frame
-    tour::TourHarness harness(gameFolder, fs::temp_directory_path() / "glyphora-bench-pictures");
-    harness.startUp();
-    Game& game = harness.game();
-    game.renderer.device = std::make_unique<UnpresentedDevice>(std::move(game.renderer.device));
-    MakeBusy(game);
-    return MedianFrameMicroseconds(game, frames, [&] { harness.clock().advance(kFrameMs); });
+    SoftwareGame software;
+    MakeBusy(software.game());
+    return MedianFrameMicroseconds(software.game(), frames, [&] { software.advanceFrame(); });
 }
 
 struct NullGame {
