@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace glyphora {
 
@@ -40,15 +41,41 @@ std::int32_t LeadingInt(const char* text) {
     return static_cast<std::int32_t>(value);
 }
 
+DataFile::~DataFile() { close(); }
+
 bool DataFile::open(const std::string& path, const std::string& mode) {
     close();
     file_.reset(std::fopen(path.c_str(), NativeMode(mode).c_str()));
     writing_ = mode.find('w') != std::string::npos;
     raw_ = mode.find('b') != std::string::npos;
+    writeFailed_ = false;
     return file_ != nullptr;
 }
 
-void DataFile::close() { file_.reset(); }
+bool DataFile::openReplacing(const std::string& path, const std::string& mode) {
+    if (!open(path + ".new", mode)) return false;
+    replacedPath_ = path;
+    return true;
+}
+
+bool DataFile::commit() {
+    if (replacedPath_.empty() || !file_) return false;
+    const std::string target = std::move(replacedPath_);
+    replacedPath_.clear();
+    const std::string temporary = target + ".new";
+    const bool written = !writeFailed_ && std::fflush(file_.get()) == 0 && std::ferror(file_.get()) == 0;
+    const bool closed = std::fclose(file_.release()) == 0;
+    if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
+void DataFile::close() {
+    file_.reset();
+    if (replacedPath_.empty()) return;
+    std::remove((replacedPath_ + ".new").c_str());
+    replacedPath_.clear();
+}
 
 int DataFile::get() {
     if (!file_) return EOF;
@@ -62,8 +89,8 @@ int DataFile::get() {
 
 void DataFile::put(unsigned char byte) {
     if (!file_) return;
-    if (byte == '\n' && !raw_) std::fputc('\r', file_.get());
-    std::fputc(byte, file_.get());
+    if (byte == '\n' && !raw_ && std::fputc('\r', file_.get()) == EOF) writeFailed_ = true;
+    if (std::fputc(byte, file_.get()) == EOF) writeFailed_ = true;
 }
 
 void DataFile::writeString(const std::string& text) {

@@ -26,12 +26,23 @@ public:
     static constexpr std::size_t kNumberTokenLimit = 51;
 
     DataFile() = default;
+    ~DataFile();
     DataFile(const DataFile&) = delete;
     DataFile& operator=(const DataFile&) = delete;
 
     // Opens path with the fopen mode ("r", "wt", "rb", "r+t", "a" ...). A file
     // already open is closed first. False when the file did not open.
     bool open(const std::string& path, const std::string& mode);
+    // Opens a file for writing that replaces path in one step: the bytes go
+    // to path + ".new", and commit() moves that over path. Until then path
+    // keeps its old bytes, so a process killed while saving leaves the
+    // previous file whole. Closed without commit(), the new file is removed.
+    // False when the new file cannot be created (a read-only folder).
+    bool openReplacing(const std::string& path, const std::string& mode);
+    // Flushes and closes the file opened by openReplacing and moves it over
+    // its target. False, with the target untouched and the new file
+    // removed, when any write failed or the move did not happen.
+    bool commit();
     void close();
     bool isOpen() const { return file_ != nullptr; }
     bool isRaw() const { return raw_; }
@@ -84,6 +95,8 @@ private:
     std::unique_ptr<std::FILE, Closer> file_;
     bool writing_ = false;
     bool raw_ = false;
+    bool writeFailed_ = false;
+    std::string replacedPath_;  // set by openReplacing until commit or close
 };
 
 // The leading decimal integer of text as "%d" reads it: leading white space

@@ -16,16 +16,36 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // two blocks; only the file's end can leave a single byte, which stays.
 bool CopySwapped(std::FILE* in, std::FILE* out) {
     static constexpr std::size_t kBlock = 64 * 1024;
-    std::unique_ptr<unsigned char[]> block(new unsigned char[kBlock]);
+    std::unique_ptr<char[]> block(new char[kBlock]);
     for (;;) {
         const std::size_t got = std::fread(block.get(), 1, kBlock, in);
-        for (std::size_t i = 0; i + 1 < got; i += 2) std::swap(block[i], block[i + 1]);
+        SwapBytePairs({block.get(), got});
         if (std::fwrite(block.get(), 1, got, out) != got) return false;
         if (got < kBlock) return std::ferror(in) == 0;
     }
 }
 
 }  // namespace
+
+void SwapBytePairs(std::span<char> bytes) {
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) std::swap(bytes[i], bytes[i + 1]);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    FilePtr in(std::fopen(path.c_str(), "rb"));
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char block[16 * 1024];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, in.get())) > 0;) bytes.append(block, got);
+    if (std::ferror(in.get()) != 0) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadStoredFile(const std::string& path) {
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    if (bytes) SwapBytePairs(*bytes);
+    return bytes;
+}
 
 bool SwapFileBytes(const std::string& path) {
     const std::string temporary = path + "X";

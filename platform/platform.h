@@ -188,6 +188,11 @@ struct Vertex {
 using QuadVertices = Vertex[4];
 
 enum class AlphaSource { Texture, Vertex };
+
+// How a picture file lies on disk: as it is, or with the two bytes of every
+// pair exchanged (the form the game stores its pictures in). A swapped file
+// is brought back into its plain form in memory; the file is never changed.
+enum class FileForm { Plain, PairSwapped };
 enum class Filter { Point, Linear };
 
 class Device {
@@ -212,11 +217,12 @@ public:
     // its refresh interval where no sync is in force, so frames never run
     // faster than the display shows them.
     virtual void present() = 0;
-    // Loads a PNG file: texels exactly equal to colourKey (when not 0) become
-    // transparent black; a picture whose size differs from the requested one
-    // (each dimension above 0) is resampled to it. Nullptr when the file is
-    // missing, truncated or not a PNG.
-    virtual std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested,
+    // Loads a PNG file lying on disk in the given form: texels exactly equal
+    // to colourKey (when not 0) become transparent black; a picture whose
+    // size differs from the requested one (each dimension above 0) is
+    // resampled to it. Nullptr when the file is missing, truncated or not a
+    // PNG.
+    virtual std::unique_ptr<Texture> loadTexture(const std::string& path, FileForm form, Size requested,
                                                  Colour colourKey) = 0;
     // Creates a texture from a picture in memory (used for glyph atlases).
     virtual std::unique_ptr<Texture> createTexture(const Image& image) = 0;

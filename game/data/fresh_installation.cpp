@@ -37,12 +37,11 @@ Settings FreshSettings() {
 bool WriteFreshInstallation(const std::string& plainWordList, platform::Files& files) {
     files.makeFolder("Data");
     std::srand(kFillerSeed);
-    SaveInstallSettings(FreshSettings());
     ScoreTable table;
     ScoreStore store;
-    if (!WritePlainScores(table, store) || !SwapFileBytes(paths::kScores)) return false;
+    if (!SaveInstallSettings(FreshSettings()) || !SaveScores(table, store)) return false;
     if (!files.copy(plainWordList, paths::kWordList) || !SwapFileBytes(paths::kWordList)) return false;
-    WriteDataFileHashes();
+    if (!WriteDataFileHashes()) return false;
     BackupDataFiles(files);
     return CheckDataFiles() && files.exists(std::string(paths::kBackupFolder) + "/Scores.txt");
 }

@@ -42,6 +42,40 @@ void CopySet(platform::Files& files, const std::string& fromFolder, const std::s
     for (const char* name : kBackupSet) files.copy(fromFolder + name, toFolder + name);
 }
 
+struct CheckedFile {
+    const char* name;
+    const char* withoutFile;  // what the game uses when neither the file nor its backup exists
+};
+
+constexpr CheckedFile kRestoredFiles[] = {
+    {"Settings.ini", "the default settings are used"},
+    {"WordList.txt", "a small built-in word list is used"},
+    {"Scores.txt", "the high-score tables start empty"},
+};
+
+// One sentence per data file whose backup is missing: it cannot be restored,
+// so the file stays as it is, or is replaced by what the game falls back on.
+std::string MissingBackupsText(platform::Files& files) {
+    std::string text;
+    for (const CheckedFile& file : kRestoredFiles) {
+        if (files.exists(std::string(paths::kBackupFolder) + "/" + file.name)) continue;
+        const bool present = files.exists(std::string("Data/") + file.name);
+        text += std::string("No backup of ") + file.name + " was found: " +
+                (present ? "the file is used as it is." : file.withoutFile) + (present ? "\n" : ".\n");
+    }
+    return text;
+}
+
+bool WriteThenHashes(bool written, const char* path, std::string& failed) {
+    if (!written) {
+        failed = path;
+        return false;
+    }
+    if (WriteDataFileHashes()) return true;
+    failed = paths::kHashes;
+    return false;
+}
+
 }  // namespace
 
 std::string FileDigest(const std::string& path) {
@@ -79,24 +113,45 @@ void BackupDataFiles(platform::Files& files) {
 
 void RestoreDataFiles(platform::Files& files) { CopySet(files, std::string(paths::kBackupFolder) + "/", "Data/"); }
 
+std::string CorruptionText(platform::Files& files) {
+    const std::string missing = MissingBackupsText(files);
+    if (missing.empty()) return kCorruptionText;
+    return "The data files have been corrupted. The backup files from the last valid start of the game are "
+           "loaded where they exist.\n" +
+           missing + "This may result in some settings or high scores lost. We are sorry for the inconvenience.";
+}
+
 void ReportCorruption(platform::Desktop& desktop, platform::Files& files) {
-    desktop.messageBox(kCorruptionCaption, kCorruptionText, platform::MessageBoxStyle::Error);
+    desktop.messageBox(kCorruptionCaption, CorruptionText(files), platform::MessageBoxStyle::Error);
     RestoreDataFiles(files);
 }
 
-void WriteDataFileHashes() {
+bool WriteDataFileHashes() {
     DataFile hashes;
-    if (!hashes.open(paths::kHashes, "wt")) return;
+    if (!hashes.openReplacing(paths::kHashes, "wt")) return false;
     for (const char* path : kCheckedFiles) {
         hashes.writeString(FileDigest(path));
         hashes.writeNewline();
     }
+    return hashes.commit();
 }
 
-void SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store) {
-    SaveSettings(settings);
-    SaveScores(table, store);
-    WriteDataFileHashes();
+std::string SaveSettingsAndHashes(const Settings& settings) {
+    std::string failed;
+    WriteThenHashes(SaveSettings(settings), paths::kSettings, failed);
+    return failed;
+}
+
+std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store) {
+    std::string failed;
+    WriteThenHashes(SaveScores(table, store), paths::kScores, failed);
+    return failed;
+}
+
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store) {
+    std::string failed = SaveSettingsAndHashes(settings);
+    const std::string scoresFailed = SaveScoresAndHashes(table, store);
+    return failed.empty() ? scoresFailed : failed;
 }
 
 bool SecureDataFiles(platform::Files& files, platform::Desktop& desktop) {

@@ -33,15 +33,28 @@ bool CheckDataFiles();
 void BackupDataFiles(platform::Files& files);
 void RestoreDataFiles(platform::Files& files);
 
+// The corruption message for the backup set as it lies on disk: the
+// standard text when every backup exists, otherwise one that names each
+// file without a backup and says what the game uses instead.
+std::string CorruptionText(platform::Files& files);
+
 // Tells the player (error message box) and then restores the backup set.
 void ReportCorruption(platform::Desktop& desktop, platform::Files& files);
 
-// Writes the three digests into "Data/Hashes.txt", one line each (CR LF).
-void WriteDataFileHashes();
+// Writes the three digests into "Data/Hashes.txt", one line each (CR LF),
+// replacing the file in one step. False when it cannot be written.
+bool WriteDataFileHashes();
 
-// The shutdown step: SaveSettings, SaveScores, then WriteDataFileHashes, so
-// that the hashes describe the files as this run leaves them.
-void SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store);
+// Every save of a file the hashes cover goes through these: the file is
+// replaced in one step, then the hashes are written afresh, so that at every
+// moment the files on disk and Hashes.txt agree, but for the one file being
+// replaced. A game ended at any point after a save (killed, logged out)
+// starts next time without a corruption report. Each returns the path of
+// the file that could not be written, or an empty string when all was saved.
+std::string SaveSettingsAndHashes(const Settings& settings);
+std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store);
+// The shutdown step: the settings, then the scores, each with its hashes.
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store);
 
 // The start-up step: CheckDataFiles, then BackupDataFiles when it passed or
 // ReportCorruption when it did not. Returns the result of the check.

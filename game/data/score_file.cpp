@@ -33,13 +33,16 @@ void ParseRecord(const std::string& record, ScoreEntry& entry, std::int32_t& sco
     entry.panics = IntAt(record, kNameBlock + 20);
 }
 
-void WriteRecord(DataFile& file, const ScoreEntry& entry, std::int32_t score) {
+// Name bytes interleaved with filler letters, then the six numbers as 32-bit
+// little-endian integers.
+void AppendRecord(std::string& plain, const ScoreEntry& entry, std::int32_t score) {
     for (std::size_t k = 0; k < kStoredNameBytes; ++k) {
-        file.writeByte(k < entry.name.size() ? static_cast<unsigned char>(entry.name[k]) : 0);
-        file.writeByte(static_cast<unsigned char>(std::rand() % 25 + 65));
+        plain += k < entry.name.size() ? entry.name[k] : '\0';
+        plain += static_cast<char>(std::rand() % 25 + 65);
     }
     for (std::int32_t value : {score, entry.level, entry.letters, entry.words, entry.bars, entry.panics}) {
-        file.writeInt(value);
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (int i = 0; i < 4; ++i) plain += static_cast<char>(bits >> (8 * i) & 0xFF);
     }
 }
 
@@ -47,7 +50,7 @@ void WriteRecord(DataFile& file, const ScoreEntry& entry, std::int32_t score) {
 
 void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& store) {
     std::string plain(stored.substr(0, kScoreFileSize));
-    for (std::size_t i = 0; i + 1 < plain.size(); i += 2) std::swap(plain[i], plain[i + 1]);
+    SwapBytePairs(plain);
     for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
         for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) {
             std::size_t offset = (d * ScoreStore::kRanks + rank - 1) * kScoreRecordSize;
@@ -69,17 +72,21 @@ void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path) {
     ParseStoredScores(std::string_view(stored, length), table, store);
 }
 
-bool WritePlainScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
-    DataFile file;
-    if (!file.open(path, "wb")) return false;
+std::string StoredScores(const ScoreTable& table, const ScoreStore& store) {
+    std::string bytes;
+    bytes.reserve(kScoreFileSize);
     for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
-        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) WriteRecord(file, table.at(d, rank), store.score(d, rank));
+        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) AppendRecord(bytes, table.at(d, rank), store.score(d, rank));
     }
-    return true;
+    SwapBytePairs(bytes);
+    return bytes;
 }
 
-void SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
-    if (WritePlainScores(table, store, path)) SwapFileBytes(path);
+bool SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
+    DataFile file;
+    if (!file.openReplacing(path, "wb")) return false;
+    file.writeString(StoredScores(table, store));
+    return file.commit();
 }
 
 }  // namespace glyphora

@@ -28,11 +28,11 @@ void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& s
 // file in the wrong form. A missing file gives an empty table.
 void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path = paths::kScores);
 
-// The first step of a save: writes the plain form (fresh filler from rand())
-// over the score file. False when the file cannot be written.
-bool WritePlainScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
+// The stored (swapped) bytes of the table, with fresh filler from rand().
+std::string StoredScores(const ScoreTable& table, const ScoreStore& store);
 
-// Writes the table and swaps the file into its stored form.
-void SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
+// Replaces the score file with the stored bytes in one step, so that a save
+// cut short leaves the previous file whole. False when it cannot be written.
+bool SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
 
 }  // namespace glyphora

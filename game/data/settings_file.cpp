@@ -80,9 +80,9 @@ void Header(DataFile& file, const char* header) {
     file.writeString(header);
 }
 
-void WriteSettingsFile(const Settings& s, bool firstRun) {
+bool WriteSettingsFile(const Settings& s, bool firstRun) {
     DataFile file;
-    if (!file.open(paths::kSettings, "wt")) return;
+    if (!file.openReplacing(paths::kSettings, "wt")) return false;
     file.writeString("[windowpos]");
     Line(file, "x=", s.windowX);
     Line(file, "y=", s.windowY);
@@ -111,6 +111,7 @@ void WriteSettingsFile(const Settings& s, bool firstRun) {
         file.writeNewline();
     }
     file.writeNewline();
+    return file.commit();
 }
 
 }  // namespace
@@ -129,9 +130,9 @@ void LoadSettings(Settings& settings, bool windowOnly) {
     ReadIdentity(ini, settings);
 }
 
-void SaveSettings(const Settings& settings) { WriteSettingsFile(settings, false); }
+bool SaveSettings(const Settings& settings) { return WriteSettingsFile(settings, false); }
 
-void SaveInstallSettings(const Settings& settings) { WriteSettingsFile(settings, true); }
+bool SaveInstallSettings(const Settings& settings) { return WriteSettingsFile(settings, true); }
 
 platform::Point ClampWindowPosition(platform::Point p) {
     bool outside = p.x < -100 || p.x > 800 || p.y < -100 || p.y > 800;

@@ -23,12 +23,13 @@ inline constexpr const char* kPlaceholderRegcode = "12345678901234567890";
 // A missing file reads as an empty one.
 void LoadSettings(Settings& settings, bool windowOnly);
 
-// Writes "Data/Settings.ini" in text mode, replacing it, in the fixed order
-// and format the game has always used; first_run is written as 0.
-void SaveSettings(const Settings& settings);
+// Writes "Data/Settings.ini" in text mode, replacing it in one step, in the
+// fixed order and format the game has always used; first_run is written as
+// 0. False when it cannot be written (the old file is then untouched).
+bool SaveSettings(const Settings& settings);
 
 // The same file for a fresh installation: first_run is written as 1.
-void SaveInstallSettings(const Settings& settings);
+bool SaveInstallSettings(const Settings& settings);
 
 // Both coordinates become 100 when either lies outside -100..800.
 platform::Point ClampWindowPosition(platform::Point position);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glyphora {
@@ -21,17 +22,25 @@ struct WordList {
 inline constexpr std::size_t kMaxWordLength = 19;
 
 // Reads a word list in its plain form: the number of words N on the first
-// line, then N lines 'WORD FREQUENCY'. Never fails; the result holds only
-// words a player can type:
-//  - the reading stops at the end of the file, so a count larger than the
-//    lines that follow yields the lines there are (and a huge count costs
+// line, then N lines 'WORD FREQUENCY' (CR LF or LF line ends, blanks after
+// the frequency allowed). Never fails; the result holds only entries of
+// exactly that form, whose word a player can type:
+//  - a first line that is not a number gives an empty list;
+//  - a line whose word is empty, longer than kMaxWordLength or holds a
+//    character other than A-Z and 0-9, or whose frequency is not a decimal
+//    number, is dropped (a frequency beyond the 32-bit range is clamped);
+//  - the reading stops at the end of the text, so a count larger than the
+//    lines that follow yields the lines there are (a huge count costs
 //    nothing);
-//  - a word longer than kMaxWordLength is cut to that length;
-//  - an entry whose word is empty or holds a character other than A-Z and
-//    0-9 is dropped, since no key of the play field could type it;
-//  - a frequency that is not a number, or is negative, counts as 0;
-//  - a missing or unreadable file gives an empty list: the caller supplies
-//    its built-in words then.
-WordList LoadWordList(const std::string& path);
+//  - when fewer than half of the lines read are entries, the text is not a
+//    word list at all (a damaged file, or one read in the wrong form) and
+//    the list is empty.
+// The caller supplies its built-in words when the list is empty.
+WordList ParseWordList(std::string_view plain);
+
+// The game's word list file, which lies on disk byte-pair swapped: read and
+// brought into its plain form in memory (the file is never changed), then
+// parsed. A missing or unreadable file gives an empty list.
+WordList LoadStoredWordList(const std::string& path);
 
 }  // namespace glyphora

@@ -86,11 +86,12 @@ void FillRect(Game& game, const Rect& rect, Colour colour) {
 
 // ---- Pictures --------------------------------------------------------------
 
-void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path) {
+void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
+                 platform::FileForm form) {
     texture.width = width == 0 ? -1 : width;
     texture.height = height == 0 ? -1 : height;
     texture.texture.reset();
-    if (auto* device = DeviceOf(game)) texture.texture = device->loadTexture(path, {width, height}, colourKey);
+    if (auto* device = DeviceOf(game)) texture.texture = device->loadTexture(path, form, {width, height}, colourKey);
 }
 
 void ReleaseTexture(Texture& texture) { texture.texture.reset(); }

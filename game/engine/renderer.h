@@ -75,10 +75,11 @@ void FillRect(Game& game, const Rect& rect, Colour colour);
 
 // ---- Pictures --------------------------------------------------------------
 
-// Loads path (relative to the working directory) at the requested size;
-// texels equal to colourKey become transparent (0: no key). A failed load
-// leaves a null texture with the requested size kept.
-void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path);
+// Loads path (relative to the working directory, lying on disk in form) at
+// the requested size; texels equal to colourKey become transparent (0: no
+// key). A failed load leaves a null texture with the requested size kept.
+void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
+                 platform::FileForm form = platform::FileForm::Plain);
 void ReleaseTexture(Texture& texture);
 
 Sprite MakeSprite(const Texture& sheet, int srcX, int srcY, int srcW, int srcH);

@@ -1,8 +1,5 @@
 #include "game/engine/resources.h"
 
-#include <bitset>
-
-#include "common/swap_file_bytes.h"
 #include "game/data/data_paths.h"
 #include "game/engine/font_table.h"
 #include "game/engine/game_widgets.h"
@@ -16,34 +13,16 @@
 namespace glyphora {
 namespace {
 
-using Restored = std::bitset<kStoredAssetCount>;
-
+// Every sheet lies on disk byte-pair swapped; the loader swaps it back in
+// memory, so the game folder may be read-only and no crash can leave a
+// sheet in the wrong form.
 void LoadSheet(Game& game, Texture& sheet, regions::Sheet which) {
     const regions::SheetInfo& info = regions::InfoOf(which);
-    LoadTexture(game, sheet, info.width, info.height, info.colourKey, info.file);
+    LoadTexture(game, sheet, info.width, info.height, info.colourKey, info.file, platform::FileForm::PairSwapped);
 }
 
 Sprite SpriteOf(const Texture& sheet, const regions::Region& region) {
     return MakeSprite(sheet, region.x, region.y, region.w, region.h);
-}
-
-// A file that cannot be restored is left as it is and, not having been
-// restored, is not swapped again afterwards either.
-Restored RestoreStoredAssets() {
-    Restored restored;
-    for (int i = 0; i < kStoredAssetCount; ++i) restored[std::size_t(i)] = SwapFileBytes(kStoredAssets[i]);
-    return restored;
-}
-
-void StoreAsset(const Restored& restored, int i) {
-    if (restored[std::size_t(i)]) SwapFileBytes(kStoredAssets[i]);
-}
-
-// The pictures first; the progress row completes as soon as they are stored.
-void StoreRestoredAssets(Game& game, const Restored& restored) {
-    for (int i = 0; i < kStoredPictures; ++i) StoreAsset(restored, i);
-    if (game.resources.loadingProgress == kLoadingSteps - 1) ShowLoadingProgress(game, kLoadingSteps);
-    for (int i = kStoredPictures; i < kStoredAssetCount; ++i) StoreAsset(restored, i);
 }
 
 void LoadSheetsShowingProgress(Game& game) {
@@ -55,6 +34,7 @@ void LoadSheetsShowingProgress(Game& game) {
     LoadSheet(game, r.design1Sheet, regions::Sheet::Design1);
     ShowLoadingProgress(game, 4);
     LoadSheet(game, r.design3Sheet, regions::Sheet::Design3);
+    ShowLoadingProgress(game, kLoadingSteps);
 }
 
 void CreateSprites(Game& game) {
@@ -82,16 +62,13 @@ void ReleaseSprites(Resources& r) {
 
 void LoadSplash(Game& game) {
     Resources& r = game.resources;
-    const bool restored = SwapFileBytes(kStoredSplash);
     LoadSheet(game, r.splashSheet, regions::Sheet::Splash);
-    if (restored) SwapFileBytes(kStoredSplash);
     r.splashLogo = SpriteOf(r.splashSheet, regions::SplashLogo);
     r.progressSquare = SpriteOf(r.splashSheet, regions::ProgressSquare);
 }
 
 void LoadAllResources(Game& game) {
     InstallTitleFont(game);
-    const Restored restored = RestoreStoredAssets();
     ShowLoadingProgress(game, 1);
     LoadSheetsShowingProgress(game);
     CreateSprites(game);
@@ -100,8 +77,7 @@ void LoadAllResources(Game& game) {
     game.resources.creditsFinale = SpriteOf(game.resources.design1Sheet, regions::CreditsFinale);
     // The sound library starts here and loads kEffectFiles in order, running
     // the audio-runtime installer once when the runtime is missing.
-    game.words = LoadWordList(paths::kWordList);
-    StoreRestoredAssets(game, restored);
+    game.words = LoadStoredWordList(paths::kWordList);
     // The cheat-phrase matchers are made here, and the play field's counters
     // take their start values.
     BuildCreditPages(game);

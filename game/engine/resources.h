@@ -16,18 +16,6 @@ inline constexpr const char* kEffectFiles[kEffectCount] = {
     "Sounds/Letter4.ogg",  "Sounds/Stop.ogg",         "Sounds/TNT.ogg",         "Sounds/WordLetter.ogg",
 };
 
-// The files that lie on disk in byte-pair-swapped form between runs and are
-// restored only while loading, in restoring order: the four big sheets, the
-// effects, the word list. The splash picture is restored on its own.
-inline constexpr int kStoredPictures = 4;
-inline constexpr int kStoredAssetCount = kStoredPictures + kEffectCount + 1;
-inline constexpr const char* kStoredAssets[kStoredAssetCount] = {
-    "Graphics/Design1.png", "Graphics/Design2.png", "Graphics/Design3.png", "Graphics/Shapes.png",
-    kEffectFiles[0], kEffectFiles[1], kEffectFiles[2], kEffectFiles[3], kEffectFiles[4], kEffectFiles[5],
-    kEffectFiles[6], kEffectFiles[7], kEffectFiles[8], kEffectFiles[9], kEffectFiles[10], kEffectFiles[11],
-    "Data/WordList.txt",
-};
-inline constexpr char kStoredSplash[] = "Graphics/Splash.png";
 inline constexpr int kLoadingSteps = 5;
 
 struct Resources {
@@ -53,13 +41,13 @@ struct Resources {
     int loadingProgress = 0;  // squares shown on the splash, 0 .. 5
 };
 
-// Restores the splash picture, loads it and stores it again; makes its sprites.
+// Loads the splash picture and makes its sprites.
 void LoadSplash(Game& game);
 // Everything else, in a fixed order, with the splash redrawn between stages
 // so that its progress row grows from 1 to 5 squares. Nothing that fails to
 // load stops the loading: a missing picture leaves its sheet without a
 // texture (its sprites draw nothing), a missing title font a substitute face.
-// Every stored file that was restored is stored again before it returns.
+// No file of the game folder is written: stored files are decoded in memory.
 void LoadAllResources(Game& game);
 void ReleaseSplash(Game& game);
 // The reverse at exit: word list, sliders, fonts, sprites, buttons and

@@ -8,7 +8,7 @@
 #include "game/shell/game_clock.h"
 #include "game/screens/screen_layout.h"
 #include "game/shell/screens.h"
-#include "game/shell/settings_binding.h"
+#include "game/shell/saving.h"
 
 namespace glyphora {
 namespace {
@@ -88,7 +88,7 @@ void ConfirmName(Game& game) {
     SaveGameSettings(game);
     game.screen.viewedDifficulty = end.difficulty;
     SwitchScreen(game, ScreenKind::HighScores);
-    SaveScores(game.scores, game.store);
+    SaveGameScores(game);
 }
 
 }  // namespace glyphora

@@ -6,6 +6,7 @@
 #include "game/shell/button_actions.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/saving.h"
 #include "game/shell/screens.h"
 #include "game/shell/settings_binding.h"
 
@@ -92,7 +93,7 @@ void DrawFrame(Game& game) {
 }
 
 void ShutDown(Game& game) {
-    SaveDataFiles(CollectSettings(game), game.scores, game.store);
+    SaveGameAtExit(game);
     ReleaseAllResources(game);
     ReleaseRenderer(game);
 }

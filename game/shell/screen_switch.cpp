@@ -4,7 +4,7 @@
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/screen_buttons.h"
 #include "game/shell/screens.h"
-#include "game/shell/settings_binding.h"
+#include "game/shell/saving.h"
 
 namespace glyphora {
 namespace {

@@ -45,8 +45,6 @@ void ReadAllSettings(Game& game) {
     ApplySettings(game, stored);
 }
 
-void SaveGameSettings(const Game& game) { SaveSettings(CollectSettings(game)); }
-
 Settings CollectSettings(const Game& game) {
     const Widgets& w = game.widgets;
     Settings s;

@@ -19,8 +19,6 @@ void ReadWindowSettings(Game& game);
 // The full pass, after the widgets exist: every other value into its holder.
 // The window stays where the first pass put it.
 void ReadAllSettings(Game& game);
-// Writes every holder's value to the settings file.
-void SaveGameSettings(const Game& game);
 
 // The holders' values as the file's record, and the reverse.
 Settings CollectSettings(const Game& game);

@@ -19,6 +19,7 @@ struct ShellState {
     bool cursorVisible = true;
     std::uint32_t lastMouseMoveTick = 0;
     std::uint32_t volumeOverlayTick = 0;  // 0: no volume key pressed during this pause
+    bool saveFailureReported = false;     // a failed save has been told to the player
 };
 
 }  // namespace glyphora

@@ -53,19 +53,23 @@ void FakeDevice::present() {
 
 namespace {
 
-bool StartsWithPngSignature(const std::string& path) {
+// Only the signature is read: the fake device decodes nothing.
+bool StartsWithPngSignature(const std::string& path, FileForm form) {
     static constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
     char head[8] = {};
     std::ifstream in(path, std::ios::binary);
-    return in.read(head, sizeof head) && std::equal(head, head + 8, kSignature);
+    if (!in.read(head, sizeof head)) return false;
+    if (form == FileForm::PairSwapped)
+        for (int i = 0; i < 8; i += 2) std::swap(head[i], head[i + 1]);
+    return std::equal(head, head + 8, kSignature);
 }
 
 }  // namespace
 
-std::unique_ptr<Texture> FakeDevice::loadTexture(const std::string& path, Size requested, Colour) {
+std::unique_ptr<Texture> FakeDevice::loadTexture(const std::string& path, FileForm form, Size requested, Colour) {
     loadedTextures.push_back(path);
     journal.push_back("load " + path);
-    if (failingTextures.count(path) || !StartsWithPngSignature(path)) return nullptr;
+    if (failingTextures.count(path) || !StartsWithPngSignature(path, form)) return nullptr;
     return std::make_unique<FakeTexture>(requested, path, live_);
 }
 

@@ -54,7 +54,8 @@ public:
     // Succeeds for every existing file that begins with the PNG signature
     // (nothing more is decoded) unless the path is listed in failingTextures;
     // the texture has the requested size.
-    std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested, Colour colourKey) override;
+    std::unique_ptr<Texture> loadTexture(const std::string& path, FileForm form, Size requested,
+                                         Colour colourKey) override;
     std::unique_ptr<Texture> createTexture(const Image& image) override;
     bool readFrame(Image& out) override;
     // Textures made by this device that still exist.

@@ -14,7 +14,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Texture> NullDevice::loadTexture(const std::string&, Size requested, Colour) {
+std::unique_ptr<Texture> NullDevice::loadTexture(const std::string&, FileForm, Size requested, Colour) {
     return std::make_unique<NullTexture>(requested);
 }
 

@@ -14,7 +14,8 @@ public:
     void setAlphaSource(AlphaSource) override {}
     void setFilter(Filter) override {}
     void present() override {}
-    std::unique_ptr<Texture> loadTexture(const std::string& path, Size requested, Colour colourKey) override;
+    std::unique_ptr<Texture> loadTexture(const std::string& path, FileForm form, Size requested,
+                                         Colour colourKey) override;
     std::unique_ptr<Texture> createTexture(const Image& image) override;
     bool readFrame(Image&) override { return false; }
 };

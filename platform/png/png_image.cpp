@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
+
+#include "common/swap_file_bytes.h"
 
 namespace glyphora::platform {
 namespace {
@@ -52,14 +55,8 @@ Colour Channelwise(const std::vector<Tap>& taps, const Colour* base, int stride)
     return out;
 }
 
-}  // namespace
-
-bool LoadPng(const std::string& path, Image& out) {
-    out = Image{};
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&png, path.c_str())) return false;
+// Finishes a read begun on png: refuses empty and absurdly large pictures.
+bool FinishRead(png_image& png, Image& out) {
     if (png.width == 0 || png.height == 0 || png.width > kMaxSide || png.height > kMaxSide) {
         png_image_free(&png);
         return false;
@@ -74,6 +71,37 @@ bool LoadPng(const std::string& path, Image& out) {
         return false;
     }
     out = std::move(image);
+    return true;
+}
+
+}  // namespace
+
+bool LoadPng(const std::string& path, Image& out) {
+    out = Image{};
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    return png_image_begin_read_from_file(&png, path.c_str()) && FinishRead(png, out);
+}
+
+bool DecodePng(std::string_view bytes, Image& out) {
+    out = Image{};
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    return png_image_begin_read_from_memory(&png, bytes.data(), bytes.size()) && FinishRead(png, out);
+}
+
+bool LoadPictureFile(const std::string& path, FileForm form, Size requested, Colour colourKey, Image& out) {
+    const bool decoded = form == FileForm::Plain ? LoadPng(path, out) : [&] {
+        const std::optional<std::string> plain = ReadStoredFile(path);
+        return plain && DecodePng(*plain, out);
+    }();
+    if (!decoded) return false;
+    if (colourKey != 0) ApplyColourKey(out, colourKey);
+    const int width = requested.width > 0 ? requested.width : out.width;
+    const int height = requested.height > 0 ? requested.height : out.height;
+    if (width != out.width || height != out.height) out = Resample(out, width, height);
     return true;
 }
 

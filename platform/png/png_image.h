@@ -2,6 +2,7 @@
 // PNG pictures in memory: decoding, encoding, the colour key and resampling.
 // Plain functions over platform::Image, shared by the device and the tools.
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -11,6 +12,13 @@ namespace glyphora::platform {
 // truncated, corrupt or absurdly large file; never reads past what the file
 // holds.
 bool LoadPng(const std::string& path, Image& out);
+// The same from a PNG file's bytes in memory.
+bool DecodePng(std::string_view bytes, Image& out);
+
+// What a device's loadTexture makes of a picture file: read in its form
+// (swapped back in memory), decoded, keyed and resampled as the Device
+// contract says. False when the file is missing or not a PNG.
+bool LoadPictureFile(const std::string& path, FileForm form, Size requested, Colour colourKey, Image& out);
 
 // Encodes the picture as a PNG file with alpha. False when it cannot be written.
 bool SavePng(const std::string& path, const Image& image);

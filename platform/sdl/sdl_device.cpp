@@ -193,13 +193,10 @@ void SdlDevice::paceFrame() {
     else std::this_thread::sleep_until(nextFrame_);
 }
 
-std::unique_ptr<Texture> SdlDevice::loadTexture(const std::string& path, Size requested, Colour colourKey) {
+std::unique_ptr<Texture> SdlDevice::loadTexture(const std::string& path, FileForm form, Size requested,
+                                                Colour colourKey) {
     Image image;
-    if (!LoadPng(path, image)) return nullptr;
-    if (colourKey != 0) ApplyColourKey(image, colourKey);
-    const int width = requested.width > 0 ? requested.width : image.width;
-    const int height = requested.height > 0 ? requested.height : image.height;
-    if (width != image.width || height != image.height) image = Resample(image, width, height);
+    if (!LoadPictureFile(path, form, requested, colourKey, image)) return nullptr;
     return createTexture(image);
 }
 

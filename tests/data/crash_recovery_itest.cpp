@@ -1,11 +1,15 @@
-// A game killed while it saves its score table, between writing the plain
-// form and swapping it into the stored form, must be repaired by the next
-// start, losing nothing older than the last good start.
+// A game ended without its shutdown (killed, or by the end of its X session)
+// right after or during a save: the next start must find the data files and
+// their hashes consistent, keeping everything saved.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <filesystem>
+
+#include "common/data_file.h"
 #include "data_folder.h"
 #include "game/data/fresh_installation.h"
 #include "game/data/integrity.h"
@@ -41,44 +45,65 @@ protected:
     ScoreStore store;
 };
 
-TEST_F(CrashRecoveryTest, KilledBetweenWriteAndSwapIsRepairedAtTheNextStart) {
-    ASSERT_TRUE(WriteFreshInstallation(GLYPHORA_TEST_DATA "/small_wordlist.txt", files));
-    ASSERT_TRUE(Start());
-    Insert("First", 100);
-    CleanShutdown();
-    ASSERT_TRUE(Start());  // the last good start: its backups hold "First"
-    Insert("Second", 200);
-
+// A child process saves as the running game does and is killed at once, as
+// a logout or a crash would end the game: nothing of the shutdown runs.
+template <typename Save>
+void KilledRightAfter(Save save) {
     pid_t child = fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
-        SaveSettings(settings);
-        WritePlainScores(table, store);
+        save();
         raise(SIGKILL);
         _exit(0);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-    // The table was left in its plain form: Medium's first name (record 5)
-    // at even offsets.
-    const std::string left = testing::ReadBytes("Data/Scores.txt");
-    ASSERT_EQ(left.size(), 960u);
-    EXPECT_EQ(left[5 * 64], 'S');
-    EXPECT_EQ(left[5 * 64 + 2], 'e');
+}
+
+TEST_F(CrashRecoveryTest, AGameKilledAfterAMidSessionSaveKeepsWhatItSaved) {
+    ASSERT_TRUE(WriteFreshInstallation(GLYPHORA_TEST_DATA "/small_wordlist.txt", files));
+    ASSERT_TRUE(Start());
+    Insert("First", 100);
+    settings.difficulty = 2;
+    KilledRightAfter([&] {
+        SaveSettingsAndHashes(settings);
+        SaveScoresAndHashes(table, store);
+    });
 
     table = {};
     store = ScoreStore();
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(desktop.boxes.size(), 1u);
+    settings = Settings{};
+    EXPECT_TRUE(Start());
+    EXPECT_TRUE(desktop.boxes.empty()) << "no corruption report";
     EXPECT_EQ(table.at(1, 1).name, "First");
     EXPECT_EQ(store.score(1, 1), 100);
-    EXPECT_EQ(table.at(1, 2).name, "");
-    EXPECT_FALSE(settings.firstRun);
-    EXPECT_TRUE(CheckDataFiles());
-    CleanShutdown();
+    EXPECT_EQ(settings.difficulty, 2);
+}
+
+// Killed while the new table was half written: the file it was to replace is
+// still whole, so the next start finds everything consistent.
+TEST_F(CrashRecoveryTest, AGameKilledWhileSavingLeavesThePreviousFileWhole) {
+    ASSERT_TRUE(WriteFreshInstallation(GLYPHORA_TEST_DATA "/small_wordlist.txt", files));
+    ASSERT_TRUE(Start());
+    Insert("First", 100);
+    ASSERT_EQ(SaveScoresAndHashes(table, store), "");
+    Insert("Second", 200);
+    KilledRightAfter([&] {
+        DataFile file;
+        file.openReplacing("Data/Scores.txt", "wb");
+        file.writeString(StoredScores(table, store).substr(0, 100));
+        std::fflush(nullptr);
+    });
+
+    table = {};
+    store = ScoreStore();
     EXPECT_TRUE(Start());
-    EXPECT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(table.at(1, 1).name, "First");
+    EXPECT_EQ(table.at(1, 2).name, "");
+    CleanShutdown();
+    EXPECT_FALSE(std::filesystem::exists("Data/Scores.txt.new"));
 }
 
 }  // namespace

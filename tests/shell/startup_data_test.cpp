@@ -3,8 +3,11 @@
 // shutdown leaves a state the next start accepts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/data/fresh_installation.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
 
@@ -73,6 +76,45 @@ TEST_F(StartupDataTest, AnEditedFileIsReportedAndRestoredBeforeTheFullRead) {
     fake.desktop.boxes.clear();
     runOnce();
     EXPECT_TRUE(fake.desktop.boxes.empty());
+}
+
+// A data file that cannot be replaced (its new copy's name is taken by a
+// folder, which fails for every user, root included, as a read-only folder
+// fails for a player): the game goes on and says once what was not saved
+// and where.
+TEST_F(StartupDataTest, AFailedSaveIsToldOnceWithTheFileItCouldNotWrite) {
+    runOnce();
+    std::filesystem::create_directory("Data/Settings.ini.new");
+    Game game{fake.bundle()};
+    StartUp(game);
+    SwitchScreen(game, ScreenKind::Settings);
+    SwitchScreen(game, ScreenKind::MainMenu);
+    SwitchScreen(game, ScreenKind::Settings);
+    SwitchScreen(game, ScreenKind::MainMenu);
+    ShutDown(game);
+    ASSERT_EQ(fake.desktop.boxes.size(), 1u);
+    EXPECT_EQ(fake.desktop.boxes[0].caption, "Error: Could Not Save");
+    const std::string where = (scratch.path() / "Data/Settings.ini").string();
+    EXPECT_NE(fake.desktop.boxes[0].text.find("your settings to\n" + where + "\n"), std::string::npos)
+        << fake.desktop.boxes[0].text;
+}
+
+// With a data file and its backup both gone, the message says what the game
+// does instead of claiming that the backups were loaded.
+TEST_F(StartupDataTest, TheRecoveryMessageNamesFilesThatHadNoBackup) {
+    runOnce();
+    std::filesystem::remove("Data/WordList.txt");
+    std::filesystem::remove("Data/Backup/WordList.txt");
+    std::filesystem::remove("Data/Backup/Scores.txt");
+    Game game{fake.bundle()};
+    StartUp(game);
+    ASSERT_EQ(fake.desktop.boxes.size(), 1u);
+    const std::string& text = fake.desktop.boxes[0].text;
+    EXPECT_NE(text.find("No backup of WordList.txt was found: a small built-in word list is used."),
+              std::string::npos) << text;
+    EXPECT_NE(text.find("No backup of Scores.txt was found: the file is used as it is."), std::string::npos);
+    EXPECT_EQ(text.find("Settings.ini"), std::string::npos);
+    ShutDown(game);
 }
 
 }  // namespace

@@ -18,9 +18,9 @@ public:
     void setAlphaSource(platform::AlphaSource s) override { inner_->setAlphaSource(s); }
     void setFilter(platform::Filter f) override { inner_->setFilter(f); }
     void present() override {}
-    std::unique_ptr<platform::Texture> loadTexture(const std::string& path, platform::Size size,
-                                                   platform::Colour key) override {
-        return inner_->loadTexture(path, size, key);
+    std::unique_ptr<platform::Texture> loadTexture(const std::string& path, platform::FileForm form,
+                                                   platform::Size size, platform::Colour key) override {
+        return inner_->loadTexture(path, form, size, key);
     }
     std::unique_ptr<platform::Texture> createTexture(const platform::Image& image) override {
         return inner_->createTexture(image);
