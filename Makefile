@@ -2,18 +2,23 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build run test clean
+.PHONY: all deps configure build run test clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
 	@cmake --build $(BUILD)
 
-run: build
+# Playing needs only the two programs and the assembled game folder, not the
+# tests and tools that `make build` adds.
+run: configure
+	@cmake --build $(BUILD) --target Game Preflight glyphora_assets
 	$(BUILD)/Glyphora/Preflight
 
 test: build

@@ -51,7 +51,7 @@ void ComposeGameOverLines(Game& game) {
     EndOfRun& end = game.run.ending;
     if (run.freeGame) {
         const int seconds = Elapsed(end.survivalEnd, run.survivalStart) / 1000;
-        Compose(end.scoreLine, "your survival time is %d:%d", seconds / 60, seconds % 60);
+        Compose(end.scoreLine, "your survival time is %d:%02d", seconds / 60, seconds % 60);
     } else {
         Compose(end.scoreLine, "Your score is %d", end.finalScore);
     }

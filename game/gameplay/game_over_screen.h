@@ -13,7 +13,7 @@ bool NameToEnter(const Game& game);
 
 // The summary lines of the run that just ended, composed once for the
 // screen: the score (or, in a free game, the survival time as minutes and
-// unpadded seconds), the level reached, and the rank waiting for a name.
+// two-digit seconds, "1:05"), the level reached, and the rank waiting for a name.
 void ComposeGameOverLines(Game& game);
 
 

@@ -37,7 +37,7 @@ Colour PauseTextColour(int subLevel) { return kPauseTextColours[std::clamp(subLe
 
 const char* PauseText(PauseReason reason) {
     switch (reason) {
-        case PauseReason::ConfirmQuit: return "Paused.\nPress F1 to unpause.\nPress Esc to quit to the main menu.";
+        case PauseReason::ConfirmQuit: return "Paused.\nPress F1 to unpause.\nPress Esc to end the game.";
         case PauseReason::ConfirmNewGame: return "Paused.\nPress F1 to unpause.\nPress F4 to start a new game.";
         default: return "Paused.\nPress F1 to unpause.";
     }

@@ -17,6 +17,25 @@ constexpr int kLifeIconsPerRow = 4;
 constexpr int kLifeIconStep = 24;
 constexpr int kTntIconStep = 22;
 
+// The plate behind the score and the letter value, per sub-level: of the
+// panel's hue, light or dark enough that the score reads at 3.5:1 and the
+// letter value at 2.5:1 where their two colours allow it (on black the best
+// both can have, 2.1:1 each).
+constexpr Colour kScorePlate[kSubLevelCount] = {0xFFFBFBF8, 0xFFFFE9A8, 0xFFF0A060, 0xFFF6C8C8, 0xFF626262};
+constexpr Rect kScorePlateBox{556, 233, 684, 307};
+constexpr int kScorePlateCorner = 3;
+
+// A rectangle with its corners cut, as three overlapping fills.
+void FillCutRect(Game& game, Rect r, int cut, Colour colour) {
+    FillRect(game, {r.left + cut, r.top, r.right - cut, r.bottom}, colour);
+    FillRect(game, {r.left, r.top + cut, r.right, r.bottom - cut}, colour);
+    FillRect(game, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
+}
+
+// The typed part is white on every sub-level; where the word slot is light,
+// a shadow one pixel down and right keeps it readable.
+constexpr bool kTypedShadow[kSubLevelCount] = {true, true, true, true, false};
+
 int TextWidth(const Font& font, std::string_view text, const Rect& box) {
     const Rect needed = MeasureText(font, text, box, DT_VCENTER);
     return needed.right - needed.left;
@@ -45,6 +64,9 @@ void DrawWordOnOffer(Game& game, int s) {
     const std::size_t typed = static_cast<std::size_t>(std::clamp(game.field.progress, 0, word.length));
     const int left = box.left + (box.right - box.left - TextWidth(font, text, box)) / 2;
     const int typedWidth = TextWidth(font, text.substr(0, typed), box);
+    if (kTypedShadow[s])
+        DrawFontText(game, font, text.substr(0, typed), {left + 1, box.top + 1, kWindowWidth, box.bottom + 1},
+                     DT_VCENTER, kPalette[s].word);
     DrawFontText(game, font, text.substr(0, typed), {left, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
                  kPalette[s].typedWord);
     DrawFontText(game, font, text.substr(typed), {left + typedWidth, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
@@ -62,6 +84,7 @@ void DrawBonusBar(Game& game, int s) {
 }
 
 void DrawScoreAndLetterValue(Game& game, int s) {
+    FillCutRect(game, kScorePlateBox, kScorePlateCorner, kScorePlate[s]);
     DrawNumber(game, HudFont36a, game.store.runScore(), {540, 230, 700, 270}, kPalette[s].score);
     DrawNumber(game, HudFont36b, game.store.letterValue(), {540, 270, 700, 310}, kPalette[s].letterValue);
 }

@@ -61,6 +61,7 @@ void ResetRunCounters(Game& game) {
     game.field.anotherProgress = 0;
     run.lettersCaught = run.wordsCompleted = run.bonusBars = run.panics = 0;
     run.panic = 0;
+    run.panicLocked = false;
 }
 
 void StartRunMusic(Game& game) {
@@ -103,6 +104,20 @@ void CopyFreeGameContent(Game& game) {
     for (int k = 0; k < kSubLevelCount; ++k)
         for (int group = 0; group < kGroupCount; ++group)
             game.run.contentFlags[k][group] = game.widgets.freeGameToggles[k][group].checked;
+}
+
+bool FreeGameHasCharacters(const Widgets& widgets) {
+    for (const auto& row : widgets.freeGameToggles)
+        for (const ToggleButton& toggle : row)
+            if (toggle.checked) return true;
+    return false;
+}
+
+void StartFreeGame(Game& game) {
+    if (!FreeGameHasCharacters(game.widgets)) return;
+    game.run.freeGame = true;
+    CopyFreeGameContent(game);
+    NewGame(game);
 }
 
 float StageFactor(int stage, float StageFactors::*factor) {

@@ -26,6 +26,11 @@ FreeGameParameters FreeGameParametersOf(const Widgets& widgets);
 void SetDefaultContentFlags(RunState& run, int difficulty);
 // The free-game check boxes become the content flags of the next run.
 void CopyFreeGameContent(Game& game);
+// True when the free-game check boxes let something fall on some sub-level.
+bool FreeGameHasCharacters(const Widgets& widgets);
+// Starts the free game the free-game screen describes; nothing while no box
+// is ticked, since nothing would fall and the run could never end.
+void StartFreeGame(Game& game);
 
 // The product of the factors of all stages completed before stage.
 float StageFactor(int stage, float StageFactors::*factor);

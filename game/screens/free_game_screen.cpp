@@ -1,6 +1,7 @@
 // The free-game screen: which characters fall (a check box per sub-level row
 // for letters and for digits), the four sliders of the run, Start and Back.
 #include "game/engine/sheet_drawing.h"
+#include "game/gameplay/progression.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
@@ -10,6 +11,8 @@ namespace {
 
 constexpr int kRowCaptionsX = 67, kRowCaptionsY = 154;
 constexpr int kColumnCaptionsX = 152, kColumnCaptionsY = 116;
+constexpr Rect kNothingTickedNote{300, 318, 640, 350};
+constexpr Colour kNoteColour = 0xFFD04020;
 
 void DrawToggles(Game& game) {
     for (auto& row : game.widgets.freeGameToggles)
@@ -32,6 +35,9 @@ void DrawFreeGameScreen(Game& game) {
     for (int slider = StartLevelSlider; slider <= MaxLivesSlider; ++slider)
         DrawSlider(game, game.widgets.sliders[slider]);
     DrawRunButtons(game);
+    if (!FreeGameHasCharacters(game.widgets))
+        DrawFontText(game, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
+                     kNoteColour);
 }
 
 }  // namespace glyphora

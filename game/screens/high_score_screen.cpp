@@ -41,7 +41,9 @@ void DrawButtonRow(Game& game) {
                  {kMessageLeft, y, kMessageRight, y + kMessageHeight}, DT_CENTER | DT_VCENTER, kMessageColour);
 }
 
+// An empty place (no name: nobody has reached it yet) is left blank.
 void DrawTableRow(Game& game, int difficulty, int place, Colour colour) {
+    if (game.scores.at(difficulty, place).name.empty()) return;
     const int top = kFirstRowTop + kRowStep * (place - 1);
     Font& font = game.fonts[ScoresFont26];
     DrawFontText(game, font, game.scores.at(difficulty, place).name, {0, top, kNameRight, top + kRowHeight},

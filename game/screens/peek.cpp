@@ -13,8 +13,18 @@ namespace {
 constexpr int kRightEdge = kWindowWidth;
 constexpr int kRestX = kRightEdge - kPeekWidth;
 
+// A time that lies ahead of now can only be the start value 0 seen from a
+// clock at or past 2^31 (the game clock wraps): it counts as long ago.
+bool Within(int now, int since, int span) {
+    const int elapsed = Elapsed(now, since);
+    return elapsed >= 0 && elapsed <= span;
+}
+
+// Every try draws its chance first (a peek always comes), as the shared
+// random sequence expects.
 void MaybeStartPeek(MenuState& menus, int now) {
-    if (Elapsed(now, menus.lastPeekEnd) <= kPeekPause || Elapsed(now, menus.lastPeekTry) <= kPeekRetry) return;
+    if (Within(now, menus.lastPeekEnd, kPeekPause) || Within(now, menus.lastPeekTry, kPeekRetry)) return;
+    std::rand();
     menus.peekState = 1;
     menus.peekStart = now;
     int picture = std::rand() % kPeekPictures;

@@ -37,12 +37,6 @@ void OpenFreeGameSetup(Game& game) {
 
 void Quit(Game& game) { game.platform.messages->postQuit(5); }
 
-void StartFreeGame(Game& game) {
-    game.run.freeGame = true;
-    CopyFreeGameContent(game);
-    NewGame(game);
-}
-
 // On the high-score screen the arrows choose the table shown, elsewhere the
 // game's difficulty; on the settings screen they also bring up its hint.
 template <int Step>

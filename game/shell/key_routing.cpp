@@ -45,8 +45,8 @@ void NewGameKey(Game& game) {
         Ask(game, PauseReason::ConfirmNewGame);
         return;
     }
-    if (game.screen.current == ScreenKind::FreeGameSetup) CopyFreeGameContent(game);
-    NewGame(game);
+    if (game.screen.current == ScreenKind::FreeGameSetup) StartFreeGame(game);
+    else NewGame(game);
 }
 
 void ChangeVolume(Game& game, SliderName volume, int step) {

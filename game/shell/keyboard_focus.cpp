@@ -41,9 +41,20 @@ void ShowKeyboardStates(Game& game, std::span<const ImageButtonName> order) {
     }
 }
 
-int NextFocus(int focus, int key, int count) {
+int NextIndex(int focus, int key, int count) {
     if (focus < 0) return key == vk::Left ? count - 1 : 0;
     return key == vk::Left ? (focus + count - 1) % count : (focus + 1) % count;
+}
+
+// The next enabled button in the key's direction; -1 when none is enabled
+// (a row hidden behind the high-score screen's connection message).
+int NextFocus(const Game& game, std::span<const ImageButtonName> order, int focus, int key) {
+    const int count = static_cast<int>(order.size());
+    for (int tries = 0; tries < count; ++tries) {
+        focus = NextIndex(focus, key, count);
+        if (game.widgets.imageButtons[order[static_cast<std::size_t>(focus)]].enabled) return focus;
+    }
+    return -1;
 }
 
 bool ButtonsTakeEnter(ScreenKind kind) {
@@ -83,7 +94,7 @@ void MoveFocus(Game& game, int key) {
     const std::span<const ImageButtonName> order = FocusOrder(game);
     if (order.empty() || (key != vk::Left && key != vk::Right)) return;
     if (screen.current == ScreenKind::Help && screen.focus < 0) screen.focus = std::clamp(screen.helpPage, 0, 1);
-    else screen.focus = NextFocus(screen.focus, key, static_cast<int>(order.size()));
+    else screen.focus = NextFocus(game, order, screen.focus, key);
     ShowKeyboardStates(game, order);
 }
 
@@ -93,14 +104,17 @@ void ActivateFocus(Game& game) {
         if (!game.shell.paused) Detonate(game);
         return;
     }
+    // Enter is also the blast key: one pressed as the last life went must not
+    // enter the default name before the player could type one.
     if (kind == ScreenKind::GameOver && NameToEnter(game)) {
-        ConfirmName(game);
+        if (game.widgets.nameEntryField.active) ConfirmName(game);
         return;
     }
     const std::span<const ImageButtonName> order = FocusOrder(game);
     const int focus = game.screen.focus;
     if (!ButtonsTakeEnter(kind) || focus < 0 || focus >= static_cast<int>(order.size())) return;
     ImageButton& button = game.widgets.imageButtons[order[static_cast<std::size_t>(focus)]];
+    if (!button.enabled) return;
     PlayEffect(game, BtnClick);
     if (button.onClick) button.onClick(game, button);
 }

@@ -45,8 +45,11 @@ void LeaveHighScores(Game& game) {
     game.run.ending.pendingRank = 0;
 }
 
+// The table of the player's difficulty, but after a game the one its entry
+// went into (the name confirmation chose it).
 void EnterHighScores(Game& game) {
     game.screen.scoreView = 0;
+    if (game.screen.previous != ScreenKind::GameOver) game.screen.viewedDifficulty = game.settings.difficulty;
     for (int i = 0; i < kGroupFields; ++i)
         game.widgets.groupFields[i].label = game.settings.groups[i].substr(0, Settings::kMaxGroupName);
 }

@@ -5,7 +5,8 @@
 set -uo pipefail
 scratch=$(mktemp -d /tmp/glyphora-headless-XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-cp -r "$1" "$scratch/Glyphora"
+source "$(dirname "$0")/fresh_copy.sh"
+fresh_copy "$1" "$scratch/Glyphora" || { echo "FAIL: cannot make a fresh copy of $1"; exit 1; }
 export XDG_DATA_HOME="$scratch/xdg" SDL_VIDEODRIVER=dummy ALSOFT_DRIVERS=null
 (cd "$scratch/Glyphora/Data" && exec ./Game) &
 pid=$!

@@ -13,12 +13,11 @@
 # The installation's word list holds one word, so the word on offer is known.
 set -uo pipefail
 source "$(dirname "$0")/x11_session.sh"
-freshdata=$2
 start_session "$1"
 data="$scratch/Glyphora/Data"
 
 printf '1\nKEYBOARD 100\n' >"$scratch/words.txt"
-"$freshdata" "$scratch/words.txt" "$data" || fail "cannot write a fresh installation"
+"$GLYPHORA_FRESHDATA" "$scratch/words.txt" "$data" || fail "cannot write a fresh installation"
 
 # Where a first start puts the window on the 1280 x 1024 screen.
 window_x=290

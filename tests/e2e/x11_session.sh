@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: a virtual display with a window manager, a
 # scratch copy of the assembled game and a scratch XDG_DATA_HOME.
 # Source it, then call start_session GAME_FOLDER.
+source "$(dirname "${BASH_SOURCE[0]}")/fresh_copy.sh"
 
 session_cleanup() {
   [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null
@@ -18,7 +19,7 @@ fail() {
 start_session() {
   scratch=$(mktemp -d /tmp/glyphora-e2e-XXXXXX)
   trap session_cleanup EXIT
-  cp -r "$1" "$scratch/Glyphora"
+  fresh_copy "$1" "$scratch/Glyphora" || fail "cannot make a fresh copy of $1"
   export XDG_DATA_HOME="$scratch/xdg"
   mkdir -p "$XDG_DATA_HOME"
   export ALSOFT_DRIVERS=null

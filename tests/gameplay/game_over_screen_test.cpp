@@ -115,7 +115,7 @@ TEST_F(GameOver, AnEmptyNameIsStoredAsAnonymousAfterASecondConfirmation) {
     EXPECT_EQ(game.scores.at(kMedium, 1).name, "-- anonymous --");
 }
 
-TEST_F(GameOver, TheSummaryShowsScoreLevelOrTheUnpaddedSurvivalTime) {
+TEST_F(GameOver, TheSummaryShowsScoreLevelOrTheSurvivalTimeInMinutesAndSeconds) {
     endRunWith(345);
     EXPECT_STREQ(game.run.ending.scoreLine.data(), "Your score is 345");
     EXPECT_STREQ(game.run.ending.levelLine.data(), "You made it to level 1");
@@ -127,7 +127,7 @@ TEST_F(GameOver, TheSummaryShowsScoreLevelOrTheUnpaddedSurvivalTime) {
     fake.clock.advance(30000);  // the pause does not count
     key(vk::Escape);
     ASSERT_EQ(screen(), ScreenKind::GameOver);
-    EXPECT_STREQ(game.run.ending.scoreLine.data(), "your survival time is 2:5");
+    EXPECT_STREQ(game.run.ending.scoreLine.data(), "your survival time is 2:05");
     EXPECT_EQ(game.run.ending.pendingRank, 0) << "a free game earns no place";
 }
 
@@ -155,6 +155,23 @@ TEST_F(GameOver, NewGameAndBackStandSideBySideCentred) {
     EXPECT_LE(std::abs(again.left + back.right - kWindowWidth), 1);
     clickButton(PlayAgainButton);
     EXPECT_EQ(screen(), ScreenKind::Play);
+}
+
+// Enter is also the blast key: pressed as the last life goes, it must not
+// enter the default name before the field has opened for typing.
+TEST_F(GameOver, EnterDoesNothingUntilTheNameFieldHasOpened) {
+    endRunWith(345);
+    ASSERT_TRUE(NameToEnter(game));
+    key(vk::Enter);
+    frames(400);
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::GameOver);
+    EXPECT_TRUE(game.scores.at(kMedium, 1).name.empty());
+    frames(400);
+    type("Zed");
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::HighScores);
+    EXPECT_EQ(game.scores.at(kMedium, 1).name, "Zed");
 }
 
 }  // namespace

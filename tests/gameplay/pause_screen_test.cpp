@@ -55,7 +55,7 @@ TEST_F(PauseScreen, EachQuestionAddsItsAnswerLine) {
     game.widgets.askF3Toggle.checked = true;
     key(vk::F3);
     const std::size_t newGame = drawFrame().glyphs.size();
-    EXPECT_EQ(quit - plain, std::string_view("Press Esc to quit to the main menu.").size());
+    EXPECT_EQ(quit - plain, std::string_view("Press Esc to end the game.").size());
     EXPECT_EQ(newGame - plain, std::string_view("Press F4 to start a new game.").size());
 }
 

@@ -181,5 +181,15 @@ TEST_F(PlayKeys, TheLockExpiresAcrossTheWrapOfTheTick) {
     EXPECT_TRUE(game.field.items[0].beingCaught());
 }
 
+TEST_F(PlayKeys, ANewRunStartsWithThePlayKeysUnlocked) {
+    game.run.panic = 700;
+    press('X');
+    ASSERT_TRUE(game.run.panicLocked);
+    NewGame(game);
+    addItem('E', 100);
+    press('E');
+    EXPECT_TRUE(game.field.items.back().beingCaught());
+}
+
 }  // namespace
 }  // namespace glyphora

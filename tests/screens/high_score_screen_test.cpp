@@ -3,6 +3,7 @@
 #include "game/screens/menu_screens.h"
 
 #include "game/shell/game_clock.h"
+#include "game/shell/screens.h"
 #include "tests/screens/menu_fixture.h"
 
 namespace glyphora {
@@ -82,6 +83,31 @@ TEST_F(HighScoreScreen, ButtonsThatAreNotShownTakeNoPresses) {
     EXPECT_FALSE(game.menus.connectionMessageShown);
     EXPECT_EQ(game.menus.connectionMessageDeadline, 0);
     EXPECT_EQ(rowEnabled(), 4);
+}
+
+// Entered from the menu the screen shows the player's own difficulty, and
+// places nobody has reached yet stand empty.
+TEST_F(HighScoreScreen, OpensOnThePlayersDifficultyWithEmptyPlacesBlank) {
+    game.settings.difficulty = 0;
+    game.screen.viewedDifficulty = 1;
+    game.scores.at(0, 4) = ScoreEntry{};
+    game.scores.at(0, 5) = ScoreEntry{};
+    game.store.setScore(0, 4, 0);
+    game.store.setScore(0, 5, 0);
+    SwitchScreen(game, ScreenKind::MainMenu);
+    SwitchScreen(game, ScreenKind::HighScores);
+    EXPECT_EQ(game.screen.viewedDifficulty, 0);
+    calls().clear();
+    DrawHighScoreScreen(game);
+    int rowsDrawn = 0, lastRow = -1;
+    for (const platform::DrawCall& call : calls()) {
+        if (call.kind != platform::DrawCall::Kind::Quad || call.corners[0].colour != TextGrey) continue;
+        const int y = int(call.corners[0].y);
+        if (y < 160 || y >= 360) continue;
+        const int row = (y - 160) / 40;
+        if (row != lastRow) ++rowsDrawn, lastRow = row;
+    }
+    EXPECT_EQ(rowsDrawn, 3);
 }
 
 }  // namespace

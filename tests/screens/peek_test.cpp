@@ -102,5 +102,25 @@ TEST_F(PeekOnTheMenu, EachCharacterIsDrawnFromItsOwnPictureAtTheRestingPlace) {
     }
 }
 
+// The times start at 0; from a clock at or past 2^31 that 0 lies "ahead"
+// and must count as long ago, or no peek would ever come.
+TEST(Peek, ComesAtOnceWhenTheClockStandsPastTheMiddleOfItsRange) {
+    MenuState menus = QuietSince(0);
+    EXPECT_TRUE(StepPeek(menus, static_cast<int>(0x80000000u + 10)));
+    EXPECT_EQ(menus.peekState, 1);
+}
+
+// Each try first draws its chance, then the picture.
+TEST(Peek, TheTryDrawsOnceBeforeThePictureIsChosen) {
+    std::srand(5);
+    std::rand();
+    const int expected = std::rand() % kPeekPictures;
+    std::srand(5);
+    MenuState menus = QuietSince(0);
+    menus.peekPicture = (expected + 1) % kPeekPictures;
+    StepPeek(menus, kT0);
+    EXPECT_EQ(menus.peekPicture, expected);
+}
+
 }  // namespace
 }  // namespace glyphora

@@ -186,5 +186,21 @@ TEST_F(KeyRouting, EnterOnPlayDetonatesButNotDuringAPause) {
     EXPECT_TRUE(game.run.blastRunning);
 }
 
+// With no box ticked nothing would ever fall: neither F3 nor Start begins
+// a run, and the screen says why.
+TEST_F(KeyRouting, AFreeGameWithNothingTickedDoesNotStart) {
+    clickButton(FreeGameButton);
+    for (auto& row : game.widgets.freeGameToggles)
+        for (ToggleButton& toggle : row) toggle.checked = false;
+    key(vk::F3);
+    EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
+    clickButton(StartFreeGameButton);
+    EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
+    EXPECT_FALSE(FreeGameHasCharacters(game.widgets));
+    game.widgets.freeGameToggles[4][kDigits].checked = true;
+    clickButton(StartFreeGameButton);
+    EXPECT_EQ(screen(), ScreenKind::Play);
+}
+
 }  // namespace
 }  // namespace glyphora

@@ -144,5 +144,24 @@ TEST_F(KeyboardFocus, ScreensWithoutAFocusOrderIgnoreTheFocusKeys) {
     }
 }
 
+// While the connection message stands in place of the high-score row, its
+// buttons are disabled: the focus skips them and Enter runs none of them.
+TEST_F(KeyboardFocus, DisabledButtonsAreSkippedAndNeverRunByEnter) {
+    SwitchScreen(game, ScreenKind::HighScores);
+    game.menus.connectionMessage = "CONNECTING";
+    game.menus.connectionMessageShown = true;
+    DrawFrame(game);
+    key(vk::Tab);
+    EXPECT_EQ(game.screen.focus, -1);
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::HighScores);
+
+    game.menus.connectionMessageShown = false;
+    DrawFrame(game);
+    game.widgets.imageButtons[GroupsButton].enabled = false;
+    keys({vk::Tab, vk::Tab});
+    EXPECT_EQ(game.screen.focus, 2) << "from Local straight to Online";
+}
+
 }  // namespace
 }  // namespace glyphora

@@ -29,13 +29,14 @@ Rgb PanelEdge(int s) { return Darker(SubLevelPalette(s).panel, 0.28); }
 Rgb PanelInset(int s) { return Darker(SubLevelPalette(s).panel, 0.12); }
 
 // Between a dark untyped and a light typed colour, the slot's luminance gives
-// the untyped letters (the ones still to type) 1.6 times the contrast of the
-// typed ones. When both colours are light, the slot is dark.
+// the untyped letters (the ones still to type) 1.2 times the contrast of the
+// typed ones, which the game also shadows there. When both colours are
+// light, the slot is dark.
 Rgb WordSlot(int s) {
     const SubLevelTones t = SubLevelPalette(s);
     const double typed = Luminance(t.typed) + 0.05, untyped = Luminance(t.word) + 0.05;
     if (untyped > 0.25) return Darker(t.panel, 0.6);
-    return WithLuminance(t.panel, std::sqrt(1.6 * typed * untyped) - 0.05);
+    return WithLuminance(t.panel, std::sqrt(1.2 * typed * untyped) - 0.05);
 }
 
 Rgb MessageWell(int s) {

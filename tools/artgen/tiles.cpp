@@ -23,7 +23,7 @@ constexpr std::uint32_t kStyles[kSubLevelCount][kTnt] = {
      0xB68B09, 0x8A7A60, 0xD07A2A},
     {0x653600, 0x914C03, 0xC45A10, 0xFFD027, 0xF3E2BE, 0x7A3E2E, 0xB03A2E, 0x4A6A7A, 0xE8B04A, 0x8C5A3C, 0x5C7A3A,
      0xD9C08A, 0xA0522D, 0x6A4A6A},
-    {0xFF9900, 0xFFC9A8, 0xE8E0D0, 0xC14949, 0xF0B050, 0xFF6F61, 0xD9A0A0, 0xFFE08A, 0x9A9AA0, 0xE07A3A, 0xF5D0C0,
+    {0xFF9900, 0xFFC9A8, 0xE8E0D0, 0xB8D0B0, 0xF0B050, 0xFF6F61, 0xD9A0A0, 0xFFE08A, 0x9A9AA0, 0xE07A3A, 0xF5D0C0,
      0xCC7A7A, 0xB8B0A0, 0xFFB347},
     {0x999999, 0x8C8C8C, 0x6E6E74, 0xB0B0B0, 0x7A8A99, 0x99887A, 0x8A9A7A, 0xA07A7A, 0x5F7F8F, 0x9A9A7A, 0x7A7A9A,
      0xC0C0C0, 0x8C7A6A, 0x6A8A8A},
@@ -70,9 +70,12 @@ struct FusePlace {
 };
 constexpr FusePlace kFuses[kShapeCount] = {{49.5, 16, 56.5, 7.5}, {50, 13, 56.5, 6.5}, {44, 20, 55, 9}};
 
+// A pale rim outside the black outline keeps the red body apart from every
+// field, the red one included.
 void DrawTntShape(cairo_t* cr, int shape) {
     const PathFn body = ShapePath(shape, kTntScale);
     const FusePlace& fuse = kFuses[shape];
+    Stroke(cr, body, Hex(0xFFF1C8), 8);
     DrawFuse(cr, fuse.fromX, fuse.fromY, fuse.toX, fuse.toY);
     FillShaded(cr, body, ShadeOf(tone::HazardRed, 0.3, 0.3));
     DrawHazardStripes(cr, body);
