@@ -5,9 +5,9 @@
 #      then Continue; Hard is chosen on the difficulty choice, then OK; New
 #      game; a few letters and the word on offer are typed; Esc, Esc ends the
 #      run; a name is typed and confirmed, and stands at the top of the Hard
-#      table; the Quit button ends the game with exit code 5.
-#   2. The next start shows no intro and no corruption message, and the name
-#      is still in the table.
+#      table; then the game is killed, as a crash or a logout would end it.
+#   2. The next start shows no intro and no corruption message, the name is
+#      still in the table, and the Quit button ends the game with exit code 5.
 #   3. With Settings.ini edited between starts, the start reports the
 #      corrupted files and restores them from the backups.
 # The installation's word list holds one word, so the word on offer is known.
@@ -88,17 +88,20 @@ xdotool type --delay 120 Ada
 keys Return
 eventually hard_leader_is Ada || fail "the Hard table's first place holds '$(table_name 2 1)'"
 grep -q "difficulty=2" "$data/Data/Settings.ini" || fail "the difficulty chosen was not saved"
-keys Escape        # from the high scores to the main menu
-click_at 638 414   # Quit
-wait_for_exit 5 "the Quit button"
+# The session ends without a shutdown, as a crash or the end of the X session
+# would end it: what was saved must stand, with hashes that agree.
+kill -KILL "$game_pid"
+wait "$game_pid" 2>/dev/null
+game_pid=""
 
 # ---- 2. The next start --------------------------------------------------------
 start_game
 xdotool windowactivate --sync "$game_window"
 sleep 2
-[ -z "$(corruption_box)" ] || fail "the second start reported corrupted files"
-keys Left Return   # on the main menu, Left focuses Quit; the intro would ignore both
-wait_for_exit 5 "Quit chosen with the keys"
+[ -z "$(corruption_box)" ] || fail "the start after a killed session reported corrupted files"
+[ "$(table_name 2 1)" = "Ada" ] || fail "after a killed session the Hard table's first place holds '$(table_name 2 1)'"
+click_at 638 414   # Quit
+wait_for_exit 5 "the Quit button"
 [ "$(table_name 2 1)" = "Ada" ] || fail "after a restart the Hard table's first place holds '$(table_name 2 1)'"
 grep -q "first_run=0" "$data/Data/Settings.ini" || fail "the first run was not recorded"
 
