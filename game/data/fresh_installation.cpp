@@ -36,10 +36,10 @@ Settings FreshSettings() {
 
 bool WriteFreshInstallation(const std::string& plainWordList, platform::Files& files) {
     files.makeFolder("Data");
-    std::srand(kFillerSeed);
+    Random random(kFillerSeed);
     ScoreTable table;
     ScoreStore store;
-    if (!SaveInstallSettings(FreshSettings()) || !SaveScores(table, store)) return false;
+    if (!SaveInstallSettings(FreshSettings()) || !SaveScores(table, store, random)) return false;
     if (!files.copy(plainWordList, paths::kWordList) || !SwapFileBytes(paths::kWordList)) return false;
     if (!WriteDataFileHashes()) return false;
     BackupDataFiles(files);

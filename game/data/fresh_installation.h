@@ -16,7 +16,7 @@ Settings FreshSettings();
 // folder: Settings.ini (first run), an empty score table and the word list
 // (both in stored form), Hashes.txt consistent with them, and the same four
 // files in "Data/Backup/". plainWordList is the word list in plain form. The
-// filler of the score table comes from rand() seeded with a fixed value, so
+// filler of the score table comes from a random source with a fixed seed, so
 // the files are the same at every build. False when a file could not be
 // written or the result does not pass the integrity check.
 bool WriteFreshInstallation(const std::string& plainWordList, platform::Files& files);

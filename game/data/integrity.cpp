@@ -142,15 +142,16 @@ std::string SaveSettingsAndHashes(const Settings& settings) {
     return failed;
 }
 
-std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store) {
+std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store, Random& random) {
     std::string failed;
-    WriteThenHashes(SaveScores(table, store), paths::kScores, failed);
+    WriteThenHashes(SaveScores(table, store, random), paths::kScores, failed);
     return failed;
 }
 
-std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store) {
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store,
+                          Random& random) {
     std::string failed = SaveSettingsAndHashes(settings);
-    const std::string scoresFailed = SaveScoresAndHashes(table, store);
+    const std::string scoresFailed = SaveScoresAndHashes(table, store, random);
     return failed.empty() ? scoresFailed : failed;
 }
 

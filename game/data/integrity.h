@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "common/random.h"
 #include "game/data/score_store.h"
 #include "game/data/score_table.h"
 #include "game/data/settings.h"
@@ -52,9 +53,10 @@ bool WriteDataFileHashes();
 // starts next time without a corruption report. Each returns the path of
 // the file that could not be written, or an empty string when all was saved.
 std::string SaveSettingsAndHashes(const Settings& settings);
-std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store);
+std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store, Random& random);
 // The shutdown step: the settings, then the scores, each with its hashes.
-std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store);
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store,
+                          Random& random);
 
 // The start-up step: CheckDataFiles, then BackupDataFiles when it passed or
 // ReportCorruption when it did not. Returns the result of the check.

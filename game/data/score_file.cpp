@@ -35,10 +35,10 @@ void ParseRecord(const std::string& record, ScoreEntry& entry, std::int32_t& sco
 
 // Name bytes interleaved with filler letters, then the six numbers as 32-bit
 // little-endian integers.
-void AppendRecord(std::string& plain, const ScoreEntry& entry, std::int32_t score) {
+void AppendRecord(std::string& plain, const ScoreEntry& entry, std::int32_t score, Random& random) {
     for (std::size_t k = 0; k < kStoredNameBytes; ++k) {
         plain += k < entry.name.size() ? entry.name[k] : '\0';
-        plain += static_cast<char>(std::rand() % 25 + 65);
+        plain += static_cast<char>(random.below(25) + 65);
     }
     for (std::int32_t value : {score, entry.level, entry.letters, entry.words, entry.bars, entry.panics}) {
         const auto bits = static_cast<std::uint32_t>(value);
@@ -72,20 +72,20 @@ void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path) {
     ParseStoredScores(std::string_view(stored, length), table, store);
 }
 
-std::string StoredScores(const ScoreTable& table, const ScoreStore& store) {
+std::string StoredScores(const ScoreTable& table, const ScoreStore& store, Random& random) {
     std::string bytes;
     bytes.reserve(kScoreFileSize);
     for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
-        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) AppendRecord(bytes, table.at(d, rank), store.score(d, rank));
+        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) AppendRecord(bytes, table.at(d, rank), store.score(d, rank), random);
     }
     SwapBytePairs(bytes);
     return bytes;
 }
 
-bool SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path) {
+bool SaveScores(const ScoreTable& table, const ScoreStore& store, Random& random, const std::string& path) {
     DataFile file;
     if (!file.openReplacing(path, "wb")) return false;
-    file.writeString(StoredScores(table, store));
+    file.writeString(StoredScores(table, store, random));
     return file.commit();
 }
 

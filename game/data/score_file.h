@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/random.h"
 #include "game/data/data_paths.h"
 #include "game/data/score_store.h"
 #include "game/data/score_table.h"
@@ -28,11 +29,12 @@ void ParseStoredScores(std::string_view stored, ScoreTable& table, ScoreStore& s
 // file in the wrong form. A missing file gives an empty table.
 void LoadScores(ScoreTable& table, ScoreStore& store, const std::string& path = paths::kScores);
 
-// The stored (swapped) bytes of the table, with fresh filler from rand().
-std::string StoredScores(const ScoreTable& table, const ScoreStore& store);
+// The stored (swapped) bytes of the table, with fresh filler letters.
+std::string StoredScores(const ScoreTable& table, const ScoreStore& store, Random& random);
 
 // Replaces the score file with the stored bytes in one step, so that a save
 // cut short leaves the previous file whole. False when it cannot be written.
-bool SaveScores(const ScoreTable& table, const ScoreStore& store, const std::string& path = paths::kScores);
+bool SaveScores(const ScoreTable& table, const ScoreStore& store, Random& random,
+                const std::string& path = paths::kScores);
 
 }  // namespace glyphora

@@ -18,7 +18,7 @@ namespace glyphora {
 // operations; nothing allocates.
 //
 // The store keeps its own generator for the keys, so it never draws from the
-// C library's rand(), whose sequence the game's rules depend on.
+// game's random source, whose sequence the game's rules depend on.
 class ScoreStore {
 public:
     static constexpr int kDifficulties = 3;

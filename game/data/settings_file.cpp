@@ -27,10 +27,10 @@ bool SameIgnoringCase(const std::string& a, const char* b) {
     return i == a.size() && b[i] == '\0';
 }
 
-std::string FreshRegcode() {
+std::string FreshRegcode(Random& random) {
     std::string code;
     for (std::size_t i = 0; i < Settings::kRegcodeLength; ++i) {
-        int v = std::rand() % 36;
+        int v = random.below(36);
         code += static_cast<char>(v <= 9 ? '0' + v : 'A' + (v - 10));
     }
     return code;
@@ -58,11 +58,11 @@ void ReadFreeGame(IniHandle& ini, Settings& settings) {
     settings.maxLives = freeGame.key("max_lives").toInt();
 }
 
-void ReadIdentity(IniHandle& ini, Settings& settings) {
+void ReadIdentity(IniHandle& ini, Settings& settings, Random& random) {
     settings.musicVolume = ini.section("volume").key("music").toInt();
     settings.soundVolume = ini.section("volume").key("sound").toInt();
     settings.regcode = TextOf(ini.section("regcode").key("regcode"), Settings::kRegcodeLength);
-    if (SameIgnoringCase(settings.regcode, kPlaceholderRegcode)) settings.regcode = FreshRegcode();
+    if (SameIgnoringCase(settings.regcode, kPlaceholderRegcode)) settings.regcode = FreshRegcode(random);
     for (int n = 0; n < 5; ++n) settings.groups[n] = TextOf(ini.section("groups").key(n), Settings::kMaxGroupName);
 }
 
@@ -116,7 +116,7 @@ bool WriteSettingsFile(const Settings& s, bool firstRun) {
 
 }  // namespace
 
-void LoadSettings(Settings& settings, bool windowOnly) {
+void LoadSettings(Settings& settings, bool windowOnly, Random& random) {
     IniHandle ini;
     ini.open(std::string(paths::kSettings), "\n\r");
     if (windowOnly) {
@@ -127,7 +127,7 @@ void LoadSettings(Settings& settings, bool windowOnly) {
     if (!settings.firstRun) ReadWindowPosition(ini, settings);
     ReadOptions(ini, settings);
     ReadFreeGame(ini, settings);
-    ReadIdentity(ini, settings);
+    ReadIdentity(ini, settings, random);
 }
 
 bool SaveSettings(const Settings& settings) { return WriteSettingsFile(settings, false); }

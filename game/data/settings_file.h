@@ -1,4 +1,5 @@
 #pragma once
+#include "common/random.h"
 #include "game/data/settings.h"
 #include "platform/platform.h"
 
@@ -19,9 +20,9 @@ inline constexpr const char* kPlaceholderRegcode = "12345678901234567890";
 // key counts as empty, a missing check-box character as unchecked, and texts
 // longer than their holders keep their first characters. The placeholder
 // identifier (compared without regard to case) is replaced by 20 fresh
-// characters of 0-9A-Z drawn with rand(); it is written at the next save.
+// characters of 0-9A-Z drawn from random; it is written at the next save.
 // A missing file reads as an empty one.
-void LoadSettings(Settings& settings, bool windowOnly);
+void LoadSettings(Settings& settings, bool windowOnly, Random& random);
 
 // Writes "Data/Settings.ini" in text mode, replacing it in one step, in the
 // fixed order and format the game has always used; first_run is written as

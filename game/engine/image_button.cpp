@@ -47,7 +47,7 @@ void DrawImageButton(Game& game, ImageButton& button) {
     button.rect = SpriteRect(button.sprite, button.x, button.y);
     UpdateButtonState(game, button);
     const int along = StateIndex(button);
-    DrawSprite(game, button.sprite, float(button.x), float(button.y), button.vertical ? 0 : along,
+    DrawSprite(game.renderer, button.sprite, float(button.x), float(button.y), button.vertical ? 0 : along,
                button.vertical ? along : 0);
 }
 
@@ -57,7 +57,7 @@ void DrawToggleButton(Game& game, ToggleButton& toggle) {
     const int state = StateIndex(toggle);
     const int frameU = toggle.vertical ? checked : state;
     const int frameV = toggle.vertical ? state : checked;
-    DrawSprite(game, toggle.sprite, float(toggle.x), float(toggle.y), frameU, frameV);
+    DrawSprite(game.renderer, toggle.sprite, float(toggle.x), float(toggle.y), frameU, frameV);
     if (!toggle.label.empty() && toggle.labelFont)
         DrawFontText(game, *toggle.labelFont, toggle.label, toggle.labelRect, DT_VCENTER,
                      toggle.labelColours[state]);

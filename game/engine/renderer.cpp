@@ -1,16 +1,11 @@
 #include "game/engine/renderer.h"
 
-#include <cstdlib>
 
-#include "game/engine/debug_log.h"
-#include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
 
-constexpr int kDeviceCreationFailed = 5;
-
-platform::Device* DeviceOf(Game& game) { return game.renderer.device.get(); }
+platform::Device* DeviceOf(Renderer& renderer) { return renderer.device.get(); }
 
 // Texture coordinates of the sprite's region: divided by the sheet's size
 // minus one, so the last texel of a row maps to exactly 1.0.
@@ -27,71 +22,68 @@ void ComputeTextureCoordinates(Sprite& sprite) {
 
 // ---- Device and frame ------------------------------------------------------
 
-void InitRenderer(Game& game, int, int) {
-    const DebugLog& log = game.log;
+bool InitRenderer(Renderer& renderer, platform::Window& window, const DebugLog& log) {
     StartLog(log);
     LogLine(log, "KORU INITIALIZATION");
     LogLine(log, "");
     LogLine(log, "D3DObject created ok");
-    game.renderer.device = game.platform.window->createDevice();
-    if (!game.renderer.device) {
+    renderer.device = window.createDevice();
+    if (!renderer.device) {
         LogLine(log, "Failed creating D3DDevice - D3DERR_NOTAVAILABLE");
-        game.platform.messages->postQuit(kDeviceCreationFailed);
-        return;
+        return false;
     }
     LogLine(log, "D3DDevice created ok");
     LogLine(log, "BackBuffer created ok");
     LogLine(log, "VertexBuffer created ok");
-    game.renderer.vertexColour = 0x00FFFFFF;
-    std::srand(game.platform.clock->tickCount());
+    renderer.vertexColour = 0x00FFFFFF;
     LogLine(log, "");
+    return true;
 }
 
-void ReleaseRenderer(Game& game) {
-    if (!game.renderer.device) return;
-    const DebugLog& log = game.log;
+void ReleaseRenderer(Renderer& renderer, const DebugLog& log) {
+    if (!renderer.device) return;
     LogLine(log, "<br>KORU RELEASING<br>");
     LogLine(log, "VertexBuffer released ok");
     LogLine(log, "BackBuffer released ok");
-    game.renderer.device.reset();
+    renderer.device.reset();
     LogLine(log, "D3DDevice released ok");
     LogLine(log, "D3DObject released ok");
     EndLog(log);
 }
 
-bool RendererReady(const Game& game) { return game.renderer.device != nullptr; }
+bool RendererReady(const Renderer& renderer) { return renderer.device != nullptr; }
 
 // The device draws each call at once; a frame needs no opening or closing.
-void BeginFrame(Game&) {}
-void EndFrame(Game&) {}
+void BeginFrame(Renderer&) {}
+void EndFrame(Renderer&) {}
 
-void PresentFrame(Game& game) {
-    if (auto* device = DeviceOf(game)) device->present();
+void PresentFrame(Renderer& renderer) {
+    if (auto* device = DeviceOf(renderer)) device->present();
 }
 
 // ---- Solid drawing ---------------------------------------------------------
 
-void ClearScreen(Game& game, Colour colour) {
-    if (auto* device = DeviceOf(game)) device->clear(colour);
+void ClearScreen(Renderer& renderer, Colour colour) {
+    if (auto* device = DeviceOf(renderer)) device->clear(colour);
 }
 
-void ClearScreenRgb(Game& game, int r, int g, int b) {
+void ClearScreenRgb(Renderer& renderer, int r, int g, int b) {
     const auto channel = [](int value) { return static_cast<Colour>(value & 0xFF); };
-    ClearScreen(game, 0xFF000000 | channel(r) << 16 | channel(g) << 8 | channel(b));
+    ClearScreen(renderer, 0xFF000000 | channel(r) << 16 | channel(g) << 8 | channel(b));
 }
 
-void FillRect(Game& game, const Rect& rect, Colour colour) {
-    if (auto* device = DeviceOf(game)) device->fillRect(rect, colour);
+void FillRect(Renderer& renderer, const Rect& rect, Colour colour) {
+    if (auto* device = DeviceOf(renderer)) device->fillRect(rect, colour);
 }
 
 // ---- Pictures --------------------------------------------------------------
 
-void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
+void LoadTexture(Renderer& renderer, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
                  platform::FileForm form) {
     texture.width = width == 0 ? -1 : width;
     texture.height = height == 0 ? -1 : height;
     texture.texture.reset();
-    if (auto* device = DeviceOf(game)) texture.texture = device->loadTexture(path, form, {width, height}, colourKey);
+    if (auto* device = DeviceOf(renderer)) texture.texture = device->loadTexture(path, form, {width, height}, colourKey);
 }
 
 void ReleaseTexture(Texture& texture) { texture.texture.reset(); }
@@ -118,8 +110,8 @@ AnimatedSprite MakeAnimatedSprite(const Texture& sheet, int srcX, int srcY, int 
     return animation;
 }
 
-void DrawSpriteQuad(Game& game, Sprite& sprite, const Quad& quad, int frameU, int frameV) {
-    auto* device = DeviceOf(game);
+void DrawSpriteQuad(Renderer& renderer, Sprite& sprite, const Quad& quad, int frameU, int frameV) {
+    auto* device = DeviceOf(renderer);
     if (!device) return;
     ComputeTextureCoordinates(sprite);
     const float u0 = sprite.uOrigin + float(frameU) * sprite.uSize;
@@ -128,12 +120,12 @@ void DrawSpriteQuad(Game& game, Sprite& sprite, const Quad& quad, int frameU, in
     const float v[4] = {v0, v0, v0 + sprite.vSize, v0 + sprite.vSize};
     platform::QuadVertices corners;
     for (int i = 0; i < 4; ++i)
-        corners[i] = {quad.corners[i].x, quad.corners[i].y, game.renderer.vertexColour, u[i], v[i]};
+        corners[i] = {quad.corners[i].x, quad.corners[i].y, renderer.vertexColour, u[i], v[i]};
     device->drawQuad(sprite.texture ? sprite.texture->texture.get() : nullptr, corners);
 }
 
-void DrawSprite(Game& game, Sprite& sprite, float x, float y, int frameU, int frameV) {
-    DrawSpriteQuad(game, sprite, MakeQuad(x, y, float(sprite.srcW), float(sprite.srcH)), frameU, frameV);
+void DrawSprite(Renderer& renderer, Sprite& sprite, float x, float y, int frameU, int frameV) {
+    DrawSpriteQuad(renderer, sprite, MakeQuad(x, y, float(sprite.srcW), float(sprite.srcH)), frameU, frameV);
 }
 
 void StepAnimation(AnimatedSprite& animation, std::uint32_t nowTick) {
@@ -153,34 +145,34 @@ void StepAnimation(AnimatedSprite& animation, std::uint32_t nowTick) {
     }
 }
 
-void DrawAnimatedSprite(Game& game, AnimatedSprite& animation, float x, float y) {
+void DrawAnimatedSprite(Renderer& renderer, AnimatedSprite& animation, float x, float y) {
     const int along = animation.currentFrame, across = animation.crossOffset;
-    if (animation.vertical) DrawSprite(game, animation, x, y, across, along);
-    else DrawSprite(game, animation, x, y, along, across);
+    if (animation.vertical) DrawSprite(renderer, animation, x, y, across, along);
+    else DrawSprite(renderer, animation, x, y, along, across);
 }
 
 // ---- Drawing state ---------------------------------------------------------
 
-void SetVertexAlpha(Game& game, int alpha) {
-    game.renderer.vertexColour = static_cast<Colour>(alpha & 0xFF) << 24 | 0xFFFFFF;
+void SetVertexAlpha(Renderer& renderer, int alpha) {
+    renderer.vertexColour = static_cast<Colour>(alpha & 0xFF) << 24 | 0xFFFFFF;
 }
 
-void SetAlphaFromVertex(Game& game) {
-    game.renderer.alphaSource = platform::AlphaSource::Vertex;
-    if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Vertex);
+void SetAlphaFromVertex(Renderer& renderer) {
+    renderer.alphaSource = platform::AlphaSource::Vertex;
+    if (auto* device = DeviceOf(renderer)) device->setAlphaSource(platform::AlphaSource::Vertex);
 }
 
-void SetAlphaFromTexture(Game& game) {
-    game.renderer.alphaSource = platform::AlphaSource::Texture;
-    if (auto* device = DeviceOf(game)) device->setAlphaSource(platform::AlphaSource::Texture);
+void SetAlphaFromTexture(Renderer& renderer) {
+    renderer.alphaSource = platform::AlphaSource::Texture;
+    if (auto* device = DeviceOf(renderer)) device->setAlphaSource(platform::AlphaSource::Texture);
 }
 
-void SetLinearFiltering(Game& game) {
-    if (auto* device = DeviceOf(game)) device->setFilter(platform::Filter::Linear);
+void SetLinearFiltering(Renderer& renderer) {
+    if (auto* device = DeviceOf(renderer)) device->setFilter(platform::Filter::Linear);
 }
 
-void SetPointFiltering(Game& game) {
-    if (auto* device = DeviceOf(game)) device->setFilter(platform::Filter::Point);
+void SetPointFiltering(Renderer& renderer) {
+    if (auto* device = DeviceOf(renderer)) device->setFilter(platform::Filter::Point);
 }
 
 }  // namespace glyphora

@@ -11,12 +11,11 @@
 #include <memory>
 #include <string>
 
+#include "game/engine/debug_log.h"
 #include "game/engine/geometry.h"
 #include "platform/platform.h"
 
 namespace glyphora {
-
-struct Game;
 
 // One picture file in device memory. width and height are the requested
 // size (the loader resamples to it), -1 where 0 was requested.
@@ -55,30 +54,29 @@ struct Renderer {
 
 // ---- Device and frame ------------------------------------------------------
 
-// Creates the device for the game window, seeds rand() and logs each step.
-// When no device can be made the game is asked to quit with exit code 5 and
-// every drawing call below does nothing.
-void InitRenderer(Game& game, int width, int height);
-void ReleaseRenderer(Game& game);
-bool RendererReady(const Game& game);
-void BeginFrame(Game& game);
-void EndFrame(Game& game);
-void PresentFrame(Game& game);
+// Creates the device for the window and logs each step. False when no
+// device can be made: every drawing call below then does nothing.
+bool InitRenderer(Renderer& renderer, platform::Window& window, const DebugLog& log);
+void ReleaseRenderer(Renderer& renderer, const DebugLog& log);
+bool RendererReady(const Renderer& renderer);
+void BeginFrame(Renderer& renderer);
+void EndFrame(Renderer& renderer);
+void PresentFrame(Renderer& renderer);
 
 // ---- Solid drawing ---------------------------------------------------------
 
-void ClearScreen(Game& game, Colour colour);
+void ClearScreen(Renderer& renderer, Colour colour);
 // Each component is taken modulo 256.
-void ClearScreenRgb(Game& game, int r, int g, int b);
+void ClearScreenRgb(Renderer& renderer, int r, int g, int b);
 // Replaces the rectangle's pixels with the colour: no blending, whatever its alpha.
-void FillRect(Game& game, const Rect& rect, Colour colour);
+void FillRect(Renderer& renderer, const Rect& rect, Colour colour);
 
 // ---- Pictures --------------------------------------------------------------
 
 // Loads path (relative to the working directory, lying on disk in form) at
 // the requested size; texels equal to colourKey become transparent (0: no
 // key). A failed load leaves a null texture with the requested size kept.
-void LoadTexture(Game& game, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
+void LoadTexture(Renderer& renderer, Texture& texture, int width, int height, Colour colourKey, const std::string& path,
                  platform::FileForm form = platform::FileForm::Plain);
 void ReleaseTexture(Texture& texture);
 
@@ -88,22 +86,22 @@ AnimatedSprite MakeAnimatedSprite(const Texture& sheet, int srcX, int srcY, int 
 
 // Draws the region at (x, y) in its own size, shifted by frameU region widths
 // to the right and frameV region heights downwards (negative: left, up).
-void DrawSprite(Game& game, Sprite& sprite, float x, float y, int frameU = 0, int frameV = 0);
+void DrawSprite(Renderer& renderer, Sprite& sprite, float x, float y, int frameU = 0, int frameV = 0);
 // The same region arithmetic onto an arbitrary quad (rotated, scaled).
-void DrawSpriteQuad(Game& game, Sprite& sprite, const Quad& quad, int frameU = 0, int frameV = 0);
+void DrawSpriteQuad(Renderer& renderer, Sprite& sprite, const Quad& quad, int frameU = 0, int frameV = 0);
 
 // Advances by whole frame durations since the last step; the remainder
 // carries over. A non-looping animation stops on its last frame, finished.
 void StepAnimation(AnimatedSprite& animation, std::uint32_t nowTick);
-void DrawAnimatedSprite(Game& game, AnimatedSprite& animation, float x, float y);
+void DrawAnimatedSprite(Renderer& renderer, AnimatedSprite& animation, float x, float y);
 
 // ---- Drawing state ---------------------------------------------------------
 
 // The alpha of the scratch quad's corners (used after SetAlphaFromVertex).
-void SetVertexAlpha(Game& game, int alpha);
-void SetAlphaFromVertex(Game& game);
-void SetAlphaFromTexture(Game& game);
-void SetLinearFiltering(Game& game);
-void SetPointFiltering(Game& game);
+void SetVertexAlpha(Renderer& renderer, int alpha);
+void SetAlphaFromVertex(Renderer& renderer);
+void SetAlphaFromTexture(Renderer& renderer);
+void SetLinearFiltering(Renderer& renderer);
+void SetPointFiltering(Renderer& renderer);
 
 }  // namespace glyphora

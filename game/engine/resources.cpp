@@ -18,7 +18,7 @@ namespace {
 // sheet in the wrong form.
 void LoadSheet(Game& game, Texture& sheet, regions::Sheet which) {
     const regions::SheetInfo& info = regions::InfoOf(which);
-    LoadTexture(game, sheet, info.width, info.height, info.colourKey, info.file, platform::FileForm::PairSwapped);
+    LoadTexture(game.renderer, sheet, info.width, info.height, info.colourKey, info.file, platform::FileForm::PairSwapped);
 }
 
 Sprite SpriteOf(const Texture& sheet, const regions::Region& region) {

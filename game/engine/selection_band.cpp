@@ -9,13 +9,13 @@ void DrawSelectionArrow(Game& game, int x, int y, bool right) {
     constexpr regions::Region arrows = regions::SelectionArrows;
     Sprite& scratch = game.resources.scratch;
     scratch = MakeSprite(game.resources.design2Sheet, arrows.x, arrows.y, arrows.w, arrows.h);
-    DrawSprite(game, scratch, float(x), float(y), right ? 1 : 0, 0);
+    DrawSprite(game.renderer, scratch, float(x), float(y), right ? 1 : 0, 0);
 }
 
 void DrawSelectionBand(Game& game, int x, int y, int width) {
     DrawSelectionArrow(game, x, y, false);
     DrawSelectionArrow(game, x + width - kSelectionArrowWidth, y, true);
-    FillRect(game, {x + kSelectionArrowWidth, y, x + width - kSelectionArrowWidth, y + kSelectionBandHeight},
+    FillRect(game.renderer, {x + kSelectionArrowWidth, y, x + width - kSelectionArrowWidth, y + kSelectionBandHeight},
              kSelectionBandColour);
 }
 

@@ -27,7 +27,7 @@ void DrawRegionPart(Game& game, const regions::Region& region, int srcXOffset, i
     scratch.srcY = region.y;
     scratch.srcW = width;
     scratch.srcH = region.h;
-    DrawSprite(game, scratch, x, y, u, v);
+    DrawSprite(game.renderer, scratch, x, y, u, v);
 }
 
 void DrawRegion(Game& game, const regions::Region& region, float x, float y, int u, int v) {

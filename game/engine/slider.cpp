@@ -17,16 +17,16 @@ void DrawActiveFrame(Game& game, const Slider& s) {
     const int top = s.y - (kSelectionBandHeight - s.height) / 2;
     DrawSelectionArrow(game, s.x - 15, top, false);
     DrawSelectionArrow(game, s.wholeRect.right + 15, top, true);
-    FillRect(game, {s.x - 4, top, s.wholeRect.right + 15, top + kSelectionBandHeight}, kSelectionBandColour);
+    FillRect(game.renderer, {s.x - 4, top, s.wholeRect.right + 15, top + kSelectionBandHeight}, kSelectionBandColour);
 }
 
 void DrawSegments(Game& game, Slider& s) {
     const float top = float(s.y + CentreOffset(s));
     const int left = s.x + s.labelWidth;
     for (int i = 0; i < s.segmentCount; ++i) {
-        DrawSprite(game, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
+        DrawSprite(game.renderer, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
         if (i + 1 < s.segmentCount)
-            DrawSprite(game, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
+            DrawSprite(game.renderer, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
     }
 }
 

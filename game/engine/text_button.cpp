@@ -6,7 +6,7 @@ namespace glyphora {
 namespace {
 
 void FillStrip(Game& game, int x, int y, int w, int h, Colour colour) {
-    if (w > 0 && h > 0) FillRect(game, MakeRect(x, y, w, h), colour);
+    if (w > 0 && h > 0) FillRect(game.renderer, MakeRect(x, y, w, h), colour);
 }
 
 void DrawBorders(Game& game, const TextButton& b) {
@@ -41,7 +41,7 @@ void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::str
 void DrawTextButton(Game& game, TextButton& button) {
     UpdateButtonState(game, button);
     const int state = StateIndex(button);
-    if (!button.noBackground) FillRect(game, button.rect, button.backgroundColours[state]);
+    if (!button.noBackground) FillRect(game.renderer, button.rect, button.backgroundColours[state]);
     DrawBorders(game, button);
     if (!button.font) return;
     Rect text{button.x + button.paddingX, button.y + button.paddingY, button.x + button.w - button.paddingX,

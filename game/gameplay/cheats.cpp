@@ -3,6 +3,6 @@
 namespace glyphora {
 
 // No matcher exists yet, so no key is ever accepted.
-int FeedCheatMatchers(Game&, int) { return 0; }
+int FeedCheatMatchers(CheatState&, int) { return 0; }
 
 }  // namespace glyphora

@@ -4,14 +4,12 @@
 
 namespace glyphora {
 
-struct Game;
-
 struct CheatState {
     bool invulnerable = false;  // a letter that leaves the field costs no life
 };
 
 // Offers a key-down to every cheat matcher (on every screen). Returns how many
 // matchers accepted the key.
-int FeedCheatMatchers(Game& game, int key);
+int FeedCheatMatchers(CheatState& cheats, int key);
 
 }  // namespace glyphora

@@ -1,9 +1,7 @@
 #include "game/gameplay/falling_items.h"
 
-#include <cstdlib>
-
+#include "common/elapsed.h"
 #include "game/gameplay/letter_table.h"
-#include "game/shell/game_clock.h"
 
 namespace glyphora {
 namespace {
@@ -59,10 +57,10 @@ void AdvanceItem(FallingItem& item, int now) {
     item.lastUpdate = now;
 }
 
-void StartCatchAnimation(FallingItem& item, int now) {
+void StartCatchAnimation(FallingItem& item, int now, Random& random) {
     item.caughtTime = now;
-    item.shrinking = std::rand() % 2 == 1;
-    item.spinning = item.shrinking ? std::rand() % 2 == 1 : true;
+    item.shrinking = random.below(2) == 1;
+    item.spinning = item.shrinking ? random.below(2) == 1 : true;
     if (item.shape == 0 && RoundGlyph(item.letter)) {
         item.spinning = false;
         item.shrinking = true;

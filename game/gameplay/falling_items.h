@@ -1,5 +1,6 @@
 #pragma once
 // Motion and catching of the falling items.
+#include "common/random.h"
 #include "game/gameplay/play_field.h"
 
 namespace glyphora {
@@ -15,7 +16,7 @@ void AdvanceItem(FallingItem& item, int now);
 // Starts the catch animation: the item spins, shrinks, or both, and is
 // removed kCatchAnimationMs after now. On shape 0 the space and the round
 // glyphs O, D and 0 always shrink without spinning.
-void StartCatchAnimation(FallingItem& item, int now);
+void StartCatchAnimation(FallingItem& item, int now, Random& random);
 
 // True when the catch animation is over at now.
 bool CatchAnimationOver(const FallingItem& item, int now);

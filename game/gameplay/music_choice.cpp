@@ -1,10 +1,8 @@
 #include "game/gameplay/music_choice.h"
 
 #include <cstdio>
-#include <cstdlib>
 
-#include "game/audio/music.h"
-#include "game/shell/game.h"
+#include "game/gameplay/level_tables.h"
 
 namespace glyphora {
 
@@ -14,14 +12,13 @@ int TrackNumber(int tier, int trackIndex) {
     return number;
 }
 
-void ChooseMusicTrack(Game& game) {
-    RunState& run = game.run;
+void ChooseMusicTrack(RunState& run, Random& random, PlayEvents& events) {
     const int size = kMusicTierSizes[run.musicTier];
-    int pick = std::rand() % size;
-    while (size > 1 && pick == run.trackIndex) pick = std::rand() % size;
+    int pick = random.below(size);
+    while (size > 1 && pick == run.trackIndex) pick = random.below(size);
     run.trackIndex = pick;
-    std::snprintf(run.musicFile.data(), run.musicFile.size(), "Music/Track%d.ogg", TrackNumber(run.musicTier, pick));
-    StartMusic(game, run.musicFile.data());
+    events.track = TrackNumber(run.musicTier, pick);
+    std::snprintf(run.musicFile.data(), run.musicFile.size(), "Music/Track%d.ogg", events.track);
 }
 
 }  // namespace glyphora

@@ -1,21 +1,16 @@
 #include "game/gameplay/play_keys.h"
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "game/audio/sound_effects.h"
-#include "game/gameplay/cheats.h"
 #include "game/gameplay/falling_items.h"
 #include "game/gameplay/run_rules.h"
 #include "game/gameplay/word_choice.h"
-#include "game/shell/game_clock.h"
 #include "platform/keys.h"
 
 namespace glyphora {
 namespace {
 
 constexpr std::string_view kAnother = "ANOTHER";
-constexpr float kCheatPanicRelief = 100;
 
 int FromKeypad(int key) {
     return key >= vk::Numpad0 && key <= vk::Numpad0 + 9 ? vk::Digit0 + (key - vk::Numpad0) : key;
@@ -24,46 +19,47 @@ int FromKeypad(int key) {
 bool IsPlayKey(int key) { return (key >= 0x30 && key <= 0x5A) || key == vk::Space; }
 
 // Catches a falling item with this key, if there is one. True when caught.
-bool CatchLetter(Game& game, int key) {
+bool CatchLetter(PlayModel& play, int key, int now, PlayEvents& events) {
     const int letter = FindLetter(key);
-    FallingItem* target = letter >= 0 ? ChooseTarget(game.field, letter) : nullptr;
+    FallingItem* target = letter >= 0 ? ChooseTarget(play.field, letter) : nullptr;
     if (!target) return false;
-    StartCatchAnimation(*target, GameTime(game));
-    CreditLetter(game);
-    const bool chargeGained = target->tnt && CountTntLetter(game);
-    if (!chargeGained) PlayEffect(game, Letter1 + std::rand() % 4);
-    PanicRelief(game);
-    ++game.run.lettersCaught;
+    StartCatchAnimation(*target, now, play.random);
+    CreditLetter(play);
+    const bool chargeGained = target->tnt && CountTntLetter(play, now, events);
+    if (!chargeGained) events.letterSound = play.random.below(4);
+    PanicRelief(play.run);
+    ++play.run.lettersCaught;
     return true;
 }
 
 // Matches the key against the word on offer. True when it extends a match.
-bool TypeWordKey(Game& game, int key) {
-    PlayField& field = game.field;
+bool TypeWordKey(PlayModel& play, int key, int now, PlayEvents& events) {
+    PlayField& field = play.field;
     field.history.append(static_cast<char>(key));
     field.progress = WordProgress(field.history, field.word.view());
     if (field.progress == 0) return false;
-    PanicRelief(game);
-    PlayEffect(game, WordLetter);
+    PanicRelief(play.run);
+    events.wordLetter = true;
     if (field.progress == field.word.length) {
         field.history.clear();
-        CreditWord(game);
-        PickNextWord(game);
-        ++game.run.wordsCompleted;
+        CreditWord(play, now, events);
+        PickNextWord(play);
+        ++play.run.wordsCompleted;
+        events.wordDone = true;
     }
     return true;
 }
 
 // Typing "ANOTHER" in a row swaps the word on offer. True when the key
 // continued the sequence.
-bool TypeAnotherKey(Game& game, int key) {
-    PlayField& field = game.field;
+bool TypeAnotherKey(PlayModel& play, int key) {
+    PlayField& field = play.field;
     if (key != kAnother[static_cast<std::size_t>(field.anotherProgress)]) {
         field.anotherProgress = 0;
         return false;
     }
     if (++field.anotherProgress == static_cast<int>(kAnother.size())) {
-        PickNextWord(game);
+        PickNextWord(play);
         field.anotherProgress = 0;
     }
     return true;
@@ -91,22 +87,17 @@ FallingItem* ChooseTarget(PlayField& field, int letter) {
     return target;
 }
 
-void HandlePlayKey(Game& game, int key) {
-    bool mistake = true;
-    if (const int accepted = FeedCheatMatchers(game, key); accepted > 0) {
-        mistake = false;
-        game.run.panic -= kCheatPanicRelief * static_cast<float>(accepted);  // may go below 0 here
-    }
-    if (game.screen.current != ScreenKind::Play || game.shell.paused) return;
+PlayEvents HandleRunKey(PlayModel& play, int key, int now, std::uint32_t tick, bool cheatAccepted) {
+    PlayEvents events;
     key = FromKeypad(key);
-    if (!IsPlayKey(key)) return;
-    const std::uint32_t tick = game.platform.clock->tickCount();
-    if (PanicLocked(game, tick)) return;
-    if (CatchLetter(game, key)) mistake = false;
-    if (TypeWordKey(game, key)) mistake = false;
-    if (TypeAnotherKey(game, key)) mistake = false;
-    if (mistake && game.field.misses.justMissed(key, tick)) mistake = false;
-    if (mistake) RegisterMistake(game);
+    if (!IsPlayKey(key) || PanicLocked(play.run, tick)) return events;
+    bool mistake = !cheatAccepted;
+    if (CatchLetter(play, key, now, events)) mistake = false;
+    if (TypeWordKey(play, key, now, events)) mistake = false;
+    if (TypeAnotherKey(play, key)) mistake = false;
+    if (mistake && play.field.misses.justMissed(key, tick)) mistake = false;
+    if (mistake) RegisterMistake(play.run, tick, now);
+    return events;
 }
 
 }  // namespace glyphora

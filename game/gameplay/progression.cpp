@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstdlib>
 
-#include "game/audio/music.h"
+#include "common/elapsed.h"
 #include "game/gameplay/falling_items.h"
 #include "game/gameplay/music_choice.h"
 #include "game/gameplay/run_rules.h"
 #include "game/gameplay/spawning.h"
 #include "game/gameplay/word_choice.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/screens.h"
 
 namespace glyphora {
 namespace {
@@ -21,7 +18,7 @@ constexpr int kStandardMaxLives = 8;
 constexpr float kBonusBarDecayPerSecond = 5;
 constexpr float kPanicDecayPerSecond = 25;
 
-const DifficultyRow& DifficultyOf(const Game& game) { return kDifficulties[RunDifficulty(game)]; }
+const DifficultyRow& DifficultyOf(const RunState& run) { return kDifficulties[run.difficulty]; }
 
 void EnableGroups(RunState& run, int subLevel) {
     run.totalWeight = 0;
@@ -30,65 +27,71 @@ void EnableGroups(RunState& run, int subLevel) {
         if (run.groupEnabled[entry.group]) run.totalWeight += entry.weight;
 }
 
-float SpawnChanceFor(const Game& game, int subLevel) {
-    const float density = game.run.freeGame ? FreeGameParametersOf(game.widgets).densityPercent / 100.0f : 1.0f;
-    return kSubLevels[subLevel].baseChance * StageFactor(game.run.stage, &StageFactors::chance) * density *
-           DifficultyOf(game).chance;
+float SpawnChanceFor(const RunState& run, int subLevel) {
+    const float density = run.freeGame ? run.freeGameValues.densityPercent / 100.0f : 1.0f;
+    return kSubLevels[subLevel].baseChance * StageFactor(run.stage, &StageFactors::chance) * density *
+           DifficultyOf(run).chance;
 }
 
 // Items keep their speed relative to the sub-level's base speed; a new stage
 // adds the factor of the stage just completed.
-void RescaleItems(Game& game, int subLevel, bool newStage) {
-    const RunState& run = game.run;
+void RescaleItems(PlayModel& play, int subLevel, bool newStage) {
+    const RunState& run = play.run;
     float ratio = kSubLevels[subLevel].baseSpeed / kSubLevels[run.subLevel].baseSpeed;
     if (newStage) ratio *= kStageFactors[std::min(run.stage - 1, kLastStageFactor)].speed;
-    for (FallingItem& item : game.field.items) item.speed *= ratio;
+    for (FallingItem& item : play.field.items) item.speed *= ratio;
 }
 
-void StartStageMusic(Game& game) {
-    RunState& run = game.run;
+void StartStageMusic(PlayModel& play, PlayEvents& events) {
+    RunState& run = play.run;
     if (run.stage == 3 || run.stage == 6) run.musicTier = std::min(run.musicTier + 1, kMusicTierCount - 1);
-    ChooseMusicTrack(game);
+    ChooseMusicTrack(run, play.random, events);
 }
 
-void ResetRunCounters(Game& game) {
-    RunState& run = game.run;
+void ResetRunCounters(PlayModel& play) {
+    RunState& run = play.run;
     run.tntCatches = run.tntCharges = 0;
     run.blastRunning = false;
     run.blastStart = 0;
-    game.cheats.invulnerable = false;
-    game.store.setCheated(false);
-    game.field.anotherProgress = 0;
+    play.cheats.invulnerable = false;
+    play.store.setCheated(false);
+    play.field.anotherProgress = 0;
     run.lettersCaught = run.wordsCompleted = run.bonusBars = run.panics = 0;
     run.panic = 0;
     run.panicLocked = false;
 }
 
-void StartRunMusic(Game& game) {
-    StopAllMusic(game);
-    game.run.musicTier = DifficultyOf(game).firstMusicTier;
-    game.run.trackIndex = std::rand() % kMusicTierSizes[game.run.musicTier];
+void StartRunMusic(PlayModel& play, PlayEvents& events) {
+    events.musicStopped = true;
+    play.run.musicTier = DifficultyOf(play.run).firstMusicTier;
+    play.run.trackIndex = play.random.below(kMusicTierSizes[play.run.musicTier]);
 }
 
-void StartLives(Game& game) {
-    RunState& run = game.run;
-    run.maxLives = run.freeGame ? FreeGameParametersOf(game.widgets).maxLives : kStandardMaxLives;
+void StartLives(RunState& run) {
+    run.maxLives = run.freeGame ? run.freeGameValues.maxLives : kStandardMaxLives;
     run.lives = std::min(kStartingLives, run.maxLives);
+}
+
+void TakeSetup(RunState& run, const RunSetup& setup) {
+    run.difficulty = std::clamp(setup.difficulty, 0, kDifficultyCount - 1);
+    run.freeGame = setup.freeGame;
+    run.freeGameValues = setup.freeGameValues;
+    if (!run.freeGame) {
+        SetDefaultContentFlags(run, run.difficulty);
+        return;
+    }
+    for (int k = 0; k < kSubLevelCount; ++k)
+        for (int group = 0; group < kGroupCount; ++group) run.contentFlags[k][group] = setup.content[k][group];
 }
 
 }  // namespace
 
-int RunDifficulty(const Game& game) { return std::clamp(game.settings.difficulty, 0, kDifficultyCount - 1); }
-
-FreeGameParameters FreeGameParametersOf(const Widgets& widgets) {
-    const auto step = [&](SliderName name, int highest) {
-        return std::clamp(widgets.sliders[name].value, 1, highest);
-    };
+FreeGameParameters FreeGameParametersOf(int startLevelStep, int speedStep, int densityStep, int maxLivesStep) {
     FreeGameParameters values;
-    values.startLevel = step(StartLevelSlider, 5) * 5 - 4;
-    values.speedPercent = step(FallingSpeedSlider, 10) * 20;
-    values.densityPercent = step(DensitySlider, 10) * 20;
-    values.maxLives = step(MaxLivesSlider, 8);
+    values.startLevel = std::clamp(startLevelStep, 1, 5) * 5 - 4;
+    values.speedPercent = std::clamp(speedStep, 1, 10) * 20;
+    values.densityPercent = std::clamp(densityStep, 1, 10) * 20;
+    values.maxLives = std::clamp(maxLivesStep, 1, 8);
     return values;
 }
 
@@ -100,24 +103,11 @@ void SetDefaultContentFlags(RunState& run, int difficulty) {
     if (difficulty == kEasy) run.contentFlags[3][kDigits] = false;
 }
 
-void CopyFreeGameContent(Game& game) {
-    for (int k = 0; k < kSubLevelCount; ++k)
-        for (int group = 0; group < kGroupCount; ++group)
-            game.run.contentFlags[k][group] = game.widgets.freeGameToggles[k][group].checked;
-}
-
-bool FreeGameHasCharacters(const Widgets& widgets) {
-    for (const auto& row : widgets.freeGameToggles)
-        for (const ToggleButton& toggle : row)
-            if (toggle.checked) return true;
+bool HasCharacters(const bool (&content)[kSubLevelCount][kGroupCount]) {
+    for (const auto& row : content)
+        for (bool chosen : row)
+            if (chosen) return true;
     return false;
-}
-
-void StartFreeGame(Game& game) {
-    if (!FreeGameHasCharacters(game.widgets)) return;
-    game.run.freeGame = true;
-    CopyFreeGameContent(game);
-    NewGame(game);
 }
 
 float StageFactor(int stage, float StageFactors::*factor) {
@@ -126,64 +116,61 @@ float StageFactor(int stage, float StageFactors::*factor) {
     return product;
 }
 
-void NewGame(Game& game) {
-    RunState& run = game.run;
-    game.shell.paused = false;
-    game.shell.pausedTotal = 0;
-    const int now = GameTime(game);
-    ClearField(game.field);
-    if (!run.freeGame) SetDefaultContentFlags(run, RunDifficulty(game));
-    StartRunMusic(game);
-    run.stage = run.freeGame ? FreeGameParametersOf(game.widgets).startLevel / 5 : 0;
+PlayEvents StartRun(PlayModel& play, const RunSetup& setup, int now) {
+    PlayEvents events;
+    RunState& run = play.run;
+    ClearField(play.field);
+    TakeSetup(run, setup);
+    StartRunMusic(play, events);
+    run.stage = run.freeGame ? run.freeGameValues.startLevel / 5 : 0;
     run.subLevel = 0;
-    SetSubLevel(game, 0, true);
-    game.store.setRunScore(0);
-    UpdateLetterValue(game);
-    game.field.lastUpdate = now;
-    PickNextWord(game);
-    StartLives(game);
+    SetSubLevel(play, 0, true, now, events);
+    play.store.setRunScore(0);
+    UpdateLetterValue(play);
+    play.field.lastUpdate = now;
+    PickNextWord(play);
+    StartLives(run);
     run.bonusBar = 0;
     run.message.clear();
-    SetFieldActive(game.widgets.nameEntryField, false);
     if (run.freeGame) run.survivalStart = now;
-    ResetRunCounters(game);
-    for (int spawns = std::rand() % 3 + 1; spawns > 0; --spawns) SpawnItem(game);
-    SwitchScreen(game, ScreenKind::Play);
+    ResetRunCounters(play);
+    for (int spawns = play.random.below(3) + 1; spawns > 0; --spawns) SpawnItem(play, now);
+    return events;
 }
 
-void SetSubLevel(Game& game, int k, bool withMusic) {
+void SetSubLevel(PlayModel& play, int k, bool withMusic, int now, PlayEvents& events) {
     assert(k >= 0 && k < kSubLevelCount);
-    RunState& run = game.run;
+    RunState& run = play.run;
     const bool newStage = k == 0 && run.subLevel == kSubLevelCount - 1;
     if (newStage) ++run.stage;
     EnableGroups(run, k);
-    run.spawnChance = SpawnChanceFor(game, k);
-    run.levelStart = GameTime(game);
-    RescaleItems(game, k, newStage);
-    if (withMusic && k == 0) StartStageMusic(game);
+    run.spawnChance = SpawnChanceFor(run, k);
+    run.levelStart = now;
+    RescaleItems(play, k, newStage);
+    if (withMusic && k == 0) StartStageMusic(play, events);
     run.subLevel = k;
-    UpdateLetterValue(game);
+    UpdateLetterValue(play);
 }
 
-void UpdateLetterValue(Game& game) {
-    const float multiplier = StageFactor(game.run.stage, &StageFactors::points) * DifficultyOf(game).points;
-    game.store.setLevelMultiplier(multiplier);
-    game.store.setLetterValue(static_cast<int>(kSubLevels[game.run.subLevel].basePoints * multiplier));
+void UpdateLetterValue(PlayModel& play) {
+    const float multiplier = StageFactor(play.run.stage, &StageFactors::points) * DifficultyOf(play.run).points;
+    play.store.setLevelMultiplier(multiplier);
+    play.store.setLetterValue(static_cast<int>(kSubLevels[play.run.subLevel].basePoints * multiplier));
 }
 
-float ItemSpeed(const Game& game) {
-    const RunState& run = game.run;
-    const float speedFactor = run.freeGame ? FreeGameParametersOf(game.widgets).speedPercent / 100.0f : 1.0f;
+float ItemSpeed(const RunState& run) {
+    const float speedFactor = run.freeGame ? run.freeGameValues.speedPercent / 100.0f : 1.0f;
     return kSubLevels[run.subLevel].baseSpeed * StageFactor(run.stage, &StageFactors::speed) * speedFactor *
-           DifficultyOf(game).speed;
+           DifficultyOf(run).speed;
 }
 
-void TickProgression(Game& game, int now) {
-    RunState& run = game.run;
-    if (Elapsed(now, run.levelStart) > kSubLevelMs) SetSubLevel(game, (run.subLevel + 1) % kSubLevelCount, true);
-    const float seconds = static_cast<float>(Elapsed(now, game.field.lastUpdate)) / 1000;
+void TickProgression(PlayModel& play, int now, PlayEvents& events) {
+    RunState& run = play.run;
+    if (Elapsed(now, run.levelStart) > kSubLevelMs)
+        SetSubLevel(play, (run.subLevel + 1) % kSubLevelCount, true, now, events);
+    const float seconds = static_cast<float>(Elapsed(now, play.field.lastUpdate)) / 1000;
     run.bonusBar = std::max(0.0f, run.bonusBar - seconds * kBonusBarDecayPerSecond);
-    ExpireMessage(game, now);
+    ExpireMessage(run.message, now);
     run.panic = std::max(0.0f, run.panic - seconds * kPanicDecayPerSecond);
 }
 

@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "game/audio/sound_effects.h"
+#include "common/elapsed.h"
 #include "game/gameplay/progression.h"
-#include "game/shell/game_clock.h"
 
 namespace glyphora {
 namespace {
@@ -22,73 +21,70 @@ constexpr int kMaxTntCharges = 3;
 
 }  // namespace
 
-void ShowMessage(Game& game, std::string_view text, int hold, int fade) {
-    HudMessage& message = game.run.message;
+void ShowMessage(HudMessage& message, std::string_view text, int hold, int fade, int now) {
     message.length = static_cast<int>(std::min<std::size_t>(text.size(), HudMessage::kCapacity));
     std::copy_n(text.data(), message.length, message.text.data());
     message.text[static_cast<std::size_t>(message.length)] = '\0';
-    message.start = GameTime(game);
+    message.start = now;
     message.hold = hold;
     message.fade = fade;
 }
 
-void ExpireMessage(Game& game, int now) {
-    HudMessage& message = game.run.message;
+void ExpireMessage(HudMessage& message, int now) {
     if (message.shown() && Elapsed(now, message.start) > message.hold + message.fade) message.clear();
 }
 
-void AddToScore(Game& game, long long points) {
-    const long long sum = static_cast<long long>(game.store.runScore()) + points;
+void AddToScore(ScoreStore& store, long long points) {
+    const long long sum = static_cast<long long>(store.runScore()) + points;
     const long long limit = std::numeric_limits<std::int32_t>::max();
-    game.store.setRunScore(static_cast<std::int32_t>(std::clamp(sum, -limit, limit)));
+    store.setRunScore(static_cast<std::int32_t>(std::clamp(sum, -limit, limit)));
 }
 
-void CreditLetter(Game& game) { AddToScore(game, game.store.letterValue()); }
+void CreditLetter(PlayModel& play) { AddToScore(play.store, play.store.letterValue()); }
 
-void CreditWord(Game& game) {
-    RunState& run = game.run;
-    const int points = game.field.word.points;
-    AddToScore(game, static_cast<long long>(points * game.store.levelMultiplier()));
+void CreditWord(PlayModel& play, int now, PlayEvents& events) {
+    RunState& run = play.run;
+    const int points = play.field.word.points;
+    AddToScore(play.store, static_cast<long long>(points * play.store.levelMultiplier()));
     run.lives = std::min(run.lives + 1, run.maxLives);
     run.bonusBar += static_cast<float>(points);
     if (run.bonusBar <= kBonusBarFull) return;
-    PlayEffect(game, DoubleBonus);
+    events.bonus = true;
     run.bonusBar -= kBonusBarFull;
-    AddToScore(game, game.store.runScore() / 5);
-    if (!run.freeGame) ShowMessage(game, "! B*O*N*U*S !", kMessageHold, kMessageFade);
+    AddToScore(play.store, play.store.runScore() / 5);
+    if (!run.freeGame) ShowMessage(run.message, "! B*O*N*U*S !", kMessageHold, kMessageFade, now);
     ++run.bonusBars;
 }
 
-void LoseLife(Game& game) {
-    RunState& run = game.run;
+void LoseLife(PlayModel& play, int now, PlayEvents& events) {
+    RunState& run = play.run;
     --run.lives;
-    UpdateLetterValue(game);
-    if (!run.freeGame && run.bonusBar > 0) ShowMessage(game, "Bonus Bar Lost!", kMessageHold, kMessageFade);
+    ++events.livesLost;
+    UpdateLetterValue(play);
+    if (!run.freeGame && run.bonusBar > 0) ShowMessage(run.message, "Bonus Bar Lost!", kMessageHold, kMessageFade, now);
     run.bonusBar = 0;
 }
 
-bool CountTntLetter(Game& game) {
-    RunState& run = game.run;
+bool CountTntLetter(PlayModel& play, int now, PlayEvents& events) {
+    RunState& run = play.run;
     if (++run.tntCatches < kTntLettersPerCharge) return false;
     run.tntCatches = 0;
     if (run.tntCharges >= kMaxTntCharges) return false;  // a fourth charge is lost
     ++run.tntCharges;
-    PlayEffect(game, Tnt);
-    ShowMessage(game, "TNT!", kMessageHold, kMessageFade);
+    events.tntCharge = true;
+    ShowMessage(run.message, "TNT!", kMessageHold, kMessageFade, now);
     return true;
 }
 
-void Detonate(Game& game) {
-    RunState& run = game.run;
+void Detonate(RunState& run, int now) {
     if (run.tntCharges <= 0) return;
     --run.tntCharges;
     run.blastRunning = true;
-    run.blastStart = GameTime(game);
+    run.blastStart = now;
     run.blastLineY = kBlastStartY;
 }
 
-void UpdateBlast(Game& game, int now) {
-    RunState& run = game.run;
+void UpdateBlast(RunState& run, int now) {
     if (!run.blastRunning) return;
     run.blastLineY = kBlastStartY - static_cast<float>(Elapsed(now, run.blastStart)) * kBlastStartY / kBlastRiseMs;
     if (run.blastLineY < 0) {
@@ -97,21 +93,19 @@ void UpdateBlast(Game& game, int now) {
     }
 }
 
-void PanicRelief(Game& game) { game.run.panic = std::max(0.0f, game.run.panic - kPanicStep); }
+void PanicRelief(RunState& run) { run.panic = std::max(0.0f, run.panic - kPanicStep); }
 
-void RegisterMistake(Game& game) {
-    RunState& run = game.run;
+void RegisterMistake(RunState& run, std::uint32_t tick, int now) {
     run.panic += kPanicStep;
     if (run.panic <= kPanicLimit) return;
     run.panicLocked = true;
-    run.panicLockUntil = game.platform.clock->tickCount() + kPanicLockMs;
-    ShowMessage(game, "Don't Panic!", 1000, 3000);
+    run.panicLockUntil = tick + kPanicLockMs;
+    ShowMessage(run.message, "Don't Panic!", 1000, 3000, now);
     run.panic -= kPanicDropOnLock;
     ++run.panics;
 }
 
-bool PanicLocked(Game& game, std::uint32_t tick) {
-    RunState& run = game.run;
+bool PanicLocked(RunState& run, std::uint32_t tick) {
     if (!run.panicLocked) return false;
     if (Elapsed(run.panicLockUntil, tick) > 0) return true;
     run.panicLocked = false;  // seen to expire: a later wrap of the tick cannot revive it

@@ -5,44 +5,45 @@
 #include <cstdint>
 #include <string_view>
 
-namespace glyphora {
+#include "game/gameplay/play_model.h"
 
-struct Game;
+namespace glyphora {
 
 inline constexpr float kBonusBarFull = 700;
 inline constexpr float kBlastStartY = 400;
 inline constexpr int kBlastRiseMs = 1000;
 
-// Shows text (cut to 19 characters) at full colour for hold ms, then fades it
-// out over fade ms; replaces any message shown.
-void ShowMessage(Game& game, std::string_view text, int hold, int fade);
+// Shows text (cut to 19 characters) from now at full colour for hold ms,
+// then fades it out over fade ms; replaces any message shown.
+void ShowMessage(HudMessage& message, std::string_view text, int hold, int fade, int now);
 // Clears the message once its hold and fade are over at now.
-void ExpireMessage(Game& game, int now);
+void ExpireMessage(HudMessage& message, int now);
 
 // Adds to the run's score; the score saturates instead of overflowing.
-void AddToScore(Game& game, long long points);
+void AddToScore(ScoreStore& store, long long points);
 // A caught letter: its letter value.
-void CreditLetter(Game& game);
+void CreditLetter(PlayModel& play);
 // A completed word: its points times the level multiplier, a life, and the
 // word's own points into the bonus bar; an overflowing bar pays a fifth of
-// the score.
-void CreditWord(Game& game);
-void LoseLife(Game& game);
+// the score (events.bonus).
+void CreditWord(PlayModel& play, int now, PlayEvents& events);
+void LoseLife(PlayModel& play, int now, PlayEvents& events);
 
-// Counts a caught TNT letter; every third one gains a charge (at most three).
-// True when this one gained a charge.
-bool CountTntLetter(Game& game);
+// Counts a caught TNT letter; every third one gains a charge (at most three,
+// events.tntCharge). True when this one gained a charge.
+bool CountTntLetter(PlayModel& play, int now, PlayEvents& events);
 // Spends a charge on a blast: a line rising from y 400 to the top in one
 // second, destroying every item below it. A running blast starts again.
-void Detonate(Game& game);
+void Detonate(RunState& run, int now);
 // Moves the blast line to where it is at now; ends the blast at the top.
-void UpdateBlast(Game& game, int now);
+void UpdateBlast(RunState& run, int now);
 
 // A caught letter or a correct word character lowers the panic meter.
-void PanicRelief(Game& game);
-// A mistake raises it; past 750 the play keys lock for four seconds.
-void RegisterMistake(Game& game);
+void PanicRelief(RunState& run);
+// A mistake raises it; past 750 the play keys lock for four seconds from
+// the system tick.
+void RegisterMistake(RunState& run, std::uint32_t tick, int now);
 // True while the play keys are locked at the system tick.
-bool PanicLocked(Game& game, std::uint32_t tick);
+bool PanicLocked(RunState& run, std::uint32_t tick);
 
 }  // namespace glyphora

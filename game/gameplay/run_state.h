@@ -39,7 +39,18 @@ struct EndOfRun {
     std::array<char, 64> rankLine{};
 };
 
+// A free game's choices as values.
+struct FreeGameParameters {
+    int startLevel = 1;        // 1, 6, 11, 16 or 21
+    int speedPercent = 100;    // 20-200
+    int densityPercent = 100;  // 20-200
+    int maxLives = 5;          // 1-8
+};
+
 struct RunState {
+    int difficulty = 1;  // of the run, Easy..Hard
+    bool freeGame = false;
+    FreeGameParameters freeGameValues;  // meaningful in a free game
     int stage = 0;     // completed rounds of five sub-levels
     int subLevel = 0;  // 0-4
     int levelStart = 0;  // GameTime when the sub-level began
@@ -60,7 +71,6 @@ struct RunState {
     std::uint32_t panicLockUntil = 0;  // system tick until which play keys are ignored
     int lettersCaught = 0, wordsCompleted = 0, bonusBars = 0, panics = 0;
     int survivalStart = 0;  // GameTime at the start of a free game
-    bool freeGame = false;
     int musicTier = 0;
     int trackIndex = 0;  // last track picked within the tier
     std::array<char, 32> musicFile{};  // the current track's path, for the music cheats

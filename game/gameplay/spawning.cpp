@@ -1,9 +1,6 @@
 #include "game/gameplay/spawning.h"
 
-#include <cstdlib>
-
 #include "game/gameplay/progression.h"
-#include "game/shell/game_clock.h"
 
 namespace glyphora {
 namespace {
@@ -18,7 +15,7 @@ constexpr int kTntOdds = 20;
 constexpr float kTntBoost = 2.5f;
 constexpr float kSpinPerSubLevel = 10;
 
-int RandomX(const PlayField& field) { return std::rand() % (field.width - 80) + kEdgeMargin; }
+int RandomX(const PlayField& field, Random& random) { return random.below(field.width - 80) + kEdgeMargin; }
 
 struct Try {
     int x = 0;
@@ -46,25 +43,25 @@ bool MeasureGaps(const PlayField& field, int band, Try& t) {
 
 }  // namespace
 
-int ChooseSpawnX(const PlayField& field) {
+int ChooseSpawnX(const PlayField& field, Random& random) {
     Try best;
     bool chosen = false;
     int bestGap = 0;
     for (int band = kFirstBand; !chosen && band > 0; band -= kBandStep) {
         for (int i = 0; i < kTriesPerBand; ++i) {
             Try t;
-            t.x = RandomX(field);
+            t.x = RandomX(field, random);
             if (!MeasureGaps(field, band, t) || t.leftGap + t.rightGap <= bestGap) continue;
             best = t;
             bestGap = t.leftGap + t.rightGap;
             chosen = true;
         }
     }
-    return chosen ? best.x + (best.rightGap - best.leftGap) / 2 : RandomX(field);
+    return chosen ? best.x + (best.rightGap - best.leftGap) / 2 : RandomX(field, random);
 }
 
-int ChooseLetter(const RunState& run) {
-    int r = std::rand() % run.totalWeight;
+int ChooseLetter(const RunState& run, Random& random) {
+    int r = random.below(run.totalWeight);
     int chosen = 0;
     for (; chosen < kLetterCount - 1; ++chosen) {  // the last entry ends any walk
         if (run.groupEnabled[LetterTable[chosen].group]) r -= LetterTable[chosen].weight;
@@ -75,26 +72,26 @@ int ChooseLetter(const RunState& run) {
     return chosen;
 }
 
-void SpawnItem(Game& game) {
-    const RunState& run = game.run;
+void SpawnItem(PlayModel& play, int now) {
+    const RunState& run = play.run;
     if (run.totalWeight <= 0) return;
-    const int x = ChooseSpawnX(game.field);
+    const int x = ChooseSpawnX(play.field, play.random);
     FallingItem item;
-    item.shape = std::rand() % 3;
-    item.style = std::rand() % kShapeStyles;
+    item.shape = play.random.below(3);
+    item.style = play.random.below(kShapeStyles);
     item.baseQuad = MakeQuad(static_cast<float>(x), -kItemSize, kItemSize, kItemSize);
     item.displayQuad = item.baseQuad;
-    item.lastUpdate = GameTime(game);
-    item.speed = ItemSpeed(game);
+    item.lastUpdate = now;
+    item.speed = ItemSpeed(run);
     item.spinSpeed = static_cast<float>(run.subLevel) * kSpinPerSubLevel;
-    item.tnt = std::rand() % kTntOdds == 0;
+    item.tnt = play.random.below(kTntOdds) == 0;
     if (item.tnt) {
         item.speed *= kTntBoost;
         item.spinSpeed *= kTntBoost;
         item.style = regions::kTntStyle;
     }
-    item.letter = ChooseLetter(run);
-    game.field.items.push_back(item);
+    item.letter = ChooseLetter(run, play.random);
+    play.field.items.push_back(item);
 }
 
 }  // namespace glyphora

@@ -1,10 +1,8 @@
 #include "game/gameplay/word_choice.h"
 
 #include <algorithm>
-#include <cstdlib>
 
-#include "game/gameplay/progression.h"
-#include "game/shell/game.h"
+#include "game/gameplay/level_tables.h"
 
 namespace glyphora {
 namespace {
@@ -38,7 +36,8 @@ WordList MakeBuiltInWords() {
 
 int WordPoints(int length, std::int32_t frequency, std::int32_t averageFrequency) {
     const double ratio = averageFrequency > 0 ? double(frequency) / double(averageFrequency) : 1.0;
-    // In whole numbers, so that 7 characters at 1.2 are 84 and not 83.
+    // Whole-number percentages: the points are exact integers (70 at 120 % is
+    // 84) and never depend on how a fraction rounds.
     return length * 10 * RarityPercent(ratio) / 100;
 }
 
@@ -52,20 +51,20 @@ const WordList& BuiltInWords() {
     return words;
 }
 
-void PickNextWord(Game& game) {
-    const int difficulty = RunDifficulty(game);
-    const WordList& list = HasWordFor(game.words, difficulty) ? game.words : BuiltInWords();
+void PickNextWord(PlayModel& play) {
+    const int difficulty = play.run.difficulty;
+    const WordList& list = HasWordFor(play.words, difficulty) ? play.words : BuiltInWords();
     const int count = static_cast<int>(list.entries.size());
     const WordEntry* entry = nullptr;
     do {
-        entry = &list.entries[static_cast<std::size_t>(std::rand() % count)];
+        entry = &list.entries[static_cast<std::size_t>(play.random.below(count))];
     } while (!FitsDifficulty(entry->word, difficulty));
-    CurrentWord& word = game.field.word;
+    CurrentWord& word = play.field.word;
     word.length = static_cast<int>(entry->word.size());
     std::copy_n(entry->word.data(), word.length, word.text.data());
     word.text[static_cast<std::size_t>(word.length)] = '\0';
     word.points = WordPoints(word.length, entry->frequency, list.averageFrequency);
-    game.field.progress = 0;
+    play.field.progress = 0;
 }
 
 }  // namespace glyphora

@@ -4,11 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/data/word_list.h"
+#include "game/gameplay/play_model.h"
 
 namespace glyphora {
-
-struct Game;
 
 // Base points of a word: 10 per character, times 1.5, 1.2, 1, 0.8 or 0.5 as
 // its frequency is below 0.1, 0.7, 1.3, 5 or at least 5 times the average.
@@ -25,6 +23,6 @@ const WordList& BuiltInWords();
 // Makes a random word of the difficulty's lengths the word on offer and
 // resets its progress. The keys typed so far are kept, so the next key is
 // matched against the new word with them.
-void PickNextWord(Game& game);
+void PickNextWord(PlayModel& play);
 
 }  // namespace glyphora

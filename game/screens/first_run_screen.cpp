@@ -27,7 +27,7 @@ void DrawDecorations(Game& game) {
 }
 
 void DrawNote(Game& game) {
-    SetVertexAlpha(game, 255);
+    SetVertexAlpha(game.renderer, 255);
     DrawRegion(game, r::NoteHeading, 181, 11);
     DrawDecorations(game);
     DrawButtonWhen(game, ShowNoteButton, false);
@@ -38,7 +38,7 @@ void DrawNote(Game& game) {
 // Draws the picture at its alpha once its fade has begun.
 void FadeIn(Game& game, IntroFade fade, int e, const r::Region& region, int x, int y) {
     if (!IntroShows(fade, e)) return;
-    SetVertexAlpha(game, IntroAlpha(fade, e));
+    SetVertexAlpha(game.renderer, IntroAlpha(fade, e));
     DrawRegion(game, region, float(x), float(y));
 }
 
@@ -55,7 +55,7 @@ void DrawIntro(Game& game, int e) {
     PlayIntroSounds(game, e);
     const bool last = IntroShows(kDecorationsFade, e);
     if (last) {
-        SetVertexAlpha(game, IntroAlpha(kDecorationsFade, e));
+        SetVertexAlpha(game.renderer, IntroAlpha(kDecorationsFade, e));
         DrawDecorations(game);
     }
     DrawButtonWhen(game, ShowNoteButton, last);  // fades in with the decorations
@@ -68,12 +68,12 @@ void DrawIntro(Game& game, int e) {
 // follows without the Continue button (F3 starts a game from here) must not
 // inherit a half-faded, or still invisible, alpha.
 void DrawFirstRunScreen(Game& game) {
-    ClearScreenRgb(game, 255, 255, 255);
+    ClearScreenRgb(game.renderer, 255, 255, 255);
     PlaceScreenButtons(game, ScreenKind::Intro);
-    SetAlphaFromVertex(game);
+    SetAlphaFromVertex(game.renderer);
     if (game.menus.noteShown) DrawNote(game);
     else DrawIntro(game, Elapsed(GameTime(game), game.menus.introStart));
-    SetAlphaFromTexture(game);
+    SetAlphaFromTexture(game.renderer);
 }
 
 }  // namespace glyphora

@@ -2,6 +2,7 @@
 // for letters and for digits), the four sliders of the run, Start and Back.
 #include "game/engine/sheet_drawing.h"
 #include "game/gameplay/progression.h"
+#include "game/shell/run_control.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
@@ -35,7 +36,7 @@ void DrawFreeGameScreen(Game& game) {
     for (int slider = StartLevelSlider; slider <= MaxLivesSlider; ++slider)
         DrawSlider(game, game.widgets.sliders[slider]);
     DrawRunButtons(game);
-    if (!FreeGameHasCharacters(game.widgets))
+    if (!FreeGameHasCharacters(game))
         DrawFontText(game, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
                      kNoteColour);
 }

@@ -32,7 +32,7 @@ void DrawHeaderStrip(Game& game) {
 
 void DrawFooterBand(Game& game) {
     DrawRegion(game, regions::FooterBand, 0, kFooterY);
-    FillRect(game, kFooterFill, kFooterColour);
+    FillRect(game.renderer, kFooterFill, kFooterColour);
 }
 
 }  // namespace glyphora

@@ -47,8 +47,8 @@ void DrawLines(Game& game, const HelpLine (&lines)[N]) {
 // with a glyph cell over it.
 void DrawItem(Game& game, int y, int style, int glyphU, int glyphV) {
     Resources& r = game.resources;
-    DrawSprite(game, r.itemShapes[0], kItemX, float(y), style, 0);
-    DrawSprite(game, r.letterGlyphs, kItemX, float(y), glyphU, glyphV);
+    DrawSprite(game.renderer, r.itemShapes[0], kItemX, float(y), style, 0);
+    DrawSprite(game.renderer, r.letterGlyphs, kItemX, float(y), glyphU, glyphV);
 }
 
 void DrawCentredLeft(Game& game, const regions::Region& region, int y) {

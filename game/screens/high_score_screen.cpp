@@ -61,8 +61,8 @@ void DrawLocalTable(Game& game) {
         const bool achieved = playedHere && place == game.screen.lastAchievedPlace;
         DrawTableRow(game, viewed, place, achieved ? kAchievedColour : TextGrey);
     }
-    FillRect(game, {350, 150, 351, 360}, 0xFF808080);
-    FillRect(game, {349, 150, 350, 360}, TextGrey);
+    FillRect(game.renderer, {350, 150, 351, 360}, 0xFF808080);
+    FillRect(game.renderer, {349, 150, 350, 360}, TextGrey);
     DrawDifficultySelector(game, kHighScoresSelectorTop, viewed);
 }
 
@@ -71,7 +71,7 @@ void DrawGroupField(Game& game, int i) {
     if (field.focused) {
         DrawSelectionArrow(game, field.x - 21, field.y + 5, false);
         DrawSelectionArrow(game, field.x + field.w + 10, field.y + 5, true);
-        FillRect(game, {field.x - 10, field.y + 5, field.x + field.w + 10, field.y + 5 + field.h},
+        FillRect(game.renderer, {field.x - 10, field.y + 5, field.x + field.w + 10, field.y + 5 + field.h},
                  kSelectionBandColour);
     }
     DrawTextField(game, field);

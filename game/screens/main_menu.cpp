@@ -20,7 +20,7 @@ void DrawMenuButtons(Game& game) {
 }
 
 void DrawPeek(Game& game) {
-    const std::optional<int> x = StepPeek(game.menus, GameTime(game));
+    const std::optional<int> x = StepPeek(game.menus, GameTime(game), game.random);
     if (!x) return;
     const RegionFrame picture = PeekPicture(game.menus.peekPicture);
     DrawRegion(game, *picture.region, float(*x), kPeekY, picture.u, picture.v);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
@@ -22,21 +21,21 @@ bool Within(int now, int since, int span) {
 
 // Every try draws its chance first (a peek always comes), as the shared
 // random sequence expects.
-void MaybeStartPeek(MenuState& menus, int now) {
+void MaybeStartPeek(MenuState& menus, int now, Random& random) {
     if (Within(now, menus.lastPeekEnd, kPeekPause) || Within(now, menus.lastPeekTry, kPeekRetry)) return;
-    std::rand();
+    random.next();
     menus.peekState = 1;
     menus.peekStart = now;
-    int picture = std::rand() % kPeekPictures;
-    while (picture == menus.peekPicture) picture = std::rand() % kPeekPictures;
+    int picture = random.below(kPeekPictures);
+    while (picture == menus.peekPicture) picture = random.below(kPeekPictures);
     menus.peekPicture = picture;
     menus.lastPeekTry = now;
 }
 
 }  // namespace
 
-std::optional<int> StepPeek(MenuState& menus, int now) {
-    if (menus.peekState == 0) MaybeStartPeek(menus, now);
+std::optional<int> StepPeek(MenuState& menus, int now, Random& random) {
+    if (menus.peekState == 0) MaybeStartPeek(menus, now, random);
     if (menus.peekState == 0) return std::nullopt;
     // Wide enough for any gap between two frames (the window may sleep for hours).
     const std::int64_t e = Elapsed(now, menus.peekStart);

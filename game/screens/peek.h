@@ -3,6 +3,8 @@
 // slides in from the right edge, rests there and slides out again.
 #include <optional>
 
+#include "common/random.h"
+
 #include "game/shell/screen_state.h"
 
 namespace glyphora {
@@ -18,7 +20,7 @@ inline constexpr int kPeekSpeed = 200;        // pixels per second, in and out
 // Advances the peek to now (game clock): may start one (a new picture, never
 // the previous one), moves it, and ends it once it has left the window.
 // Returns the x at which the picture is drawn this frame, or nothing while
-// none is under way. Draws from rand() when a peek starts.
-std::optional<int> StepPeek(MenuState& menus, int now);
+// none is under way. Draws from random when a peek starts.
+std::optional<int> StepPeek(MenuState& menus, int now, Random& random);
 
 }  // namespace glyphora

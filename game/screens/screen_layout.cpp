@@ -1,6 +1,6 @@
 #include "game/screens/screen_layout.h"
 
-#include "game/gameplay/game_over_screen.h"
+#include "game/gameplay/end_of_run.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
@@ -78,7 +78,7 @@ void PlaceScreenButtons(Game& game, ScreenKind kind) {
     switch (kind) {
         case ScreenKind::MainMenu: PlaceMainMenu(game); break;
         case ScreenKind::GameOver:
-            if (NameToEnter(game)) PlaceRowAtButtonHeight(game, {OkButton}, 0);
+            if (NameToEnter(game.run)) PlaceRowAtButtonHeight(game, {OkButton}, 0);
             else PlaceRowAtButtonHeight(game, {PlayAgainButton, BackButton}, 10);
             break;
         case ScreenKind::HighScores: PlaceHighScores(game); break;

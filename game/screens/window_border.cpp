@@ -5,10 +5,10 @@
 namespace glyphora {
 
 void DrawWindowBorder(Game& game, Colour colour) {
-    FillRect(game, {0, 0, 1, kWindowHeight}, colour);
-    FillRect(game, {kWindowWidth - 1, 0, kWindowWidth, kWindowHeight}, colour);
-    FillRect(game, {0, 0, kWindowWidth, 1}, colour);
-    FillRect(game, {0, kWindowHeight - 1, kWindowWidth, kWindowHeight}, colour);
+    FillRect(game.renderer, {0, 0, 1, kWindowHeight}, colour);
+    FillRect(game.renderer, {kWindowWidth - 1, 0, kWindowWidth, kWindowHeight}, colour);
+    FillRect(game.renderer, {0, 0, kWindowWidth, 1}, colour);
+    FillRect(game.renderer, {0, kWindowHeight - 1, kWindowWidth, kWindowHeight}, colour);
 }
 
 }  // namespace glyphora

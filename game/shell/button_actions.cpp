@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "game/audio/sound_effects.h"
-#include "game/gameplay/game_over_screen.h"
-#include "game/gameplay/progression.h"
 #include "game/online/links.h"
 #include "game/online/online_scores.h"
 #include "game/screens/credits_pages.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/run_control.h"
 #include "game/shell/screens.h"
 
 namespace glyphora {

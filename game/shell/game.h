@@ -1,6 +1,7 @@
 #pragma once
 // The one Game object: the platform it runs on and one plain state struct per
 // subsystem. Operations are free functions that take the game.
+#include "common/random.h"
 #include "game/engine/debug_log.h"
 #include "game/data/score_store.h"
 #include "game/data/score_table.h"
@@ -31,6 +32,7 @@ struct Game {
     Game& operator=(const Game&) = delete;
 
     platform::Platform& platform;
+    Random random;  // the one random source, seeded from the clock when the renderer starts
     ShellState shell;
     ScreenState screen;
     MenuState menus;

@@ -3,17 +3,10 @@
 // the game stores GameTime values and compares signed differences of them.
 #include <cstdint>
 
+#include "common/elapsed.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
-
-// later - earlier for two GameTime values (or two ticks), as the signed
-// difference of the wrapping clock: correct across the wrap, and free of
-// signed overflow.
-inline int Elapsed(int later, int earlier) {
-    return static_cast<int>(static_cast<std::uint32_t>(later) - static_cast<std::uint32_t>(earlier));
-}
-inline int Elapsed(std::uint32_t later, std::uint32_t earlier) { return static_cast<int>(later - earlier); }
 
 // Milliseconds; stands still while the game is paused and wraps with the tick.
 int GameTime(const Game& game);

@@ -4,10 +4,9 @@
 
 #include "game/audio/music.h"
 #include "game/audio/sound_effects.h"
-#include "game/gameplay/end_game.h"
-#include "game/gameplay/progression.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/run_control.h"
 #include "game/shell/screens.h"
 #include "platform/keys.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "game/audio/sound_effects.h"
-#include "game/gameplay/game_over_screen.h"
-#include "game/gameplay/run_rules.h"
+#include "game/gameplay/end_of_run.h"
+#include "game/shell/run_control.h"
 #include "game/shell/game.h"
 #include "platform/keys.h"
 
@@ -77,7 +77,7 @@ std::span<const ImageButtonName> FocusOrder(const Game& game) {
         case ScreenKind::MainMenu: return kMainMenuOrder;
         case ScreenKind::HighScores: return kHighScoresOrder;
         case ScreenKind::FreeGameSetup: return kFreeGameOrder;
-        case ScreenKind::GameOver: return NameToEnter(game) ? std::span<const ImageButtonName>{} : kGameOverOrder;
+        case ScreenKind::GameOver: return NameToEnter(game.run) ? std::span<const ImageButtonName>{} : kGameOverOrder;
         case ScreenKind::Help: return kHelpOrder;
         case ScreenKind::Settings:
         case ScreenKind::Credits: return kBackOnly;
@@ -101,12 +101,12 @@ void MoveFocus(Game& game, int key) {
 void ActivateFocus(Game& game) {
     const ScreenKind kind = game.screen.current;
     if (kind == ScreenKind::Play) {
-        if (!game.shell.paused) Detonate(game);
+        DetonateKey(game);
         return;
     }
     // Enter is also the blast key: one pressed as the last life went must not
     // enter the default name before the player could type one.
-    if (kind == ScreenKind::GameOver && NameToEnter(game)) {
+    if (kind == ScreenKind::GameOver && NameToEnter(game.run)) {
         if (game.widgets.nameEntryField.active) ConfirmName(game);
         return;
     }

@@ -2,16 +2,18 @@
 
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"
-#include "game/gameplay/update_play.h"
 #include "game/shell/button_actions.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/run_control.h"
 #include "game/shell/saving.h"
 #include "game/shell/screens.h"
 #include "game/shell/settings_binding.h"
 
 namespace glyphora {
 namespace {
+
+constexpr int kNoDevice = 5;  // the exit code when no device can be made
 
 // Follows a window drag and notes where the cursor is for the next frame; a
 // cursor that moved since the previous frame shows the cursor again and
@@ -39,13 +41,18 @@ void EnterFirstScreen(Game& game) {
 
 }  // namespace
 
+void StartRenderer(Game& game) {
+    if (!InitRenderer(game.renderer, *game.platform.window, game.log)) game.platform.messages->postQuit(kNoDevice);
+    game.random.reseed(game.platform.clock->tickCount());
+}
+
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
     game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
     game.platform.window->setIcon(kWindowIcon);
     ReadWindowSettings(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);
-    InitRenderer(game, kWindowWidth, kWindowHeight);
+    StartRenderer(game);
     LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
     DrawFrame(game);
@@ -85,17 +92,17 @@ void RunFrame(Game& game) {
 }
 
 void DrawFrame(Game& game) {
-    if (!RendererReady(game)) return;
-    BeginFrame(game);
+    if (!RendererReady(game.renderer)) return;
+    BeginFrame(game.renderer);
     DrawScreen(game);
-    EndFrame(game);
-    PresentFrame(game);
+    EndFrame(game.renderer);
+    PresentFrame(game.renderer);
 }
 
 void ShutDown(Game& game) {
     SaveGameAtExit(game);
     ReleaseAllResources(game);
-    ReleaseRenderer(game);
+    ReleaseRenderer(game.renderer, game.log);
 }
 
 int RunGame(Game& game) {

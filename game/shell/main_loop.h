@@ -9,6 +9,10 @@ int RunGame(Game& game);
 
 // Start-up: the window, the device and everything loaded, in a fixed order.
 void StartUp(Game& game);
+// The device for the window, and the random source seeded from the clock.
+// Without a device the game is asked to quit with exit code 5 and draws
+// nothing.
+void StartRenderer(Game& game);
 // Active: take every waiting message, then run a frame. Inactive: block for
 // the next message and run no frames. Returns the exit code of Quit.
 int MainLoop(Game& game);

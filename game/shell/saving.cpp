@@ -40,10 +40,10 @@ void ReportSaveFailure(Game& game, const std::string& failedPath) {
 
 void SaveGameSettings(Game& game) { ReportSaveFailure(game, SaveSettingsAndHashes(CollectSettings(game))); }
 
-void SaveGameScores(Game& game) { ReportSaveFailure(game, SaveScoresAndHashes(game.scores, game.store)); }
+void SaveGameScores(Game& game) { ReportSaveFailure(game, SaveScoresAndHashes(game.scores, game.store, game.random)); }
 
 void SaveGameAtExit(Game& game) {
-    ReportSaveFailure(game, SaveDataFiles(CollectSettings(game), game.scores, game.store));
+    ReportSaveFailure(game, SaveDataFiles(CollectSettings(game), game.scores, game.store, game.random));
 }
 
 }  // namespace glyphora

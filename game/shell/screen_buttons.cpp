@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "game/gameplay/game_over_screen.h"
+#include "game/gameplay/end_of_run.h"
 #include "game/screens/screen_layout.h"
 #include "game/shell/game.h"
 
@@ -18,7 +18,7 @@ void EnableMainMenu(Game& game) {
 }
 
 void EnableGameOver(Game& game) {
-    if (NameToEnter(game)) Enable(game, {OkButton});
+    if (NameToEnter(game.run)) Enable(game, {OkButton});
     else Enable(game, {PlayAgainButton, BackButton});
 }
 

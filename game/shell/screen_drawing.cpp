@@ -1,5 +1,5 @@
-#include "game/gameplay/game_over_screen.h"
-#include "game/gameplay/play_screen_draw.h"
+#include "game/screens/game_over_screen.h"
+#include "game/screens/play_screen_draw.h"
 #include "game/screens/credits_screen.h"
 #include "game/screens/menu_screens.h"
 #include "game/screens/splash_screen.h"
@@ -37,7 +37,7 @@ void DrawCurrentScreen(Game& game, ScreenKind kind) {
 
 void DrawScreen(Game& game) {
     const ScreenKind kind = game.screen.current;
-    ClearScreen(game, 0xFFFFFFFF);
+    ClearScreen(game.renderer, 0xFFFFFFFF);
     if (HasMenuFrame(kind)) {
         DrawHeaderStrip(game);
         DrawFooterBand(game);

@@ -72,7 +72,7 @@ void LeaveScreen(Game& game, ScreenKind left, ScreenKind entered) {
         case ScreenKind::HighScores: LeaveHighScores(game); break;
         case ScreenKind::GameOver: LeaveGameOver(game, entered); break;
         // The intro draws with the vertex alpha; every other screen with the texture's.
-        case ScreenKind::Intro: SetAlphaFromTexture(game); break;
+        case ScreenKind::Intro: SetAlphaFromTexture(game.renderer); break;
         default: break;
     }
 }

@@ -30,7 +30,7 @@ void CollectFreeGame(const Widgets& w, Settings& s) {
 
 void ReadWindowSettings(Game& game) {
     Settings stored;
-    LoadSettings(stored, true);
+    LoadSettings(stored, true, game.random);
     game.settings.firstRun = stored.firstRun;
     const platform::Point position = WindowPositionFromSettings(stored, game.platform.desktop->screenSize());
     PlaceWindow(game, position);
@@ -41,7 +41,7 @@ void ReadWindowSettings(Game& game) {
 void ReadAllSettings(Game& game) {
     Settings stored;
     stored.firstRun = game.settings.firstRun;
-    LoadSettings(stored, false);
+    LoadSettings(stored, false, game.random);
     ApplySettings(game, stored);
 }
 

@@ -1,9 +1,9 @@
 #include "game/data/settings_file.h"
-#include "game/gameplay/play_keys.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/key_routing.h"
 #include "game/shell/mouse_input.h"
+#include "game/shell/run_control.h"
 
 namespace glyphora {
 namespace {

@@ -26,12 +26,12 @@ protected:
     // The data part of one start: the integrity step, then the reads.
     bool Start() {
         bool clean = SecureDataFiles(files, desktop);
-        LoadSettings(settings, true);
-        LoadSettings(settings, false);
+        LoadSettings(settings, true, random);
+        LoadSettings(settings, false, random);
         LoadScores(table, store);
         return clean;
     }
-    void CleanShutdown() { SaveDataFiles(settings, table, store); }
+    void CleanShutdown() { SaveDataFiles(settings, table, store, random); }
     void Insert(const char* name, int score) {
         std::string typed = name;
         ASSERT_EQ(InsertEntry(table, store, 1, RankFor(store, 1, score, false), typed, {score, 2, 0, 0, 0, 0}),
@@ -68,7 +68,7 @@ TEST_F(CrashRecoveryTest, AGameKilledAfterAMidSessionSaveKeepsWhatItSaved) {
     settings.difficulty = 2;
     KilledRightAfter([&] {
         SaveSettingsAndHashes(settings);
-        SaveScoresAndHashes(table, store);
+        SaveScoresAndHashes(table, store, random);
     });
 
     table = {};
@@ -87,12 +87,12 @@ TEST_F(CrashRecoveryTest, AGameKilledWhileSavingLeavesThePreviousFileWhole) {
     ASSERT_TRUE(WriteFreshInstallation(GLYPHORA_TEST_DATA "/small_wordlist.txt", files));
     ASSERT_TRUE(Start());
     Insert("First", 100);
-    ASSERT_EQ(SaveScoresAndHashes(table, store), "");
+    ASSERT_EQ(SaveScoresAndHashes(table, store, random), "");
     Insert("Second", 200);
     KilledRightAfter([&] {
         DataFile file;
         file.openReplacing("Data/Scores.txt", "wb");
-        file.writeString(StoredScores(table, store).substr(0, 100));
+        file.writeString(StoredScores(table, store, random).substr(0, 100));
         std::fflush(nullptr);
     });
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "common/random.h"
 #include "support/scratch_dir.h"
 
 namespace glyphora::testing {
@@ -13,6 +14,7 @@ class DataFolderTest : public ::testing::Test {
 protected:
     DataFolderTest() : scratch_(true) { std::filesystem::create_directories("Data/Backup"); }
     ScratchDir scratch_;
+    Random random;
 };
 
 }  // namespace glyphora::testing

@@ -80,7 +80,7 @@ TEST_F(IntegrityTest, OneChangedCharacterRestoresTheWholeSetAfterTheMessage) {
     // A good start and a run that changed the settings and shut down cleanly.
     ASSERT_TRUE(SecureDataFiles(files, desktop));
     Settings settings;
-    LoadSettings(settings, false);
+    LoadSettings(settings, false, random);
     settings.difficulty = 2;
     SaveSettings(settings);
     WriteDataFileHashes();
@@ -104,7 +104,7 @@ TEST_F(IntegrityTest, OneChangedCharacterRestoresTheWholeSetAfterTheMessage) {
         EXPECT_EQ(files.copies[i].second, std::string("Data/") + kSet[i]);
         EXPECT_EQ(ReadBytes(std::string("Data/") + kSet[i]), backups[i]) << kSet[i];
     }
-    LoadSettings(settings, false);
+    LoadSettings(settings, false, random);
     EXPECT_EQ(settings.difficulty, 1);
 
     EXPECT_TRUE(SecureDataFiles(files, desktop));

@@ -26,8 +26,8 @@ protected:
 };
 
 TEST_F(ScoreFileTest, StoredFileInterleavesTheNameAndSwapsEveryPair) {
-    std::srand(1);
-    SaveScores(table, store);
+    random.reseed(1);
+    SaveScores(table, store, random);
     const std::string stored = ReadBytes("Data/Scores.txt");
     ASSERT_EQ(stored.size(), 960u);
     for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(stored[2 * k + 1], "Grace"[k]) << k;
@@ -46,10 +46,10 @@ TEST_F(ScoreFileTest, StoredFileInterleavesTheNameAndSwapsEveryPair) {
 }
 
 TEST_F(ScoreFileTest, SavingTwiceChangesOnlyTheFiller) {
-    std::srand(1);
-    SaveScores(table, store);
+    random.reseed(1);
+    SaveScores(table, store, random);
     const std::string first = ReadBytes("Data/Scores.txt");
-    SaveScores(table, store);
+    SaveScores(table, store, random);
     const std::string second = ReadBytes("Data/Scores.txt");
     ASSERT_EQ(first.size(), second.size());
     EXPECT_NE(first, second);
@@ -62,7 +62,7 @@ TEST_F(ScoreFileTest, SavingTwiceChangesOnlyTheFiller) {
 }
 
 TEST_F(ScoreFileTest, LoadReadsBackWhatWasSavedAndLeavesTheFileAlone) {
-    SaveScores(table, store);
+    SaveScores(table, store, random);
     const std::string stored = ReadBytes("Data/Scores.txt");
     ScoreTable read;
     ScoreStore readStore;
@@ -79,7 +79,7 @@ TEST_F(ScoreFileTest, LoadReadsBackWhatWasSavedAndLeavesTheFileAlone) {
 }
 
 TEST_F(ScoreFileTest, ShortOrLongFilesFillOnlyCompleteRecords) {
-    SaveScores(table, store);
+    SaveScores(table, store, random);
     const std::string stored = ReadBytes("Data/Scores.txt");
     for (std::size_t length : {0u, 1u, 63u, 64u, 127u, 959u}) {
         WriteBytes("Data/Scores.txt", stored.substr(0, length));

@@ -65,9 +65,9 @@ TEST_F(SettingsTest, SaveWritesTheExactBytesAndReadsBackToTheSameSettings) {
               "[regcode]\r\nregcode=ABCDEFGHIJ0123456789\r\n\r\n"
               "[groups]\r\n0=Typists\r\n1=\r\n2=\r\n3=\r\n4=a = b ; c [d]\r\n\r\n");
     Settings read;
-    LoadSettings(read, true);
+    LoadSettings(read, true, random);
     EXPECT_FALSE(read.firstRun);
-    LoadSettings(read, false);
+    LoadSettings(read, false, random);
     ExpectSame(read, Sample());
 }
 
@@ -75,9 +75,9 @@ TEST_F(SettingsTest, PlaceholderIdentifierIsReplacedAndWrittenAtTheNextSave) {
     Settings fresh = Sample();
     fresh.regcode = "12345678901234567890";
     SaveSettings(fresh);
-    std::srand(7);
+    random.reseed(7);
     Settings read;
-    LoadSettings(read, false);
+    LoadSettings(read, false, random);
     ASSERT_EQ(read.regcode.size(), 20u);
     EXPECT_NE(read.regcode, "12345678901234567890");
     EXPECT_EQ(read.regcode.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos);
@@ -87,7 +87,7 @@ TEST_F(SettingsTest, PlaceholderIdentifierIsReplacedAndWrittenAtTheNextSave) {
     for (const char* kept : {"12345", "1234567890123456789X"}) {
         fresh.regcode = kept;
         SaveSettings(fresh);
-        LoadSettings(read, false);
+        LoadSettings(read, false, random);
         EXPECT_EQ(read.regcode, kept);
     }
 }
@@ -107,7 +107,7 @@ TEST_F(SettingsTest, FirstPassPlacesTheWindow) {
     for (const Case& c : cases) {
         WriteBytes("Data/Settings.ini", c.file);
         Settings read;
-        LoadSettings(read, true);
+        LoadSettings(read, true, random);
         EXPECT_EQ(WindowPositionFromSettings(read, {1024, 768}), c.expected) << c.file;
     }
 }
@@ -117,7 +117,7 @@ TEST_F(SettingsTest, MissingOrShortValuesReadAsEmptyAndCutToTheirHolders) {
                "[options]\ndefault_name=A name far longer than fifteen\n[free_game]\nkeys=1010\n"
                "[groups]\n2=twenty-one characters\n");
     Settings read = Sample();
-    LoadSettings(read, false);
+    LoadSettings(read, false, random);
     EXPECT_EQ(read.defaultName, "A name far long");
     EXPECT_EQ(read.groups[2], "twenty-one character");
     EXPECT_EQ(read.groups[0], "");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/shell/game.h"
+#include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
 
 namespace glyphora::platform {
@@ -22,7 +23,7 @@ namespace glyphora::testing {
 
 class GameOnFakes : public ::testing::Test {
 protected:
-    void SetUp() override { InitRenderer(game, kWindowWidth, kWindowHeight); }
+    void SetUp() override { StartRenderer(game); }
 
     platform::FakeDevice& device() { return *fake.window.device; }
     std::vector<platform::DrawCall>& calls() { return device().calls; }

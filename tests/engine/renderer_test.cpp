@@ -62,7 +62,7 @@ TEST(Animation, AFinishingAnimationStopsOnItsLastFrame) {
 
 class RendererTest : public ::testing::Test {
 protected:
-    void SetUp() override { InitRenderer(game, 700, 450); }
+    void SetUp() override { InitRenderer(game.renderer, fake.window, game.log); }
     const DrawCall& lastCall() { return fake.window.device->calls.back(); }
 
     platform::FakePlatform fake;
@@ -74,7 +74,7 @@ TEST_F(RendererTest, TheLastTexelOfASheetMapsToOne) {
     sheet.width = 1024;
     sheet.height = 1024;
     Sprite corner = MakeSprite(sheet, 1013, 1000, 10, 23);
-    DrawSprite(game, corner, 5, 6);
+    DrawSprite(game.renderer, corner, 5, 6);
     const DrawCall& quad = lastCall();
     EXPECT_FLOAT_EQ(quad.corners[3].u, 1.0f);
     EXPECT_FLOAT_EQ(quad.corners[3].v, 1.0f);
@@ -88,7 +88,7 @@ TEST_F(RendererTest, FrameOffsetsShiftByWholeRegions) {
     sheet.width = 1024;
     sheet.height = 1024;
     Sprite glyph = MakeSprite(sheet, 1, 1, 65, 65);
-    DrawSprite(game, glyph, 0, 0, 2, -1);
+    DrawSprite(game.renderer, glyph, 0, 0, 2, -1);
     EXPECT_FLOAT_EQ(lastCall().corners[0].u * 1023, 131);
     EXPECT_FLOAT_EQ(lastCall().corners[0].v * 1023, -64);
 }
@@ -96,39 +96,38 @@ TEST_F(RendererTest, FrameOffsetsShiftByWholeRegions) {
 TEST_F(RendererTest, VertexAlphaReachesTheCornersAndTheAlphaSourceTheDevice) {
     Texture sheet;
     Sprite picture = MakeSprite(sheet, 0, 0, 4, 4);
-    SetAlphaFromVertex(game);
-    SetVertexAlpha(game, 0x80);
-    DrawSprite(game, picture, 0, 0);
+    SetAlphaFromVertex(game.renderer);
+    SetVertexAlpha(game.renderer, 0x80);
+    DrawSprite(game.renderer, picture, 0, 0);
     EXPECT_EQ(lastCall().alpha, platform::AlphaSource::Vertex);
     for (const auto& corner : lastCall().corners) EXPECT_EQ(corner.colour, 0x80FFFFFFu);
-    SetAlphaFromTexture(game);
-    SetLinearFiltering(game);
-    DrawSprite(game, picture, 0, 0);
+    SetAlphaFromTexture(game.renderer);
+    SetLinearFiltering(game.renderer);
+    DrawSprite(game.renderer, picture, 0, 0);
     EXPECT_EQ(lastCall().alpha, platform::AlphaSource::Texture);
     EXPECT_EQ(lastCall().filter, platform::Filter::Linear);
 }
 
 TEST_F(RendererTest, ClearScreenRgbTakesEachComponentModulo256) {
-    ClearScreenRgb(game, 256 + 1, 2, 255);
+    ClearScreenRgb(game.renderer, 256 + 1, 2, 255);
     EXPECT_EQ(lastCall().colour, 0xFF0102FFu);
 }
 
-TEST(RendererWithoutDevice, DrawsNothingAndAsksToQuitWithFive) {
+TEST(RendererWithoutDevice, FailsAndDrawsNothing) {
     platform::FakePlatform fake;
     fake.window.deviceFails = true;
     Game game{fake.bundle()};
-    InitRenderer(game, 700, 450);
-    EXPECT_EQ(fake.messages.quitCode, 5);
+    EXPECT_FALSE(InitRenderer(game.renderer, fake.window, game.log));
     Texture sheet;
     Sprite sprite = MakeSprite(sheet, 0, 0, 1, 1);
-    ClearScreen(game, 0xFFFFFFFF);
-    FillRect(game, {0, 0, 1, 1}, 0xFF000000);
-    DrawSprite(game, sprite, 0, 0);
-    PresentFrame(game);
-    LoadTexture(game, sheet, 256, 64, 0, "missing.png");
+    ClearScreen(game.renderer, 0xFFFFFFFF);
+    FillRect(game.renderer, {0, 0, 1, 1}, 0xFF000000);
+    DrawSprite(game.renderer, sprite, 0, 0);
+    PresentFrame(game.renderer);
+    LoadTexture(game.renderer, sheet, 256, 64, 0, "missing.png");
     EXPECT_EQ(sheet.width, 256);
     EXPECT_EQ(sheet.texture, nullptr);
-    ReleaseRenderer(game);
+    ReleaseRenderer(game.renderer, game.log);
 }
 
 TEST(DebugLog, OffLeavesTheFileAloneOnWritesTheDescribedPage) {
@@ -138,14 +137,14 @@ TEST(DebugLog, OffLeavesTheFileAloneOnWritesTheDescribedPage) {
         Game game{fake.bundle()};
         game.log.path = folder.file("Debuggario.html");
         testing::WriteBytes(folder.file("Debuggario.html"), "untouched");
-        InitRenderer(game, 700, 450);
-        ReleaseRenderer(game);
+        InitRenderer(game.renderer, fake.window, game.log);
+        ReleaseRenderer(game.renderer, game.log);
         EXPECT_EQ(testing::ReadBytes(folder.file("Debuggario.html")), "untouched");
     }
     Game game{fake.bundle()};
     game.log = {true, folder.file("Debuggario.html")};
-    InitRenderer(game, 700, 450);
-    ReleaseRenderer(game);
+    InitRenderer(game.renderer, fake.window, game.log);
+    ReleaseRenderer(game.renderer, game.log);
     const std::string page = testing::ReadBytes(folder.file("Debuggario.html"));
     EXPECT_EQ(page.rfind("\n<HTML><HEAD><TITLE>\nDebug file for Glyphora\n</TITLE></HEAD>\n", 0), 0u);
     EXPECT_NE(page.find("\nKORU INITIALIZATION<BR>\n<BR>\nD3DObject created ok<BR>\nD3DDevice created ok<BR>"),

@@ -97,7 +97,7 @@ TEST_F(TextTest, DrawingAgainCostsGlyphQuadsOnly) {
 TEST_F(TextTest, GlyphsCarryTheTextColourWithItsAlphaAndLeaveThePicturesAlphaAlone) {
     DrawFontText(game, font, "A", {0, 0, 100, 100}, DT_LEFT, 0x80FF0000);
     Sprite picture = MakeSprite(game.resources.design1Sheet, 0, 0, 10, 10);
-    DrawSprite(game, picture, 0, 0);
+    DrawSprite(game.renderer, picture, 0, 0);
     const auto drawn = quads();
     ASSERT_EQ(drawn.size(), 2u);
     EXPECT_EQ(drawn[0].corners[0].colour, 0x80FF0000u);

@@ -9,6 +9,7 @@
 #include "game/shell/main_loop.h"
 #include "play_fixture.h"
 #include "platform/fake/null_device.h"
+#include "game/shell/run_control.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -34,14 +35,15 @@ TEST(FrameCost, FramesOfABusyRunAllocateNothing) {
     NewGame(game);
     game.run.lives = game.run.maxLives = 8;
     game.run.tntCharges = 3;
-    while (game.field.items.size() < 40) SpawnItem(game);
+    PlayModel play = PlayModelOf(game);
+    while (game.field.items.size() < 40) SpawnItem(play, GameTime(game));
     for (int i = 0; i < 50; ++i) RunFrame(game);  // the field settles into its usual size
 
     const long before = allocations.load();
     for (int frame = 0; frame < 3000; ++frame) {
         fake.clock.advance(16);
-        if (frame % 300 == 0) ShowMessage(game, "TNT!", 1000, 500);
-        if (frame % 500 == 0) Detonate(game);
+        if (frame % 300 == 0) ShowMessage(game.run.message, "TNT!", 1000, 500, GameTime(game));
+        if (frame % 500 == 0) Detonate(game.run, GameTime(game));
         game.run.lives = 8;
         RunFrame(game);
     }

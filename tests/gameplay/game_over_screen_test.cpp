@@ -1,6 +1,7 @@
 // The end of a run through the keys: the summary, the place the score earns,
 // the name entry and what it stores.
-#include "game/gameplay/game_over_screen.h"
+#include "game/screens/game_over_screen.h"
+#include "game/gameplay/end_of_run.h"
 
 #include "game/data/score_file.h"
 #include "platform/keys.h"
@@ -86,7 +87,7 @@ TEST_F(GameOver, EscOnTheNameEntryAddsNothing) {
     EXPECT_EQ(game.scores.at(kMedium, 1).name, "A");
     EXPECT_EQ(game.store.score(kMedium, 1), 500);
     EXPECT_FALSE(std::filesystem::exists("Data/Scores.txt"));
-    EXPECT_FALSE(NameToEnter(game)) << "the place is given up";
+    EXPECT_FALSE(NameToEnter(game.run)) << "the place is given up";
 }
 
 TEST_F(GameOver, TheNameFieldOffersTheDefaultNameAndOpensOnlyAfterAMoment) {
@@ -161,7 +162,7 @@ TEST_F(GameOver, NewGameAndBackStandSideBySideCentred) {
 // enter the default name before the field has opened for typing.
 TEST_F(GameOver, EnterDoesNothingUntilTheNameFieldHasOpened) {
     endRunWith(345);
-    ASSERT_TRUE(NameToEnter(game));
+    ASSERT_TRUE(NameToEnter(game.run));
     key(vk::Enter);
     frames(400);
     key(vk::Enter);

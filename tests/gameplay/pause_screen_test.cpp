@@ -1,5 +1,6 @@
 // The pause screen: its text on each sub-level and the volume overlay.
-#include "game/gameplay/pause_screen.h"
+#include "game/screens/pause_screen.h"
+#include "game/shell/run_control.h"
 
 #include "platform/keys.h"
 #include "support/started_game.h"
@@ -36,7 +37,7 @@ protected:
 TEST_F(PauseScreen, TheTextColourSuitsEachSubLevel) {
     const Colour expected[] = {0xFF808080, 0xFFFFFFFF, 0xFF653600, 0xFFFF9900, 0xFF999999};
     for (int s = 0; s < kSubLevelCount; ++s) {
-        SetSubLevel(game, s, false);
+        EnterSubLevel(game, s);
         key(vk::F1);
         const Frame frame = drawFrame();
         EXPECT_EQ(frame.cleared, kPalette[s].background) << s;

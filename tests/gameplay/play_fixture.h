@@ -3,12 +3,12 @@
 // helpers to place items by hand.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "game/gameplay/letter_table.h"
 #include "game/gameplay/progression.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/main_loop.h"
+#include "game/shell/run_control.h"
 #include "platform/fake/fake_platform.h"
 
 namespace glyphora::testing {
@@ -16,8 +16,7 @@ namespace glyphora::testing {
 class PlayFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::srand(7);
-        InitRenderer(game, kWindowWidth, kWindowHeight);
+        StartRenderer(game);
         game.settings.difficulty = kMedium;
         NewGame(game);
         game.field.items.clear();  // each test places its own
@@ -47,9 +46,12 @@ protected:
     }
 
     void advance(std::uint32_t ms) { fake.clock.advance(ms); }
+    int now() const { return GameTime(game); }
 
     platform::FakePlatform fake;
     Game game{fake.bundle()};
+    PlayModel play = PlayModelOf(game);
+    PlayEvents events;  // what the rules called in a test reported
 };
 
 }  // namespace glyphora::testing

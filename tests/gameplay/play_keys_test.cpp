@@ -1,4 +1,5 @@
 #include "game/gameplay/play_keys.h"
+#include "game/shell/run_control.h"
 
 #include "game/gameplay/update_play.h"
 #include "play_fixture.h"

@@ -1,4 +1,5 @@
-#include "game/gameplay/play_screen_draw.h"
+#include "game/screens/play_screen_draw.h"
+#include "game/shell/run_control.h"
 
 #include <cmath>
 
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(PlayScreenDraw, ItemsAreDrawnNewestFirstWithTheirGlyphsAndLinearFiltering) {
-    SetSubLevel(game, 1, false);
+    EnterSubLevel(game, 1);
     FallingItem& older = addItem('A', 100);
     older.shape = 2;
     older.style = 3;
@@ -112,7 +113,7 @@ TEST_F(PlayScreenDraw, TntChargesShowOnlyWhileNoMessageIs) {
     ASSERT_EQ(icons.size(), 3u);
     EXPECT_FLOAT_EQ(icons[0].x, 589);
     EXPECT_FLOAT_EQ(icons[2].x, 633);
-    ShowMessage(game, "TNT!", 1000, 500);
+    ShowMessage(game.run.message, "TNT!", 1000, 500, GameTime(game));
     EXPECT_TRUE(from(draw(), regions::TntChargeIcon).empty());
 }
 

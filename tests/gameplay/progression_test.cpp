@@ -1,8 +1,10 @@
 #include "game/gameplay/progression.h"
+#include "game/shell/run_control.h"
 
 #include <cstring>
 #include <set>
 
+#include "game/gameplay/music_choice.h"
 #include "game/gameplay/spawning.h"
 #include "game/gameplay/update_play.h"
 #include "play_fixture.h"
@@ -18,7 +20,7 @@ protected:
         game.settings.difficulty = difficulty;
         NewGame(game);
         game.run.stage = stage;
-        SetSubLevel(game, subLevel, false);
+        SetSubLevel(play, subLevel, false, now(), events);
     }
     int trackPlaying() const {
         int track = 0;
@@ -28,8 +30,8 @@ protected:
     // Plays through the next sub-level change.
     void finishSubLevel() {
         advance(kSubLevelMs + 1);
-        TickProgression(game, GameTime(game));
-        game.field.lastUpdate = GameTime(game);
+        TickProgression(play, now(), events);
+        game.field.lastUpdate = now();
     }
 };
 
@@ -50,7 +52,7 @@ TEST_F(Progression, LevelsSetLetterValueSpeedAndChance) {
         SCOPED_TRACE(::testing::Message() << kDifficulties[c.difficulty].name << " level " << c.level);
         startRun(c.difficulty, c.stage, c.subLevel);
         EXPECT_EQ(game.store.letterValue(), c.letterValue);
-        EXPECT_FLOAT_EQ(ItemSpeed(game), c.speed);
+        EXPECT_FLOAT_EQ(ItemSpeed(game.run), c.speed);
         EXPECT_FLOAT_EQ(game.run.spawnChance, c.chance);
         EXPECT_EQ(LevelNumber(game.run), c.level);
     }
@@ -81,22 +83,22 @@ TEST_F(Progression, SubLevelsLastTwentySecondsAndEveryFifthStartsAStage) {
     const int expected[] = {2, 3, 4, 5, 6, 7};
     for (int level : expected) {
         advance(kSubLevelMs);
-        TickProgression(game, GameTime(game));
+        TickProgression(play, now(), events);
         EXPECT_EQ(LevelNumber(game.run), level - 1) << "not before the 20 seconds are over";
         advance(1);
-        TickProgression(game, GameTime(game));
+        TickProgression(play, now(), events);
         EXPECT_EQ(LevelNumber(game.run), level);
     }
     EXPECT_EQ(game.run.stage, 1);
 }
 
 TEST_F(Progression, FallingItemsChangeSpeedWithTheSubLevel) {
-    SetSubLevel(game, 4, false);
+    SetSubLevel(play, 4, false, now(), events);
     FallingItem& item = addItem('A', 0);
     item.speed = 100;
-    SetSubLevel(game, 0, false);  // a new stage: 20 / 100 of the speed, times 1.5
+    SetSubLevel(play, 0, false, now(), events);  // a new stage: 20 / 100 of the speed, times 1.5
     EXPECT_FLOAT_EQ(game.field.items[0].speed, 100 * 20.0f / 100 * 1.5f);
-    SetSubLevel(game, 1, false);
+    SetSubLevel(play, 1, false, now(), events);
     EXPECT_FLOAT_EQ(game.field.items[0].speed, 100 * 40.0f / 100 * 1.5f);
 }
 
@@ -108,7 +110,7 @@ TEST_F(Progression, DigitsComeAtLevelFourExceptOnEasyAtLevelFive) {
     for (const Case c : {Case{kEasy, 5}, Case{kMedium, 4}, Case{kHard, 4}}) {
         startRun(c.difficulty);
         for (int k = 0; k < kSubLevelCount; ++k) {
-            SetSubLevel(game, k, false);
+            SetSubLevel(play, k, false, now(), events);
             EXPECT_EQ(game.run.groupEnabled[kDigits], k + 1 >= c.firstLevelWithDigits)
                 << kDifficulties[c.difficulty].name << " level " << k + 1;
             EXPECT_TRUE(game.run.groupEnabled[kLettersAndSpace]);
@@ -125,45 +127,53 @@ TEST_F(Progression, AFreeGameTakesItsStartLevelSpeedDensityLivesAndContent) {
     w.freeGameToggles[0][kLettersAndSpace].checked = false;
     w.freeGameToggles[0][kDigits].checked = true;
     game.run.freeGame = true;
-    CopyFreeGameContent(game);
     NewGame(game);
     EXPECT_EQ(game.run.stage, 3);
     EXPECT_EQ(LevelNumber(game.run), 16);
     EXPECT_EQ(game.run.lives, 2);
     EXPECT_EQ(game.run.maxLives, 2);
-    EXPECT_FLOAT_EQ(ItemSpeed(game), 20 * 1.5f * 1.3f * 1.15f * 0.6f);
+    EXPECT_FLOAT_EQ(ItemSpeed(game.run), 20 * 1.5f * 1.3f * 1.15f * 0.6f);
     EXPECT_FLOAT_EQ(game.run.spawnChance, 12 * 1.3f * 1.2f * 1.1f * 2.0f);
     EXPECT_FALSE(game.run.groupEnabled[kLettersAndSpace]);
     EXPECT_TRUE(game.run.groupEnabled[kDigits]);
     for (const FallingItem& item : game.field.items) EXPECT_EQ(LetterTable[item.letter].group, kDigits);
 }
 
+// The rolls are scripted: the run's first pick, then at every new stage a
+// roll equal to the last pick (drawn again) and one that differs.
 TEST_F(Progression, MusicRisesATierAtStagesThreeAndSixAndNeverRepeatsATrack) {
     struct Case {
         int difficulty;
-        std::set<int> tracksByStage[3];  // stages 0-2, 3-5, 6 on
+        int firstTrackOfStage[10];
     };
     const Case cases[] = {
-        {kEasy, {{1, 2}, {3, 4}, {5, 6, 7}}},
-        {kMedium, {{3, 4}, {5, 6, 7}, {5, 6, 7}}},
-        {kHard, {{5, 6, 7}, {5, 6, 7}, {5, 6, 7}}},
+        {kEasy, {2, 1, 2, 3, 4, 3, 6, 7, 5, 6}},
+        {kMedium, {4, 3, 4, 7, 5, 6, 7, 5, 6, 7}},
+        {kHard, {6, 7, 5, 6, 7, 5, 6, 7, 5, 6}},
     };
     for (const Case& c : cases) {
-        for (unsigned seed = 1; seed <= 5; ++seed) {
-            std::srand(seed);
-            startRun(c.difficulty);
-            int previous = 0;
-            for (int stage = 0; stage <= 9; ++stage) {
-                ASSERT_EQ(game.run.stage, stage);
-                const int track = trackPlaying();
-                EXPECT_TRUE(c.tracksByStage[std::min(stage / 3, 2)].count(track))
-                    << kDifficulties[c.difficulty].name << " stage " << stage << " plays track " << track;
-                EXPECT_NE(track, previous) << "stage " << stage;
-                previous = track;
-                for (int k = 0; k < kSubLevelCount; ++k) finishSubLevel();
-            }
+        SCOPED_TRACE(kDifficulties[c.difficulty].name);
+        game.random.script({0, 1});  // the run's track index 0, then its first pick 1
+        startRun(c.difficulty);
+        for (int stage = 0; stage <= 9; ++stage) {
+            ASSERT_EQ(game.run.stage, stage);
+            EXPECT_EQ(trackPlaying(), c.firstTrackOfStage[stage]) << "stage " << stage;
+            for (int k = 0; k < kSubLevelCount - 1; ++k) finishSubLevel();
+            const int size = kMusicTierSizes[std::min(game.run.musicTier + (stage == 2 || stage == 5), 2)];
+            game.random.script({game.run.trackIndex % size, (game.run.trackIndex + 1) % size});
+            finishSubLevel();
         }
     }
+}
+
+TEST_F(Progression, ATrackIsDrawnAgainUntilItDiffersFromTheLastOne) {
+    game.run.musicTier = 2;
+    game.run.trackIndex = 1;
+    game.random.script({1, 1, 1, 2});
+    PlayEvents chosen;
+    ChooseMusicTrack(game.run, game.random, chosen);
+    EXPECT_EQ(chosen.track, 7);
+    EXPECT_STREQ(game.run.musicFile.data(), "Music/Track7.ogg");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(RunRules, AWordPaysItsPointsTimesTheMultiplierALifeAndBonusBarProgress) {
         game.run.bonusBars = 0;
         game.run.message.clear();
         game.field.word.points = c.points;
-        CreditWord(game);
+        CreditWord(play, now(), events);
         EXPECT_EQ(game.store.runScore(), c.scoreAfter);
         EXPECT_EQ(game.run.lives, c.livesAfter);
         EXPECT_FLOAT_EQ(game.run.bonusBar, c.barAfter);
@@ -50,7 +50,7 @@ TEST_F(RunRules, AFreeGameShowsNoBonusMessage) {
     game.run.freeGame = true;
     game.run.bonusBar = 690;
     game.field.word.points = 50;
-    CreditWord(game);
+    CreditWord(play, now(), events);
     EXPECT_EQ(game.run.bonusBars, 1);
     EXPECT_FALSE(game.run.message.shown());
 }
@@ -60,7 +60,7 @@ TEST_F(RunRules, LosingALifeLosesTheBonusBarAndSaysSoWhenThereWasOne) {
         game.run.message.clear();
         game.run.bonusBar = bar;
         game.run.lives = 3;
-        LoseLife(game);
+        LoseLife(play, now(), events);
         EXPECT_EQ(game.run.lives, 2);
         EXPECT_EQ(game.run.bonusBar, 0);
         EXPECT_EQ(game.run.message.view(), bar > 0 ? "Bonus Bar Lost!" : "") << bar;
@@ -71,7 +71,7 @@ TEST_F(RunRules, EveryThirdTntLetterGainsAChargeUpToThree) {
     const bool gained[] = {false, false, true, false, false, true, false, false, true, false, false, false};
     for (int i = 0; i < 12; ++i) {
         game.run.message.clear();
-        EXPECT_EQ(CountTntLetter(game), gained[i]) << "TNT letter " << i + 1;
+        EXPECT_EQ(CountTntLetter(play, now(), events), gained[i]) << "TNT letter " << i + 1;
         EXPECT_EQ(game.run.message.view(), gained[i] ? "TNT!" : "");
     }
     EXPECT_EQ(game.run.tntCharges, 3);
@@ -82,7 +82,7 @@ TEST_F(RunRules, ABlastLineRisesInOneSecondAndCatchesEverythingBelowItWithoutPoi
     game.run.tntCharges = 1;
     addItem('A', 300).speed = 0;  // bottom at 365
     addItem('B', 100).speed = 0;  // bottom at 165
-    Detonate(game);
+    Detonate(game.run, now());
     EXPECT_EQ(game.run.tntCharges, 0);
     const struct {
         std::uint32_t afterMs;
@@ -100,18 +100,18 @@ TEST_F(RunRules, ABlastLineRisesInOneSecondAndCatchesEverythingBelowItWithoutPoi
     UpdatePlay(game);
     EXPECT_FALSE(game.run.blastRunning);
     EXPECT_EQ(game.store.runScore(), 0);
-    Detonate(game);  // no charge left
+    Detonate(game.run, now());  // no charge left
     EXPECT_FALSE(game.run.blastRunning);
 }
 
 TEST_F(RunRules, TheMessageFadesAfterItsHoldAndIsGoneAfterItsFade) {
-    ShowMessage(game, "A message far too long for the HUD", 1000, 500);
+    ShowMessage(game.run.message, "A message far too long for the HUD", 1000, 500, GameTime(game));
     EXPECT_EQ(game.run.message.view(), "A message far too l");
     advance(1500);
-    ExpireMessage(game, GameTime(game));
+    ExpireMessage(game.run.message, GameTime(game));
     EXPECT_TRUE(game.run.message.shown());
     advance(1);
-    ExpireMessage(game, GameTime(game));
+    ExpireMessage(game.run.message, GameTime(game));
     EXPECT_FALSE(game.run.message.shown());
 }
 
@@ -119,7 +119,7 @@ TEST_F(RunRules, TheScoreSaturatesInsteadOfOverflowing) {
     game.store.setRunScore(2'000'000'000);
     game.field.word.points = 100;
     game.run.bonusBar = 650;
-    CreditWord(game);
+    CreditWord(play, now(), events);
     EXPECT_EQ(game.store.runScore(), 2'147'483'647);
 }
 

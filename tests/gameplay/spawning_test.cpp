@@ -1,4 +1,8 @@
+// New items, with the random rolls scripted: where they appear, which letter
+// they carry, how they fall and turn, and which are TNT.
 #include "game/gameplay/spawning.h"
+
+#include <vector>
 
 #include "play_fixture.h"
 
@@ -7,74 +11,84 @@ namespace {
 
 using testing::PlayFixture;
 
+constexpr int kTriesPerBand = 25;
+
 class Spawning : public PlayFixture {
 protected:
-    // Spawns count items on a cleared field, one at a time.
-    std::vector<FallingItem> spawnMany(int count) {
-        std::vector<FallingItem> spawned;
-        for (int i = 0; i < count; ++i) {
-            game.field.items.clear();
-            SpawnItem(game);
-            if (!game.field.items.empty()) spawned.push_back(game.field.items.back());
-        }
-        return spawned;
-    }
     void enableGroups(bool letters, bool digits) {
         for (auto& flags : game.run.contentFlags) {
             flags[kLettersAndSpace] = letters;
             flags[kDigits] = digits;
         }
-        SetSubLevel(game, game.run.subLevel, false);
+        SetSubLevel(play, game.run.subLevel, false, now(), events);
+    }
+    // The rolls of one item spawned on an empty field: every try of the
+    // first band at x, then its shape, style, TNT roll (0 is TNT) and letter.
+    void scriptSpawn(int x, int shape, int style, int tntRoll, int letterRoll) {
+        for (int i = 0; i < kTriesPerBand; ++i) game.random.script({x - 15});
+        game.random.script({shape, style, tntRoll, letterRoll});
     }
 };
 
-TEST_F(Spawning, OnlyEnabledGroupsAreSpawnedAndNothingWhenNoneIs) {
+// The roll walks the weights of the enabled groups: letters 5, digits 3,
+// the space bar 4.
+TEST_F(Spawning, TheLetterRollWalksTheWeightsOfTheEnabledGroups) {
     struct Case {
         bool letters, digits;
-        int expectLetters, expectDigits;  // -1: some, 0: none
+        int roll;
+        int key;
+    } cases[] = {
+        {true, false, 0, 'A'},   {true, false, 5, 'A'},   {true, false, 6, 'B'},  {true, false, 133, ' '},
+        {false, true, 0, '0'},   {false, true, 29, '9'},  {true, true, 130, 'Z'}, {true, true, 131, '0'}, {true, true, 163, ' '},
+        {true, true, 164, 'A'},  // rolls are taken modulo the total weight
     };
-    for (const Case c : {Case{true, false, -1, 0}, Case{false, true, 0, -1}, Case{true, true, -1, -1}}) {
+    for (const Case& c : cases) {
         enableGroups(c.letters, c.digits);
-        int letters = 0, digits = 0;
-        for (const FallingItem& item : spawnMany(400)) ++(LetterTable[item.letter].group == kDigits ? digits : letters);
-        EXPECT_EQ(letters > 0, c.expectLetters != 0) << c.letters << c.digits;
-        EXPECT_EQ(digits > 0, c.expectDigits != 0) << c.letters << c.digits;
+        game.random.script({c.roll});
+        EXPECT_EQ(LetterTable[ChooseLetter(game.run, game.random)].key, c.key)
+            << "letters " << c.letters << ", digits " << c.digits << ", roll " << c.roll;
     }
     enableGroups(false, false);
     EXPECT_EQ(game.run.totalWeight, 0);
-    EXPECT_TRUE(spawnMany(50).empty());
+    SpawnItem(play, now());
+    EXPECT_TRUE(game.field.items.empty());
 }
 
-TEST_F(Spawning, ItemsTurnFasterOnLaterSubLevelsAndTntFasterStill) {
+TEST_F(Spawning, ItemsTurnFasterOnLaterSubLevelsAndTntFallsAndTurnsFasterStill) {
     struct Case {
         int subLevel;
-        float spin, tntSpin;
-    };
-    for (const Case c : {Case{0, 0, 0}, Case{2, 20, 50}, Case{4, 40, 100}}) {
-        SetSubLevel(game, c.subLevel, false);
-        int tnt = 0;
-        for (const FallingItem& item : spawnMany(400)) {
-            EXPECT_FLOAT_EQ(item.spinSpeed, item.tnt ? c.tntSpin : c.spin);
-            EXPECT_FLOAT_EQ(item.speed, ItemSpeed(game) * (item.tnt ? 2.5f : 1.0f));
-            EXPECT_EQ(item.style == regions::kTntStyle, item.tnt);
-            tnt += item.tnt;
-        }
-        EXPECT_GT(tnt, 5) << "about one item in twenty is TNT";
-        EXPECT_LT(tnt, 40);
+        int tntRoll;
+        float spin;
+        bool tnt;
+    } cases[] = {{0, 5, 0, false}, {2, 1, 20, false}, {2, 0, 50, true}, {4, 19, 40, false}, {4, 0, 100, true}};
+    for (const Case& c : cases) {
+        SetSubLevel(play, c.subLevel, false, now(), events);
+        game.field.items.clear();
+        scriptSpawn(200, 2, 7, c.tntRoll, 0);
+        SpawnItem(play, now());
+        ASSERT_EQ(game.field.items.size(), 1u);
+        const FallingItem& item = game.field.items[0];
+        EXPECT_EQ(item.tnt, c.tnt) << "sub-level " << c.subLevel << ", roll " << c.tntRoll;
+        EXPECT_FLOAT_EQ(item.spinSpeed, c.spin);
+        EXPECT_FLOAT_EQ(item.speed, ItemSpeed(game.run) * (c.tnt ? 2.5f : 1.0f));
+        EXPECT_EQ(item.style, c.tnt ? regions::kTntStyle : 7);
+        EXPECT_EQ(item.shape, 2);
     }
 }
 
 TEST_F(Spawning, ANewItemStartsAboveTheFieldCentredInTheWidestGapNearTheTop) {
-    for (unsigned seed = 1; seed <= 10; ++seed) {
-        std::srand(seed);
-        game.field.items.clear();
-        addItem('A', -65, 100);  // gaps: 15-100 (too narrow to matter), 165-300 and 365-460
-        addItem('B', -20, 300);
-        addItem('C', 260, 180);  // below every band: does not count
-        const int x = ChooseSpawnX(game.field);
-        EXPECT_EQ(x, 200) << "seed " << seed;  // centred between 165 and 300 - 65
-    }
-    SpawnItem(game);
+    addItem('A', -65, 100);  // gaps: 15-100 (too narrow to matter), 165-300 and 365-460
+    addItem('B', -20, 300);
+    addItem('C', 260, 180);  // below every band: does not count
+    // Tries in either wide gap, on the items and in the narrow one: the best
+    // is the gap between A and B, and the item stands in its middle.
+    for (int x : {380, 20, 170, 110, 230, 300, 390, 166}) game.random.script({x - 15});
+    for (int i = 8; i < kTriesPerBand; ++i) game.random.script({0});
+    EXPECT_EQ(ChooseSpawnX(game.field, game.random), 200);
+
+    game.field.items.resize(2);
+    scriptSpawn(170, 0, 0, 1, 0);
+    SpawnItem(play, now());
     const FallingItem& item = game.field.items.back();
     EXPECT_FLOAT_EQ(QuadExtreme(item.baseQuad, QuadSide::Top), -65);
     EXPECT_FLOAT_EQ(QuadExtreme(item.baseQuad, QuadSide::Left), 200);
@@ -82,11 +96,9 @@ TEST_F(Spawning, ANewItemStartsAboveTheFieldCentredInTheWidestGapNearTheTop) {
 
 TEST_F(Spawning, AFullTopRowFallsBackToARandomPlaceInTheField) {
     for (float x = 0; x < 460; x += 60) addItem('A', -65, x);
-    for (int i = 0; i < 200; ++i) {
-        const int x = ChooseSpawnX(game.field);
-        EXPECT_GE(x, 15);
-        EXPECT_LE(x, 460 - 80 + 14);
-    }
+    for (int i = 0; i < 4 * kTriesPerBand; ++i) game.random.script({0});  // every try blocked
+    game.random.script({100});
+    EXPECT_EQ(ChooseSpawnX(game.field, game.random), 115);
 }
 
 }  // namespace

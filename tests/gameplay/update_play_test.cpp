@@ -1,4 +1,5 @@
 #include "game/gameplay/update_play.h"
+#include "game/shell/run_control.h"
 
 #include <cmath>
 
@@ -59,7 +60,7 @@ TEST_F(UpdatePlayTest, AnUncaughtLetterLeavingTheFieldCostsALifeButNotATntOneOrA
 TEST_F(UpdatePlayTest, ACaughtItemIsRemovedHalfASecondAfterTheCatch) {
     FallingItem& item = addItem('O', 0);
     item.shape = 0;
-    StartCatchAnimation(item, GameTime(game));
+    StartCatchAnimation(item, GameTime(game), game.random);
     EXPECT_TRUE(item.shrinking);
     EXPECT_FALSE(item.spinning) << "a round glyph on shape 0 only shrinks";
     frame(250);

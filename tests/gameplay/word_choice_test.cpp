@@ -41,23 +41,25 @@ TEST(WordPoints, RareWordsPayMoreAndCommonOnesLess) {
 
 class WordChoice : public PlayFixture {};
 
-TEST_F(WordChoice, EveryWordOfferedFitsTheDifficulty) {
+// Rolls for every word of the list in turn: a word outside the difficulty's
+// lengths is drawn again, so the words offered are exactly the fitting ones.
+TEST_F(WordChoice, AWordOutsideTheDifficultysLengthsIsDrawnAgain) {
     game.words = ListOf({"AB", "ABCD", "ABCDE", "ABCDEF", "ABCDEFGH", "ABCDEFGHI", "ABCDEFGHIJ", "ABCDEFGHIJK",
                          "ABCDEFGHIJKLM", "ABCDEFGHIJKLMN"});
     struct Case {
         int difficulty;
-        int shortest, longest;
-    };
-    for (const Case c : {Case{kEasy, 2, 8}, Case{kMedium, 5, 10}, Case{kHard, 6, 13}}) {
-        game.settings.difficulty = c.difficulty;
-        int shortest = 100, longest = 0;
-        for (int i = 0; i < 300; ++i) {
-            PickNextWord(game);
-            shortest = std::min(shortest, game.field.word.length);
-            longest = std::max(longest, game.field.word.length);
+        std::vector<int> lengths;
+    } cases[] = {{kEasy, {2, 4, 5, 6, 8}}, {kMedium, {5, 6, 8, 9, 10}}, {kHard, {6, 8, 9, 10, 11, 13}}};
+    for (const Case& c : cases) {
+        game.run.difficulty = c.difficulty;
+        game.random.reseed(1);  // forgets rolls the last case left unused
+        game.random.script({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+        std::vector<int> offered;
+        for (std::size_t i = 0; i < c.lengths.size(); ++i) {
+            PickNextWord(play);
+            offered.push_back(game.field.word.length);
         }
-        EXPECT_EQ(shortest, c.shortest) << kDifficulties[c.difficulty].name;
-        EXPECT_EQ(longest, c.longest) << kDifficulties[c.difficulty].name;
+        EXPECT_EQ(offered, c.lengths) << kDifficulties[c.difficulty].name;
     }
 }
 
@@ -66,8 +68,8 @@ TEST_F(WordChoice, WithoutAFittingWordTheBuiltInWordsAreOffered) {
     for (const WordList& list : lists) {
         game.words = list;
         for (int difficulty = kEasy; difficulty <= kHard; ++difficulty) {
-            game.settings.difficulty = difficulty;
-            PickNextWord(game);
+            game.run.difficulty = difficulty;
+            PickNextWord(play);
             EXPECT_TRUE(HasWordFor(BuiltInWords(), difficulty));
             EXPECT_GE(game.field.word.length, kDifficulties[difficulty].shortestWord);
             EXPECT_LE(game.field.word.length, kDifficulties[difficulty].longestWord);
@@ -80,7 +82,7 @@ TEST_F(WordChoice, ANewWordKeepsTheTypedKeysAndStartsItsProgressAtZero) {
     game.words = ListOf({"ABCDEF"});
     game.field.progress = 3;
     game.field.history.append('A');
-    PickNextWord(game);
+    PickNextWord(play);
     EXPECT_EQ(game.field.word.view(), "ABCDEF");
     EXPECT_EQ(game.field.word.points, 60);
     EXPECT_EQ(game.field.progress, 0);

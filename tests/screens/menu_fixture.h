@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/engine/resources.h"
+#include "game/shell/main_loop.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/engine/sheet_regions.h"
 #include "game/shell/game.h"
@@ -27,7 +28,7 @@ struct Picture {
 class MenuFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        InitRenderer(game, kWindowWidth, kWindowHeight);
+        StartRenderer(game);
         LoadAllResources(game);  // no files on disk: fonts and widgets, sheets without pictures
         for (const regions::SheetInfo& info : regions::kSheets)
             SheetTexture(game.resources, info.sheet).texture =

@@ -2,8 +2,6 @@
 // same character never peeks twice in a row.
 #include "game/screens/peek.h"
 
-#include <cstdlib>
-
 #include "game/screens/menu_screens.h"
 #include "game/shell/game_clock.h"
 #include "tests/screens/menu_fixture.h"
@@ -21,19 +19,19 @@ MenuState QuietSince(int lastEnd) {
 }
 
 TEST(Peek, StartsOnlyAfterFiveQuietSecondsAndOneSecondAfterTheLastTry) {
-    std::srand(3);
+    Random random(3);
     MenuState menus = QuietSince(kT0);
-    EXPECT_FALSE(StepPeek(menus, kT0 + 5000));
+    EXPECT_FALSE(StepPeek(menus, kT0 + 5000, random));
     EXPECT_EQ(menus.peekState, 0);
-    EXPECT_EQ(StepPeek(menus, kT0 + 5001), 700) << "starts at the right edge";
+    EXPECT_EQ(StepPeek(menus, kT0 + 5001, random), 700) << "starts at the right edge";
     EXPECT_EQ(menus.peekState, 1);
     EXPECT_EQ(menus.peekStart, kT0 + 5001);
     EXPECT_EQ(menus.lastPeekTry, kT0 + 5001);
 
     MenuState retried = QuietSince(0);
     retried.lastPeekTry = kT0;
-    EXPECT_FALSE(StepPeek(retried, kT0 + 1000));
-    EXPECT_TRUE(StepPeek(retried, kT0 + 1001));
+    EXPECT_FALSE(StepPeek(retried, kT0 + 1000, random));
+    EXPECT_TRUE(StepPeek(retried, kT0 + 1001, random));
 }
 
 TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
@@ -45,34 +43,34 @@ TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
         {0, 700, 1},    {425, 615, 1},  {850, 530, 1},  {1500, 530, 1}, {3000, 530, 1},
         {3001, 530, 2}, {3425, 615, 2}, {3850, 700, 2}, {3855, std::nullopt, 0},
     };
-    std::srand(5);
+    Random random(5);
     MenuState menus = QuietSince(kT0 - 6000);
     for (const Step& step : steps) {
         SCOPED_TRACE(step.ms);
-        EXPECT_EQ(StepPeek(menus, kT0 + step.ms), step.x);
+        EXPECT_EQ(StepPeek(menus, kT0 + step.ms, random), step.x);
         EXPECT_EQ(menus.peekState, step.state);
     }
     EXPECT_EQ(menus.lastPeekEnd, kT0 + 3855);
-    EXPECT_FALSE(StepPeek(menus, kT0 + 3855 + 5000)) << "a quiet pause follows every peek";
+    EXPECT_FALSE(StepPeek(menus, kT0 + 3855 + 5000, random)) << "a quiet pause follows every peek";
 
     menus.peekState = 1;  // a peek under way when the window went to sleep for a day
-    EXPECT_FALSE(StepPeek(menus, menus.peekStart + 86'400'000));
+    EXPECT_FALSE(StepPeek(menus, menus.peekStart + 86'400'000, random));
     EXPECT_EQ(menus.peekState, 0);
 }
 
 TEST(Peek, NeverShowsTheSameCharacterTwiceInARow) {
-    std::srand(11);
+    Random random(11);
     MenuState menus = QuietSince(0);
     int now = kT0, previous = menus.peekPicture;
     int seen[kPeekPictures] = {};
     for (int peek = 0; peek < 300; ++peek) {
-        while (menus.peekState == 0) StepPeek(menus, now += 100);
+        while (menus.peekState == 0) StepPeek(menus, now += 100, random);
         ASSERT_NE(menus.peekPicture, previous) << "peek " << peek;
         ASSERT_GE(menus.peekPicture, 0);
         ASSERT_LT(menus.peekPicture, kPeekPictures);
         ++seen[menus.peekPicture];
         previous = menus.peekPicture;
-        while (menus.peekState != 0) StepPeek(menus, now += 100);
+        while (menus.peekState != 0) StepPeek(menus, now += 100, random);
     }
     for (int count : seen) EXPECT_GT(count, 0) << "every character peeks now and then";
 }
@@ -106,20 +104,18 @@ TEST_F(PeekOnTheMenu, EachCharacterIsDrawnFromItsOwnPictureAtTheRestingPlace) {
 // and must count as long ago, or no peek would ever come.
 TEST(Peek, ComesAtOnceWhenTheClockStandsPastTheMiddleOfItsRange) {
     MenuState menus = QuietSince(0);
-    EXPECT_TRUE(StepPeek(menus, static_cast<int>(0x80000000u + 10)));
+    Random random;
+    EXPECT_TRUE(StepPeek(menus, static_cast<int>(0x80000000u + 10), random));
     EXPECT_EQ(menus.peekState, 1);
 }
 
 // Each try first draws its chance, then the picture.
-TEST(Peek, TheTryDrawsOnceBeforeThePictureIsChosen) {
-    std::srand(5);
-    std::rand();
-    const int expected = std::rand() % kPeekPictures;
-    std::srand(5);
+TEST(Peek, TheTryDrawsItsChanceBeforeThePicture) {
+    Random random;
+    random.script({5, 4});
     MenuState menus = QuietSince(0);
-    menus.peekPicture = (expected + 1) % kPeekPictures;
-    StepPeek(menus, kT0);
-    EXPECT_EQ(menus.peekPicture, expected);
+    StepPeek(menus, kT0, random);
+    EXPECT_EQ(menus.peekPicture, 4);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 

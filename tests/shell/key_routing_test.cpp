@@ -2,7 +2,7 @@
 // pause key, the volumes and minimising.
 #include "game/shell/key_routing.h"
 
-#include "game/gameplay/pause_screen.h"
+#include "game/screens/pause_screen.h"
 #include "platform/keys.h"
 #include "support/started_game.h"
 
@@ -196,7 +196,7 @@ TEST_F(KeyRouting, AFreeGameWithNothingTickedDoesNotStart) {
     EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
     clickButton(StartFreeGameButton);
     EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
-    EXPECT_FALSE(FreeGameHasCharacters(game.widgets));
+    EXPECT_FALSE(FreeGameHasCharacters(game));
     game.widgets.freeGameToggles[4][kDigits].checked = true;
     clickButton(StartFreeGameButton);
     EXPECT_EQ(screen(), ScreenKind::Play);

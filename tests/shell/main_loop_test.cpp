@@ -1,4 +1,5 @@
 #include "game/shell/main_loop.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The settings file's values live in the widgets that edit them while the
 // game runs: read into them at start-up and written back from them.
 #include "game/shell/settings_binding.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 
@@ -72,8 +73,9 @@ TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItB
         ShutDown(game);
     }
     Settings written;
-    LoadSettings(written, true);
-    LoadSettings(written, false);
+    Random random;
+    LoadSettings(written, true, random);
+    LoadSettings(written, false, random);
     EXPECT_EQ(written.musicVolume, 5);
     EXPECT_FALSE(written.freeGameKeys[0][0]);
     EXPECT_TRUE(written.freeGameKeys[1][1]);
@@ -90,7 +92,6 @@ TEST_F(SettingsBinding, AFreeGameRunsOnTheFreeGameWidgets) {
     Game game{fake.bundle()};
     StartUp(game);
     game.run.freeGame = true;
-    CopyFreeGameContent(game);
     NewGame(game);
     EXPECT_EQ(game.run.maxLives, 6);
     EXPECT_EQ(LevelNumber(game.run), 11);

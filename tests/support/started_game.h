@@ -15,6 +15,7 @@
 #include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
+#include "game/shell/run_control.h"
 
 namespace glyphora::testing {
 
@@ -24,7 +25,6 @@ protected:
     // with the window at (0, 0), where client and screen points agree.
     StartedGame() { std::filesystem::create_directories("Data"); }
     void SetUp() override {
-        std::srand(7);
         StartUp(game);
     }
 

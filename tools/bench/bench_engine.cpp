@@ -72,12 +72,12 @@ void MeasureLayout(Game& game) {
 void MeasureRendering(Game& game) {
     platform::Image frame;
     const auto withTexts = [&] {
-        ClearScreen(game, 0xFFFFFFFF);
+        ClearScreen(game.renderer, 0xFFFFFFFF);
         DrawPlayTexts(game);
         game.renderer.device->readFrame(frame);
     };
     const auto without = [&] {
-        ClearScreen(game, 0xFFFFFFFF);
+        ClearScreen(game.renderer, 0xFFFFFFFF);
         game.renderer.device->readFrame(frame);
     };
     const double drawn = MicrosecondsPerFrame(500, withTexts), bare = MicrosecondsPerFrame(500, without);
@@ -90,12 +90,12 @@ class LoadingGame {
 public:
     LoadingGame() {
         game.platform.window->open({kWindowTitle, {40, 30}, {kWindowWidth, kWindowHeight}});
-        InitRenderer(game, kWindowWidth, kWindowHeight);
+        StartRenderer(game);
         LoadSplash(game);
     }
     ~LoadingGame() {
         ReleaseSplash(game);
-        ReleaseRenderer(game);
+        ReleaseRenderer(game.renderer, game.log);
     }
     LoadingGame(const LoadingGame&) = delete;
     LoadingGame& operator=(const LoadingGame&) = delete;
@@ -133,7 +133,7 @@ void MeasureText() {
     platform::RealPlatform platform;
     Game game(platform.bundle());
     StartUp(game);
-    if (!RendererReady(game)) {
+    if (!RendererReady(game.renderer)) {
         std::fprintf(stderr, "glyphora-bench: no renderer\n");
         return;
     }

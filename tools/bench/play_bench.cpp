@@ -1,4 +1,5 @@
 #include "tools/bench/play_bench.h"
+#include "game/shell/run_control.h"
 
 #include <algorithm>
 #include <chrono>
@@ -26,7 +27,7 @@ constexpr std::size_t kBusyItems = 40;
 void MakeBusy(Game& game) {
     game.settings.difficulty = kMedium;
     NewGame(game);
-    SetSubLevel(game, 4, false);
+    EnterSubLevel(game, 4);
     game.run.lives = game.run.maxLives = 8;
     game.run.tntCharges = 3;
     game.run.bonusBar = 420;
@@ -37,10 +38,10 @@ void MakeBusy(Game& game) {
 // so that they spread over its height), the lives and the message stay, the
 // sub-level does not change.
 void KeepBusy(Game& game) {
-    if (game.field.items.size() < kBusyItems) SpawnItem(game);
+    if (game.field.items.size() < kBusyItems) SpawnItemNow(game);
     game.run.lives = 8;
     game.run.levelStart = GameTime(game);
-    if (!game.run.message.shown()) ShowMessage(game, "! B*O*N*U*S !", 1000, 500);
+    if (!game.run.message.shown()) ShowMessage(game.run.message, "! B*O*N*U*S !", 1000, 500, GameTime(game));
 }
 
 // Unmeasured frames until the field holds its 40 items spread out. They run

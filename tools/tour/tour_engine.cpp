@@ -134,14 +134,14 @@ bool WidgetStates(TourHarness& tour) {
     Game& game = tour.game();
     tour.desktop().cursor = {-1000, -1000};  // no real hover: the states are forced
     ReadCursor(game);
-    BeginFrame(game);
-    ClearScreen(game, 0xFFFFFFFF);
+    BeginFrame(game.renderer);
+    ClearScreen(game.renderer, 0xFFFFFFFF);
     DrawImageButtons(game);
     DrawToggles(game);
     DrawTextButtons(game);
     DrawTextFields(game);
     DrawSliders(game);
-    EndFrame(game);
+    EndFrame(game.renderer);
     return tour.capture("widgets");
 }
 
@@ -152,8 +152,8 @@ bool FontTable(TourHarness& tour) {
                                          "NoteFont26",     "MenuFont26",      "HelpFont22"};
     tour.startUp();
     Game& game = tour.game();
-    BeginFrame(game);
-    ClearScreen(game, 0xFFFFFFFF);
+    BeginFrame(game.renderer);
+    ClearScreen(game.renderer, 0xFFFFFFFF);
     int y = 4;
     for (int name = 0; name < kFontCount; ++name) {
         char line[96];
@@ -161,7 +161,7 @@ bool FontTable(TourHarness& tour) {
         DrawFontText(game, game.fonts[name], line, {10, y, 690, y + kFontTable[name].height}, DT_LEFT, 0xFF404040);
         y += kFontTable[name].height;
     }
-    EndFrame(game);
+    EndFrame(game.renderer);
     return tour.capture("fonts");
 }
 

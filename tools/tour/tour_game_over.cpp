@@ -1,4 +1,5 @@
 #include "tools/tour/tour_game_over.h"
+#include "game/shell/run_control.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -20,12 +21,12 @@ void TypeChars(TourHarness& tour, std::string_view text) {
 Game& StartRunOn(TourHarness& tour, int subLevel, bool freeGame = false) {
     tour.startUp();
     Game& game = tour.game();
-    std::srand(4242);
+    game.random.reseed(4242);
     game.settings.difficulty = kMedium;
     game.run.freeGame = freeGame;
     NewGame(game);
-    SetSubLevel(game, subLevel, false);
-    for (int i = 0; i < 6; ++i) SpawnItem(game);
+    EnterSubLevel(game, subLevel);
+    for (int i = 0; i < 6; ++i) SpawnItemNow(game);
     tour.advance(1500);
     return game;
 }
@@ -95,8 +96,9 @@ bool GameOverCheater(TourHarness& tour) {
     return tour.capture("game-over-cheater");
 }
 
+// Two minutes of a free game, kept alive so that the player quits it.
 bool GameOverFreeGame(TourHarness& tour) {
-    StartRunOn(tour, 2, true);
+    StartRunOn(tour, 2, true).cheats.invulnerable = true;
     tour.advance(125000, 500);
     Key(tour, vk::Escape);
     Key(tour, vk::Escape);

@@ -60,7 +60,7 @@ bool MainMenuHovers(TourHarness& tour) {
 // then each character at rest.
 bool MainMenuPeeks(TourHarness& tour) {
     Game& game = Show(tour, ScreenKind::MainMenu);
-    std::srand(4);
+    game.random.reseed(4);
     game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game) - kPeekPause - 1;
     bool ok = Capture(tour, "main-menu-peek", 620);
     for (int picture = 0; picture < kPeekPictures; ++picture) {

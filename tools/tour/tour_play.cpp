@@ -1,4 +1,5 @@
 #include "tools/tour/tour_play.h"
+#include "game/shell/run_control.h"
 
 #include <cstdlib>
 #include <string>
@@ -29,9 +30,9 @@ void CompleteWord(TourHarness& tour) { Type(tour, std::string(tour.game().field.
 void FillField(TourHarness& tour) {
     Game& game = tour.game();
     game.run.spawnChance = 0;  // the scene places its own items
-    const int gapMs = static_cast<int>(kFieldDepth / ItemSpeed(game) * 1000 / kItemsOnStage);
+    const int gapMs = static_cast<int>(kFieldDepth / ItemSpeed(game.run) * 1000 / kItemsOnStage);
     for (int i = 0; i < kItemsOnStage; ++i) {
-        SpawnItem(game);
+        SpawnItemNow(game);
         tour.advance(gapMs);
         game.run.levelStart = GameTime(game);  // stay on this sub-level
         if (i < 2) CompleteWord(tour);
@@ -69,8 +70,8 @@ void StageLevel(TourHarness& tour, int level) {
     Game& game = tour.game();
     game.settings.difficulty = kMedium;
     NewGame(game);
-    std::srand(static_cast<unsigned>(level) * 7919u);
-    SetSubLevel(game, level - 1, false);
+    game.random.reseed(static_cast<unsigned>(level) * 7919u);
+    EnterSubLevel(game, level - 1);
     FillField(tour);
     EnsureTnt(game);
 }

@@ -1,8 +1,8 @@
-#include "game/gameplay/play_screen_draw.h"
+#include "game/screens/play_screen_draw.h"
 
 #include "game/engine/sheet_drawing.h"
-#include "game/gameplay/pause_screen.h"
-#include "game/gameplay/play_hud_draw.h"
+#include "game/screens/pause_screen.h"
+#include "game/screens/play_hud_draw.h"
 #include "game/screens/window_border.h"
 #include "game/shell/game_clock.h"
 
@@ -13,7 +13,7 @@ void DrawBlast(Game& game) {
     if (!game.run.blastRunning) return;
     AnimatedSprite& blast = game.resources.blastAnimation;
     StepAnimation(blast, game.platform.clock->tickCount());
-    DrawAnimatedSprite(game, blast, 0, game.run.blastLineY);
+    DrawAnimatedSprite(game.renderer, blast, 0, game.run.blastLineY);
 }
 
 void DrawGroundAndPanel(Game& game, int s) {
@@ -24,7 +24,7 @@ void DrawGroundAndPanel(Game& game, int s) {
     }
     DrawRegion(game, regions::HudPanel, 496, 0, s, 0);
     DrawRegion(game, regions::SideStrip, 525, 135, s, 0);
-    FillRect(game, {540, 190, 700, 400}, kPalette[s].panel);
+    FillRect(game.renderer, {540, 190, 700, 400}, kPalette[s].panel);
 }
 
 // Newest first, so that the oldest item ends on top. The glyph over shape 2
@@ -32,17 +32,17 @@ void DrawGroundAndPanel(Game& game, int s) {
 void DrawItems(Game& game, int s) {
     Resources& resources = game.resources;
     Sprite& glyphs = resources.letterGlyphs;
-    SetLinearFiltering(game);
+    SetLinearFiltering(game.renderer);
     const std::vector<FallingItem>& items = game.field.items;
     for (auto item = items.rbegin(); item != items.rend(); ++item) {
-        DrawSpriteQuad(game, resources.itemShapes[item->shape], item->displayQuad, item->style, s);
+        DrawSpriteQuad(game.renderer, resources.itemShapes[item->shape], item->displayQuad, item->style, s);
         const LetterEntry& entry = LetterTable[item->letter];
         if (entry.key == kSpaceKey) continue;
         glyphs.srcY = item->shape == 2 ? regions::LetterGlyphsOnShape3.y : regions::LetterGlyphs.y;
-        DrawSpriteQuad(game, glyphs, item->displayQuad, entry.column, entry.row);
+        DrawSpriteQuad(game.renderer, glyphs, item->displayQuad, entry.column, entry.row);
     }
     glyphs.srcY = regions::LetterGlyphs.y;
-    SetPointFiltering(game);
+    SetPointFiltering(game.renderer);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ void DrawPlayScreen(Game& game) {
         return;
     }
     const int s = game.run.subLevel;
-    ClearScreen(game, kPalette[s].background);
+    ClearScreen(game.renderer, kPalette[s].background);
     DrawBlast(game);
     DrawGroundAndPanel(game, s);
     DrawItems(game, s);

@@ -1,4 +1,4 @@
-#include "game/gameplay/pause_screen.h"
+#include "game/screens/pause_screen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,7 +47,7 @@ void DrawPauseScreen(Game& game) {
     const int s = std::clamp(game.run.subLevel, 0, kSubLevelCount - 1);
     const Colour background = kPalette[s].background;
     const Colour text = PauseTextColour(s);
-    ClearScreen(game, background);
+    ClearScreen(game.renderer, background);
     DrawWindowBorder(game, 0xFF000000);
     DrawFontText(game, game.fonts[MenuFont26], PauseText(game.shell.pauseReason),
                  {0, 0, kWindowWidth, kWindowHeight}, DT_CENTER | DT_VCENTER, text);

@@ -1,4 +1,4 @@
-#include "game/gameplay/play_hud_draw.h"
+#include "game/screens/play_hud_draw.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,9 +27,9 @@ constexpr int kScorePlateCorner = 3;
 
 // A rectangle with its corners cut, as three overlapping fills.
 void FillCutRect(Game& game, Rect r, int cut, Colour colour) {
-    FillRect(game, {r.left + cut, r.top, r.right - cut, r.bottom}, colour);
-    FillRect(game, {r.left, r.top + cut, r.right, r.bottom - cut}, colour);
-    FillRect(game, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
+    FillRect(game.renderer, {r.left + cut, r.top, r.right - cut, r.bottom}, colour);
+    FillRect(game.renderer, {r.left, r.top + cut, r.right, r.bottom - cut}, colour);
+    FillRect(game.renderer, {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, colour);
 }
 
 // The typed part is white on every sub-level; where the word slot is light,
@@ -49,7 +49,7 @@ void DrawNumber(Game& game, FontName font, int value, const Rect& box, Colour co
 
 void DrawLifeRow(Game& game, int count, float y, int s) {
     const int first = 617 - count * kLifeIconStep / 2;
-    for (int i = 0; i < count; ++i) DrawSprite(game, game.resources.lifeIcon, float(first + i * kLifeIconStep), y, 0, s);
+    for (int i = 0; i < count; ++i) DrawSprite(game.renderer, game.resources.lifeIcon, float(first + i * kLifeIconStep), y, 0, s);
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ void DrawScoreAndLetterValue(Game& game, int s) {
 
 // Full colour for the hold time, then blended towards the fade colour.
 void DrawHudMessage(Game& game, int s, int now) {
-    ExpireMessage(game, now);
+    ExpireMessage(game.run.message, now);
     const HudMessage& message = game.run.message;
     if (!message.shown()) return;
     const float fading = static_cast<float>(Elapsed(now, message.start) - message.hold);

@@ -1,0 +1,132 @@
+#include "game/shell/run_control.h"
+
+#include "game/audio/music.h"
+#include "game/audio/sound_effects.h"
+#include "game/gameplay/end_of_run.h"
+#include "game/gameplay/play_keys.h"
+#include "game/gameplay/progression.h"
+#include "game/gameplay/run_rules.h"
+#include "game/gameplay/spawning.h"
+#include "game/gameplay/update_play.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/saving.h"
+#include "game/shell/screens.h"
+
+namespace glyphora {
+namespace {
+
+constexpr float kCheatPanicRelief = 100;
+
+RunSetup SetupOf(const Game& game) {
+    RunSetup setup;
+    setup.difficulty = game.settings.difficulty;
+    setup.freeGame = game.run.freeGame;
+    const Slider* sliders = game.widgets.sliders;
+    setup.freeGameValues = FreeGameParametersOf(sliders[StartLevelSlider].value, sliders[FallingSpeedSlider].value,
+                                                sliders[DensitySlider].value, sliders[MaxLivesSlider].value);
+    for (int k = 0; k < kSubLevelCount; ++k)
+        for (int group = 0; group < kGroupCount; ++group)
+            setup.content[k][group] = game.widgets.freeGameToggles[k][group].checked;
+    return setup;
+}
+
+void HideIdleCursor(Game& game) {
+    ShellState& shell = game.shell;
+    if (!shell.cursorVisible) return;
+    if (Elapsed(game.platform.clock->tickCount(), shell.lastMouseMoveTick) <= kCursorHideMs) return;
+    game.platform.desktop->showCursor(false);
+    shell.cursorVisible = false;
+}
+
+}  // namespace
+
+PlayModel PlayModelOf(Game& game) {
+    return {game.run, game.field, game.cheats, game.store, game.random, game.words};
+}
+
+void NewGame(Game& game) {
+    game.shell.paused = false;
+    game.shell.pausedTotal = 0;
+    PlayModel play = PlayModelOf(game);
+    const PlayEvents events = StartRun(play, SetupOf(game), GameTime(game));
+    SetFieldActive(game.widgets.nameEntryField, false);
+    ApplyPlayEvents(game, events);
+    SwitchScreen(game, ScreenKind::Play);
+}
+
+bool FreeGameHasCharacters(const Game& game) { return HasCharacters(SetupOf(game).content); }
+
+void StartFreeGame(Game& game) {
+    if (!FreeGameHasCharacters(game)) return;
+    game.run.freeGame = true;
+    NewGame(game);
+}
+
+void UpdatePlay(Game& game) {
+    if (game.shell.paused) return;
+    PlayModel play = PlayModelOf(game);
+    const PlayEvents events = UpdateRun(play, GameTime(game), game.platform.clock->tickCount());
+    ApplyPlayEvents(game, events);
+    if (events.runOver) {
+        if (game.screen.current == ScreenKind::Play) EndGame(game);
+        return;
+    }
+    HideIdleCursor(game);
+}
+
+void HandlePlayKey(Game& game, int key) {
+    const int accepted = FeedCheatMatchers(game.cheats, key);
+    if (accepted > 0) game.run.panic -= kCheatPanicRelief * static_cast<float>(accepted);  // may go below 0 here
+    if (game.screen.current != ScreenKind::Play || game.shell.paused) return;
+    PlayModel play = PlayModelOf(game);
+    ApplyPlayEvents(game, HandleRunKey(play, key, GameTime(game), game.platform.clock->tickCount(), accepted > 0));
+}
+
+void DetonateKey(Game& game) {
+    if (!game.shell.paused) Detonate(game.run, GameTime(game));
+}
+
+void EnterSubLevel(Game& game, int k) {
+    PlayModel play = PlayModelOf(game);
+    PlayEvents ignored;
+    SetSubLevel(play, k, false, GameTime(game), ignored);
+}
+
+void SpawnItemNow(Game& game) {
+    PlayModel play = PlayModelOf(game);
+    SpawnItem(play, GameTime(game));
+}
+
+void EndGame(Game& game) {
+    PlayModel play = PlayModelOf(game);
+    EndRun(play, GameTime(game));
+    game.screen.lastAchievedPlace = 0;
+    if (game.shell.paused) SetPaused(game, false);
+    SwitchScreen(game, ScreenKind::GameOver);
+    PlayEffect(game, GameOverSound);
+    StopAllMusic(game);
+}
+
+void ConfirmName(Game& game) {
+    if (!NameToEnter(game.run) || game.screen.current != ScreenKind::GameOver) return;
+    const InsertResult result = EnterName(game.run, game.scores, game.store, game.widgets.nameEntryField.label);
+    if (result != InsertResult::kStored) return;
+    game.screen.lastAchievedPlace = game.run.ending.pendingRank;
+    SaveGameSettings(game);
+    game.screen.viewedDifficulty = game.run.ending.difficulty;
+    SwitchScreen(game, ScreenKind::HighScores);
+    SaveGameScores(game);
+}
+
+// Sounds in the order the rules met them: the letter, the word's letter,
+// then what the word or the letter earned.
+void ApplyPlayEvents(Game& game, const PlayEvents& events) {
+    if (events.tntCharge) PlayEffect(game, Tnt);
+    if (events.letterSound >= 0) PlayEffect(game, Letter1 + events.letterSound);
+    if (events.wordLetter) PlayEffect(game, WordLetter);
+    if (events.bonus) PlayEffect(game, DoubleBonus);
+    if (events.musicStopped) StopAllMusic(game);
+    if (events.track > 0) StartMusic(game, game.run.musicFile.data());
+}
+
+}  // namespace glyphora
