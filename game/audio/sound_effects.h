@@ -22,6 +22,13 @@ enum EffectSound {
     kEffectCount = 12,
 };
 
+// The sound effects' files, by effect index (their load order).
+inline constexpr const char* kEffectFiles[kEffectCount] = {
+    "Sounds/BtnClick.ogg", "Sounds/BtnMouseOver.ogg", "Sounds/DoubleBonus.ogg", "Sounds/GameOver.ogg",
+    "Sounds/HoHoHo.ogg",   "Sounds/Letter1.ogg",      "Sounds/Letter2.ogg",     "Sounds/Letter3.ogg",
+    "Sounds/Letter4.ogg",  "Sounds/Stop.ogg",         "Sounds/TNT.ogg",         "Sounds/WordLetter.ogg",
+};
+
 // Plays one effect at the sound volume; nothing when it failed to load.
 void PlayEffect(Game& game, int effect);
 // Unloads one effect; playing it afterwards plays nothing. The intro's two

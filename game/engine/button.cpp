@@ -1,6 +1,5 @@
 #include "game/engine/button.h"
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 
@@ -8,27 +7,26 @@ void RegisterButton(WidgetRegistry& registry, Button& button) { registry.buttons
 
 int StateIndex(const Button& button) { return button.state < 0 ? 0 : button.state > 2 ? 2 : button.state; }
 
-void UpdateButtonState(Game& game, Button& button) {
+void UpdateButtonState(const PointerState& pointer, Button& button) {
     if (button.forced) {
         button.state = button.forcedState;
     } else {
         button.state = ButtonNormal;
-        if (button.rect.contains(game.pointer.cursorClient))
-            button.state = game.pointer.mouseDown ? ButtonPressed : ButtonHover;
+        if (button.rect.contains(pointer.cursorClient)) button.state = pointer.mouseDown ? ButtonPressed : ButtonHover;
     }
-    if (button.state != button.previousState && button.onStateChange) button.onStateChange(game, button.state);
+    if (button.state != button.previousState && button.onStateChange) button.onStateChange(button.state);
     button.previousState = button.state;
 }
 
-void ClickButtonUnderCursor(Game& game) {
+void ClickButtonUnderCursor(WidgetRegistry& registry, const PointerState& pointer) {
     // By index, so that a handler that registers a widget cannot invalidate the walk.
-    std::vector<Button*>& buttons = game.widgets.registry.buttons;
+    std::vector<Button*>& buttons = registry.buttons;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         Button& button = *buttons[i];
-        if (!button.enabled || !button.rect.contains(game.pointer.cursorClient)) continue;
-        UpdateButtonState(game, button);
+        if (!button.enabled || !button.rect.contains(pointer.cursorClient)) continue;
+        UpdateButtonState(pointer, button);
         if (button.onClick) {
-            button.onClick(game, button);
+            button.onClick();
             return;
         }
     }

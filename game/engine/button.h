@@ -2,21 +2,22 @@
 // The clickable core of image buttons, toggles, text buttons and text fields:
 // a hit rectangle with a displayed state, and the registry that dispatches a
 // press to the first enabled button under the cursor.
+#include <functional>
 #include <vector>
 
 #include "game/engine/geometry.h"
+#include "game/engine/pointer_state.h"
 
 namespace glyphora {
 
-struct Game;
 struct Button;
 
 enum ButtonState { ButtonNormal = 0, ButtonHover = 1, ButtonPressed = 2 };
 
 // Called when the button is pressed.
-using ClickHandler = void (*)(Game& game, Button& button);
+using ClickHandler = std::function<void()>;
 // Called when the displayed state changes, with the new state.
-using StateHandler = void (*)(Game& game, int state);
+using StateHandler = std::function<void(int state)>;
 
 struct Button {
     ClickHandler onClick = nullptr;
@@ -47,11 +48,11 @@ int StateIndex(const Button& button);
 
 // The displayed state: the forced one, else pressed or hover while the cursor
 // is over the button, else normal. onStateChange fires on every change.
-void UpdateButtonState(Game& game, Button& button);
+void UpdateButtonState(const PointerState& pointer, Button& button);
 
 // Walks the registry in creation order; the first enabled button under the
 // cursor that has an onClick takes the press and ends the walk. Buttons
 // without onClick on the way only update their state.
-void ClickButtonUnderCursor(Game& game);
+void ClickButtonUnderCursor(WidgetRegistry& registry, const PointerState& pointer);
 
 }  // namespace glyphora

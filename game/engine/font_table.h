@@ -1,9 +1,8 @@
 #pragma once
+#include "game/engine/text.h"
 // The fonts the game makes at start-up, in this order, and keeps until exit.
 
 namespace glyphora {
-
-struct Game;
 
 struct FontEntry {
     int height;  // GDI cell height in pixels
@@ -29,7 +28,7 @@ inline constexpr FontEntry kFontTable[] = {
     {22, false},  // HelpFont22
 };
 
-void MakeAllFonts(Game& game);
-void DestroyAllFonts(Game& game);
+void MakeAllFonts(platform::FontSystem* fontSystem, Renderer& renderer, Font (&fonts)[kFontCount]);
+void DestroyAllFonts(Font (&fonts)[kFontCount]);
 
 }  // namespace glyphora

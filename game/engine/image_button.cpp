@@ -1,6 +1,5 @@
 #include "game/engine/image_button.h"
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
@@ -43,29 +42,29 @@ void SetToggleLabel(ToggleButton& toggle, const std::string& label, Font* font, 
     LayOutLabel(toggle);
 }
 
-void DrawImageButton(Game& game, ImageButton& button) {
+void DrawImageButton(Renderer& renderer, const PointerState& pointer, ImageButton& button) {
     button.rect = SpriteRect(button.sprite, button.x, button.y);
-    UpdateButtonState(game, button);
+    UpdateButtonState(pointer, button);
     const int along = StateIndex(button);
-    DrawSprite(game.renderer, button.sprite, float(button.x), float(button.y), button.vertical ? 0 : along,
+    DrawSprite(renderer, button.sprite, float(button.x), float(button.y), button.vertical ? 0 : along,
                button.vertical ? along : 0);
 }
 
-void DrawToggleButton(Game& game, ToggleButton& toggle) {
-    UpdateButtonState(game, toggle);
+void DrawToggleButton(Renderer& renderer, const PointerState& pointer, ToggleButton& toggle) {
+    UpdateButtonState(pointer, toggle);
     const int checked = toggle.checked ? 1 : 0;
     const int state = StateIndex(toggle);
     const int frameU = toggle.vertical ? checked : state;
     const int frameV = toggle.vertical ? state : checked;
-    DrawSprite(game.renderer, toggle.sprite, float(toggle.x), float(toggle.y), frameU, frameV);
+    DrawSprite(renderer, toggle.sprite, float(toggle.x), float(toggle.y), frameU, frameV);
     if (!toggle.label.empty() && toggle.labelFont)
-        DrawFontText(game, *toggle.labelFont, toggle.label, toggle.labelRect, DT_VCENTER,
+        DrawFontText(renderer, *toggle.labelFont, toggle.label, toggle.labelRect, DT_VCENTER,
                      toggle.labelColours[state]);
 }
 
-void FlipTogglesUnderCursor(Game& game) {
-    for (ToggleButton* toggle : game.widgets.registry.toggles) {
-        if (toggle->toggleEnabled && toggle->rect.contains(game.pointer.cursorClient))
+void FlipTogglesUnderCursor(WidgetRegistry& registry, const PointerState& pointer) {
+    for (ToggleButton* toggle : registry.toggles) {
+        if (toggle->toggleEnabled && toggle->rect.contains(pointer.cursorClient))
             toggle->checked = !toggle->checked;
     }
 }

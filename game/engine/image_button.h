@@ -42,10 +42,10 @@ void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Spri
 void SetToggleLabel(ToggleButton& toggle, const std::string& label, Font* font, Colour colour, int gap);
 
 // Recomputes the rectangle from x and y, updates the state and draws its picture.
-void DrawImageButton(Game& game, ImageButton& button);
-void DrawToggleButton(Game& game, ToggleButton& toggle);
+void DrawImageButton(Renderer& renderer, const PointerState& pointer, ImageButton& button);
+void DrawToggleButton(Renderer& renderer, const PointerState& pointer, ToggleButton& toggle);
 
 // Flips every toggle that takes presses and lies under the cursor.
-void FlipTogglesUnderCursor(Game& game);
+void FlipTogglesUnderCursor(WidgetRegistry& registry, const PointerState& pointer);
 
 }  // namespace glyphora

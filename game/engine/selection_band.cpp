@@ -1,21 +1,20 @@
 #include "game/engine/selection_band.h"
 
 #include "game/engine/sheet_regions.h"
-#include "game/shell/game.h"
 
 namespace glyphora {
 
-void DrawSelectionArrow(Game& game, int x, int y, bool right) {
+void DrawSelectionArrow(Renderer& renderer, Resources& sheets, int x, int y, bool right) {
     constexpr regions::Region arrows = regions::SelectionArrows;
-    Sprite& scratch = game.resources.scratch;
-    scratch = MakeSprite(game.resources.design2Sheet, arrows.x, arrows.y, arrows.w, arrows.h);
-    DrawSprite(game.renderer, scratch, float(x), float(y), right ? 1 : 0, 0);
+    Sprite& scratch = sheets.scratch;
+    scratch = MakeSprite(sheets.design2Sheet, arrows.x, arrows.y, arrows.w, arrows.h);
+    DrawSprite(renderer, scratch, float(x), float(y), right ? 1 : 0, 0);
 }
 
-void DrawSelectionBand(Game& game, int x, int y, int width) {
-    DrawSelectionArrow(game, x, y, false);
-    DrawSelectionArrow(game, x + width - kSelectionArrowWidth, y, true);
-    FillRect(game.renderer, {x + kSelectionArrowWidth, y, x + width - kSelectionArrowWidth, y + kSelectionBandHeight},
+void DrawSelectionBand(Renderer& renderer, Resources& sheets, int x, int y, int width) {
+    DrawSelectionArrow(renderer, sheets, x, y, false);
+    DrawSelectionArrow(renderer, sheets, x + width - kSelectionArrowWidth, y, true);
+    FillRect(renderer, {x + kSelectionArrowWidth, y, x + width - kSelectionArrowWidth, y + kSelectionBandHeight},
              kSelectionBandColour);
 }
 

@@ -1,6 +1,5 @@
 #include "game/engine/sheet_drawing.h"
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 
@@ -19,19 +18,19 @@ Texture& SheetTexture(Resources& resources, regions::Sheet sheet) {
     return const_cast<Texture&>(SheetTexture(static_cast<const Resources&>(resources), sheet));
 }
 
-void DrawRegionPart(Game& game, const regions::Region& region, int srcXOffset, int width, float x, float y, int u,
-                    int v) {
-    Sprite& scratch = game.resources.scratch;
-    scratch.texture = &SheetTexture(game.resources, region.sheet);
+void DrawRegionPart(Renderer& renderer, Resources& sheets, const regions::Region& region, int srcXOffset, int width,
+                    float x, float y, int u, int v) {
+    Sprite& scratch = sheets.scratch;
+    scratch.texture = &SheetTexture(sheets, region.sheet);
     scratch.srcX = region.x + srcXOffset;
     scratch.srcY = region.y;
     scratch.srcW = width;
     scratch.srcH = region.h;
-    DrawSprite(game.renderer, scratch, x, y, u, v);
+    DrawSprite(renderer, scratch, x, y, u, v);
 }
 
-void DrawRegion(Game& game, const regions::Region& region, float x, float y, int u, int v) {
-    DrawRegionPart(game, region, 0, region.w, x, y, u, v);
+void DrawRegion(Renderer& renderer, Resources& sheets, const regions::Region& region, float x, float y, int u, int v) {
+    DrawRegionPart(renderer, sheets, region, 0, region.w, x, y, u, v);
 }
 
 }  // namespace glyphora

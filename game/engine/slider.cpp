@@ -5,7 +5,6 @@
 
 #include "game/engine/pointer.h"
 #include "game/engine/selection_band.h"
-#include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
@@ -13,35 +12,34 @@ namespace {
 int SegmentPitch(const Slider& s) { return std::max(1, s.segment.srcW + s.gap.srcW); }
 int CentreOffset(const Slider& s) { return (s.height - s.segment.srcH) / 2; }
 
-void DrawActiveFrame(Game& game, const Slider& s) {
+void DrawActiveFrame(Renderer& renderer, Resources& sheets, const Slider& s) {
     const int top = s.y - (kSelectionBandHeight - s.height) / 2;
-    DrawSelectionArrow(game, s.x - 15, top, false);
-    DrawSelectionArrow(game, s.wholeRect.right + 15, top, true);
-    FillRect(game.renderer, {s.x - 4, top, s.wholeRect.right + 15, top + kSelectionBandHeight}, kSelectionBandColour);
+    DrawSelectionArrow(renderer, sheets, s.x - 15, top, false);
+    DrawSelectionArrow(renderer, sheets, s.wholeRect.right + 15, top, true);
+    FillRect(renderer, {s.x - 4, top, s.wholeRect.right + 15, top + kSelectionBandHeight}, kSelectionBandColour);
 }
 
-void DrawSegments(Game& game, Slider& s) {
+void DrawSegments(Renderer& renderer, Slider& s) {
     const float top = float(s.y + CentreOffset(s));
     const int left = s.x + s.labelWidth;
     for (int i = 0; i < s.segmentCount; ++i) {
-        DrawSprite(game.renderer, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
+        DrawSprite(renderer, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
         if (i + 1 < s.segmentCount)
-            DrawSprite(game.renderer, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
+            DrawSprite(renderer, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
     }
 }
 
 // The value step shared by presses and moves.
-void TakeValueFromCursor(Game& game, Slider& s) {
-    ReadCursor(game);
+void TakeValueFromCursor(Slider& s, const PointerState& pointer) {
     LayOutSlider(s);
-    const platform::Point cursor = game.pointer.cursorClient;
+    const platform::Point cursor = pointer.cursorClient;
     const int old = s.value;
     if (s.labelRect.contains(cursor)) s.value = 0;
     if (s.barRect.contains(cursor)) s.value = (cursor.x - s.barRect.left) / SegmentPitch(s) + 1;
     s.value = std::min(s.value, s.segmentCount);
     s.value = std::max(s.value, s.minValue);
     s.value = std::min(s.value, s.maxValue);
-    if (s.value != old && s.active) s.changedWhileHeld = game.pointer.mouseDown;
+    if (s.value != old && s.active) s.changedWhileHeld = pointer.mouseDown;
 }
 
 }  // namespace
@@ -56,35 +54,35 @@ void LayOutSlider(Slider& s) {
 
 int SliderShownValue(const Slider& s) { return s.value * s.step + s.offset; }
 
-void DrawSlider(Game& game, Slider& s) {
+void DrawSlider(Renderer& renderer, Resources& sheets, Slider& s) {
     LayOutSlider(s);
-    if (s.active) DrawActiveFrame(game, s);
-    if (s.font) DrawFontText(game, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
+    if (s.active) DrawActiveFrame(renderer, sheets, s);
+    if (s.font) DrawFontText(renderer, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
                              s.textColour);
-    DrawSegments(game, s);
+    DrawSegments(renderer, s);
     if (!s.font) return;
     char shown[48];
     std::snprintf(shown, sizeof shown, "%d%s", SliderShownValue(s), s.unit.c_str());
     const int left = s.x + s.labelWidth + s.barWidth;
-    DrawFontText(game, *s.font, shown, {left, s.y, left + s.valueWidth, s.y + s.height}, DT_VCENTER, s.textColour);
+    DrawFontText(renderer, *s.font, shown, {left, s.y, left + s.valueWidth, s.y + s.height}, DT_VCENTER, s.textColour);
 }
 
-void SliderMouseDown(Game& game, Slider& s) {
-    TakeValueFromCursor(game, s);
+void SliderMouseDown(Slider& s, PointerState& pointer) {
+    TakeValueFromCursor(s, pointer);
     const bool wasActive = s.active;
-    s.active = s.segmentsRect.contains(game.pointer.cursorClient) ? !s.active : false;
+    s.active = s.segmentsRect.contains(pointer.cursorClient) ? !s.active : false;
     s.changedWhileHeld = false;
-    if (s.active && !wasActive) game.pointer.dragging = false;
+    if (s.active && !wasActive) pointer.dragging = false;
 }
 
-void SliderMouseMove(Game& game, Slider& s) {
-    if (s.active) TakeValueFromCursor(game, s);
+void SliderMouseMove(Slider& s, const PointerState& pointer) {
+    if (s.active) TakeValueFromCursor(s, pointer);
 }
 
-void SliderMouseUp(Game& game, Slider& s) {
+void SliderMouseUp(Slider& s, PointerState& pointer) {
     if (!s.changedWhileHeld) return;
     s.active = false;
-    game.pointer.dragAnchor = game.pointer.cursorScreen;
+    pointer.dragAnchor = pointer.cursorScreen;
 }
 
 }  // namespace glyphora

@@ -5,7 +5,9 @@
 // the button up, and clicking again.
 #include <string>
 
+#include "game/engine/pointer_state.h"
 #include "game/engine/renderer.h"
+#include "game/engine/resources.h"
 #include "game/engine/text.h"
 
 namespace glyphora {
@@ -36,13 +38,14 @@ void LayOutSlider(Slider& slider);
 int SliderShownValue(const Slider& slider);
 
 // While active, the selection band's arrows and fill frame the slider.
-void DrawSlider(Game& game, Slider& slider);
+void DrawSlider(Renderer& renderer, Resources& sheets, Slider& slider);
 // A press anywhere on the label sets the minimum, on the bar the segment
 // under the cursor; a press on a segment also toggles following the mouse
 // (and a slider that starts following cancels the window drag of the press).
-void SliderMouseDown(Game& game, Slider& slider);
-void SliderMouseMove(Game& game, Slider& slider);
+void SliderMouseDown(Slider& slider, PointerState& pointer);
+// While the slider follows the mouse, its value follows the cursor read last.
+void SliderMouseMove(Slider& slider, const PointerState& pointer);
 // A slider whose value changed while the button was held lets go.
-void SliderMouseUp(Game& game, Slider& slider);
+void SliderMouseUp(Slider& slider, PointerState& pointer);
 
 }  // namespace glyphora

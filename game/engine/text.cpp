@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
@@ -95,10 +94,10 @@ void CopyGlyphs(const platform::FontAtlas& atlas, Font& font) {
 
 }  // namespace
 
-void MakeFont(Game& game, Font& font, const std::string& face, int height, bool bold) {
+void MakeFont(platform::FontSystem* fonts, Renderer& renderer, Font& font, const std::string& face, int height,
+              bool bold) {
     font = Font{};
     font.lineHeight = std::max(height, 0);
-    platform::FontSystem* fonts = game.platform.fonts;
     if (!fonts || height <= 0) return;
     const std::string file = fonts->resolveFace(face, bold, font.substituted);
     if (file.empty()) return;
@@ -107,19 +106,20 @@ void MakeFont(Game& game, Font& font, const std::string& face, int height, bool 
     CopyGlyphs(*atlas, font);
     font.atlas.width = atlas->image.width;
     font.atlas.height = atlas->image.height;
-    if (auto* device = game.renderer.device.get()) font.atlas.texture = device->createTexture(atlas->image);
+    if (auto* device = renderer.device.get()) font.atlas.texture = device->createTexture(atlas->image);
 }
 
 void DestroyFont(Font& font) { font = Font{}; }
 
-void DrawFontText(Game& game, Font& font, std::string_view text, const Rect& rect, int format, Colour colour) {
-    platform::Device* device = game.renderer.device.get();
+void DrawFontText(Renderer& renderer, const Font& font, std::string_view text, const Rect& rect, int format,
+                  Colour colour) {
+    platform::Device* device = renderer.device.get();
     if ((format & DT_CALCRECT) || !device || !font.atlas.texture || font.atlas.width < 2 || font.atlas.height < 2)
         return;
     const BlockSize block = MeasureBlock(font, text);
     int lineTop = BlockTop(rect, format, block.lines * font.lineHeight);
     // Text colours carry their own alpha, whatever the pictures use.
-    const platform::AlphaSource pictures = game.renderer.alphaSource;
+    const platform::AlphaSource pictures = renderer.alphaSource;
     if (pictures != platform::AlphaSource::Vertex) device->setAlphaSource(platform::AlphaSource::Vertex);
     ForEachLine(text, [&](std::string_view line) {
         DrawLine(*device, font, line, LineLeft(rect, format, LineWidth(font, line)), lineTop, rect, colour);

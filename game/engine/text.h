@@ -10,8 +10,6 @@
 
 namespace glyphora {
 
-struct Game;
-
 // DrawText format flags, passed through unchanged by callers.
 enum TextFormat : int {
     DT_LEFT = 0,          // and top
@@ -66,7 +64,8 @@ inline constexpr Colour TextGrey = 0xFF999999;
 // Opens face (a family name, substituted when unknown) so that a line is
 // height pixels high (GDI's positive height: the cell, ascent + descent),
 // weight 700 when bold, and makes its atlas on the device.
-void MakeFont(Game& game, Font& font, const std::string& face, int height, bool bold);
+void MakeFont(platform::FontSystem* fonts, Renderer& renderer, Font& font, const std::string& face, int height,
+              bool bold);
 void DestroyFont(Font& font);
 
 // Draws text in rect with the format flags and colour, as DrawText does:
@@ -74,7 +73,8 @@ void DestroyFont(Font& font);
 // centres the whole block of lines in rect; glyphs are cut at rect's edges.
 // The colour's alpha applies. With DT_CALCRECT nothing is drawn. Costs one
 // quad per visible glyph and allocates nothing.
-void DrawFontText(Game& game, Font& font, std::string_view text, const Rect& rect, int format, Colour colour);
+void DrawFontText(Renderer& renderer, const Font& font, std::string_view text, const Rect& rect, int format,
+                  Colour colour);
 // The rectangle the text needs (DT_CALCRECT): left and top from rect, right
 // at the widest line's end, bottom below the last line. The format flags do
 // not move it.

@@ -1,20 +1,19 @@
 #include "game/engine/text_button.h"
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
 
-void FillStrip(Game& game, int x, int y, int w, int h, Colour colour) {
-    if (w > 0 && h > 0) FillRect(game.renderer, MakeRect(x, y, w, h), colour);
+void FillStrip(Renderer& renderer, int x, int y, int w, int h, Colour colour) {
+    if (w > 0 && h > 0) FillRect(renderer, MakeRect(x, y, w, h), colour);
 }
 
-void DrawBorders(Game& game, const TextButton& b) {
+void DrawBorders(Renderer& renderer, const TextButton& b) {
     const BorderWidths& border = b.borders;
-    FillStrip(game, b.x, b.y, border.left, b.h, b.borderColour);
-    FillStrip(game, b.x + b.w - border.right, b.y, border.right, b.h, b.borderColour);
-    FillStrip(game, b.x, b.y, b.w, border.top, b.borderColour);
-    FillStrip(game, b.x, b.y + b.h - border.bottom, b.w, border.bottom, b.borderColour);
+    FillStrip(renderer, b.x, b.y, border.left, b.h, b.borderColour);
+    FillStrip(renderer, b.x + b.w - border.right, b.y, border.right, b.h, b.borderColour);
+    FillStrip(renderer, b.x, b.y, b.w, border.top, b.borderColour);
+    FillStrip(renderer, b.x, b.y + b.h - border.bottom, b.w, border.bottom, b.borderColour);
 }
 
 int AlignmentFlags(const TextButton& b) {
@@ -38,11 +37,11 @@ void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::str
     RegisterButton(registry, button);
 }
 
-void DrawTextButton(Game& game, TextButton& button) {
-    UpdateButtonState(game, button);
+void DrawTextButton(Renderer& renderer, const PointerState& pointer, TextButton& button) {
+    UpdateButtonState(pointer, button);
     const int state = StateIndex(button);
-    if (!button.noBackground) FillRect(game.renderer, button.rect, button.backgroundColours[state]);
-    DrawBorders(game, button);
+    if (!button.noBackground) FillRect(renderer, button.rect, button.backgroundColours[state]);
+    DrawBorders(renderer, button);
     if (!button.font) return;
     Rect text{button.x + button.paddingX, button.y + button.paddingY, button.x + button.w - button.paddingX,
               button.y + button.h - button.paddingY};
@@ -50,7 +49,7 @@ void DrawTextButton(Game& game, TextButton& button) {
         const Rect line = MeasureText(*button.font, "T", text, DT_CALCRECT);
         text.top = text.bottom - (line.bottom - line.top);
     }
-    DrawFontText(game, *button.font, button.label, text, AlignmentFlags(button), button.textColours[state]);
+    DrawFontText(renderer, *button.font, button.label, text, AlignmentFlags(button), button.textColours[state]);
 }
 
 }  // namespace glyphora

@@ -38,6 +38,6 @@ void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::str
 // Background (unless noBackground), the four border strips, then the label
 // inside the padding. Bottom alignment puts the label's line at the bottom of
 // the padded box, measured with "T".
-void DrawTextButton(Game& game, TextButton& button);
+void DrawTextButton(Renderer& renderer, const PointerState& pointer, TextButton& button);
 
 }  // namespace glyphora

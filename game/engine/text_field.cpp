@@ -1,6 +1,5 @@
 #include "game/engine/text_field.h"
 
-#include "game/shell/game.h"
 
 namespace glyphora {
 
@@ -16,13 +15,13 @@ void MakeTextField(WidgetRegistry& registry, TextField& field, Font* font, int x
     registry.fields.push_back(&field);
 }
 
-void DrawTextField(Game& game, TextField& field) {
+void DrawTextField(Renderer& renderer, const PointerState& pointer, TextField& field) {
     if (!field.focused) {
-        DrawTextButton(game, field);
+        DrawTextButton(renderer, pointer, field);
         return;
     }
     field.label.push_back(field.caretChar);
-    DrawTextButton(game, field);
+    DrawTextButton(renderer, pointer, field);
     field.label.pop_back();
 }
 
@@ -47,13 +46,13 @@ void TypeIntoField(TextField& field, unsigned code) {
     }
 }
 
-void OnChar(Game& game, unsigned code) {
-    for (TextField* field : game.widgets.registry.fields) TypeIntoField(*field, code);
+void OnChar(WidgetRegistry& registry, unsigned code) {
+    for (TextField* field : registry.fields) TypeIntoField(*field, code);
 }
 
-void FocusFieldsUnderCursor(Game& game) {
-    for (TextField* field : game.widgets.registry.fields) {
-        if (field->active && field->clickFocus) SetFieldFocus(*field, field->rect.contains(game.pointer.cursorClient));
+void FocusFieldsUnderCursor(WidgetRegistry& registry, const PointerState& pointer) {
+    for (TextField* field : registry.fields) {
+        if (field->active && field->clickFocus) SetFieldFocus(*field, field->rect.contains(pointer.cursorClient));
     }
 }
 

@@ -23,7 +23,7 @@ void MakeTextField(WidgetRegistry& registry, TextField& field, Font* font, int x
 
 // Draws as a text button; a focused field shows its text followed by the
 // caret, which never becomes part of the text.
-void DrawTextField(Game& game, TextField& field);
+void DrawTextField(Renderer& renderer, const PointerState& pointer, TextField& field);
 // Clears the focus of a click-focus field whenever its activity changes.
 void SetFieldActive(TextField& field, bool active);
 // The borders follow the focus.
@@ -35,9 +35,9 @@ void SetFieldFocus(TextField& field, bool focused);
 // every code while the field is inactive or unfocused.
 void TypeIntoField(TextField& field, unsigned code);
 // A typed character for every registered field, in creation order.
-void OnChar(Game& game, unsigned code);
+void OnChar(WidgetRegistry& registry, unsigned code);
 // A press focuses each active click-focus field under the cursor and
 // unfocuses the others.
-void FocusFieldsUnderCursor(Game& game);
+void FocusFieldsUnderCursor(WidgetRegistry& registry, const PointerState& pointer);
 
 }  // namespace glyphora

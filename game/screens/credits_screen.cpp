@@ -10,7 +10,7 @@ namespace glyphora {
 void DrawCreditsScreen(Game& game) {
     PlaceScreenButtons(game, ScreenKind::Credits);
     for (ImageButtonName name : {DonateUsdButton, DonateEurButton, BackButton})
-        DrawImageButton(game, game.widgets.imageButtons[name]);
+        DrawImageButton(game.renderer, game.pointer, game.widgets.imageButtons[name]);
 }
 
 }  // namespace glyphora

@@ -18,8 +18,8 @@ void DrawDifficultyChoice(Game& game) {
     PlaceScreenButtons(game, ScreenKind::DifficultyChoice);
     DrawDifficultySelector(game, kChoiceSelectorTop, game.settings.difficulty);
     Font& font = game.fonts[MenuFont26];
-    DrawFontText(game, font, "Choose the difficulty:", kQuestionRect, DT_CENTER | DT_VCENTER, kLineColour);
-    DrawFontText(game, font, "Note that you can later change this option in Settings", kNoteRect,
+    DrawFontText(game.renderer, font, "Choose the difficulty:", kQuestionRect, DT_CENTER | DT_VCENTER, kLineColour);
+    DrawFontText(game.renderer, font, "Note that you can later change this option in Settings", kNoteRect,
                  DT_CENTER | DT_VCENTER, kLineColour);
     DrawButton(game, OkButton);
 }

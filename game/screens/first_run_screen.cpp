@@ -22,24 +22,24 @@ constexpr char kNoteText[] =
     "the voice-recognition \nwill surely come out soon... ";
 
 void DrawDecorations(Game& game) {
-    DrawRegion(game, r::IntroDecorationLarge, 468, 374);
-    DrawRegion(game, r::IntroDecorationSmall, 568, 326);
+    DrawRegion(game.renderer, game.resources, r::IntroDecorationLarge, 468, 374);
+    DrawRegion(game.renderer, game.resources, r::IntroDecorationSmall, 568, 326);
 }
 
 void DrawNote(Game& game) {
     SetVertexAlpha(game.renderer, 255);
-    DrawRegion(game, r::NoteHeading, 181, 11);
+    DrawRegion(game.renderer, game.resources, r::NoteHeading, 181, 11);
     DrawDecorations(game);
     DrawButtonWhen(game, ShowNoteButton, false);
     DrawButtonWhen(game, ContinueButton, true);
-    DrawFontText(game, game.fonts[NoteFont26], kNoteText, kNoteRect, DT_CENTER, kNoteColour);
+    DrawFontText(game.renderer, game.fonts[NoteFont26], kNoteText, kNoteRect, DT_CENTER, kNoteColour);
 }
 
 // Draws the picture at its alpha once its fade has begun.
 void FadeIn(Game& game, IntroFade fade, int e, const r::Region& region, int x, int y) {
     if (!IntroShows(fade, e)) return;
     SetVertexAlpha(game.renderer, IntroAlpha(fade, e));
-    DrawRegion(game, region, float(x), float(y));
+    DrawRegion(game.renderer, game.resources, region, float(x), float(y));
 }
 
 void PlayIntroSounds(Game& game, int e) {

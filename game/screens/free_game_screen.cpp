@@ -17,9 +17,9 @@ constexpr Colour kNoteColour = 0xFFD04020;
 
 void DrawToggles(Game& game) {
     for (auto& row : game.widgets.freeGameToggles)
-        for (ToggleButton& toggle : row) DrawToggleButton(game, toggle);
-    DrawRegion(game, regions::FreeGameRowCaptions, kRowCaptionsX, kRowCaptionsY);
-    DrawRegion(game, regions::FreeGameColumnCaptions, kColumnCaptionsX, kColumnCaptionsY);
+        for (ToggleButton& toggle : row) DrawToggleButton(game.renderer, game.pointer, toggle);
+    DrawRegion(game.renderer, game.resources, regions::FreeGameRowCaptions, kRowCaptionsX, kRowCaptionsY);
+    DrawRegion(game.renderer, game.resources, regions::FreeGameColumnCaptions, kColumnCaptionsX, kColumnCaptionsY);
 }
 
 // Start and Back, centred as a pair.
@@ -34,10 +34,10 @@ void DrawRunButtons(Game& game) {
 void DrawFreeGameScreen(Game& game) {
     DrawToggles(game);
     for (int slider = StartLevelSlider; slider <= MaxLivesSlider; ++slider)
-        DrawSlider(game, game.widgets.sliders[slider]);
+        DrawSlider(game.renderer, game.resources, game.widgets.sliders[slider]);
     DrawRunButtons(game);
     if (!FreeGameHasCharacters(game))
-        DrawFontText(game, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
+        DrawFontText(game.renderer, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
                      kNoteColour);
 }
 

@@ -13,18 +13,18 @@ constexpr Colour kGameOverText = 0xFF606060;
 
 // One line centred horizontally in a box the width of the window.
 void DrawLine(Game& game, FontName font, std::string_view text, int top, int bottom) {
-    DrawFontText(game, game.fonts[font], text, {0, top, kWindowWidth, bottom}, DT_CENTER, kGameOverText);
+    DrawFontText(game.renderer, game.fonts[font], text, {0, top, kWindowWidth, bottom}, DT_CENTER, kGameOverText);
 }
 
 void DrawButtons(Game& game) {
     PlaceScreenButtons(game, ScreenKind::GameOver);
     ImageButton* buttons = game.widgets.imageButtons;
     if (NameToEnter(game.run)) {
-        DrawImageButton(game, buttons[OkButton]);
+        DrawImageButton(game.renderer, game.pointer, buttons[OkButton]);
         return;
     }
-    DrawImageButton(game, buttons[PlayAgainButton]);
-    DrawImageButton(game, buttons[BackButton]);
+    DrawImageButton(game.renderer, game.pointer, buttons[PlayAgainButton]);
+    DrawImageButton(game.renderer, game.pointer, buttons[BackButton]);
 }
 
 void OpenNameEntryWhenDue(Game& game) {
@@ -48,7 +48,7 @@ void DrawGameOverScreen(Game& game) {
     OpenNameEntryWhenDue(game);
     DrawLine(game, GameOverFont22, end.rankLine.data(), 215, 365);
     DrawLine(game, GameOverFont22, "Type your name below:", 240, 390);
-    DrawTextField(game, game.widgets.nameEntryField);
+    DrawTextField(game.renderer, game.pointer, game.widgets.nameEntryField);
 }
 
 }  // namespace glyphora

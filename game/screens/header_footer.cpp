@@ -23,15 +23,15 @@ void DrawHeaderStrip(Game& game) {
     const int hovered = kind == ScreenKind::MainMenu ? MainMenuButtonUnderCursor(game) : kNoMenuButton;
     const regions::Region& cap = HeaderCap(kind);
     const regions::Region& tab = HeaderTab(kind, hovered);
-    DrawRegion(game, cap, 1, kHeaderY);
-    DrawRegion(game, tab, float(1 + cap.w), kHeaderY);
+    DrawRegion(game.renderer, game.resources, cap, 1, kHeaderY);
+    DrawRegion(game.renderer, game.resources, tab, float(1 + cap.w), kHeaderY);
     for (int x = 1 + cap.w + tab.w; x < kWindowWidth; x += regions::HeaderFill.w)
-        DrawRegion(game, regions::HeaderFill, float(x), kHeaderY);
-    if (const regions::Region* corner = CornerPicture(kind)) DrawRegion(game, *corner, kCornerX, kCornerY);
+        DrawRegion(game.renderer, game.resources, regions::HeaderFill, float(x), kHeaderY);
+    if (const regions::Region* corner = CornerPicture(kind)) DrawRegion(game.renderer, game.resources, *corner, kCornerX, kCornerY);
 }
 
 void DrawFooterBand(Game& game) {
-    DrawRegion(game, regions::FooterBand, 0, kFooterY);
+    DrawRegion(game.renderer, game.resources, regions::FooterBand, 0, kFooterY);
     FillRect(game.renderer, kFooterFill, kFooterColour);
 }
 

@@ -39,7 +39,7 @@ constexpr HelpLine kPage2[] = {
 template <std::size_t N>
 void DrawLines(Game& game, const HelpLine (&lines)[N]) {
     for (const HelpLine& line : lines)
-        DrawFontText(game, game.fonts[HelpFont22], line.text, {kTextLeft, line.y, kTextRight, line.y + kTextHeight},
+        DrawFontText(game.renderer, game.fonts[HelpFont22], line.text, {kTextLeft, line.y, kTextRight, line.y + kTextHeight},
                      DT_LEFT, kHelpColour);
 }
 
@@ -52,7 +52,7 @@ void DrawItem(Game& game, int y, int style, int glyphU, int glyphV) {
 }
 
 void DrawCentredLeft(Game& game, const regions::Region& region, int y) {
-    DrawRegion(game, region, float((kPictureColumn - region.w) / 2), float(y));
+    DrawRegion(game.renderer, game.resources, region, float((kPictureColumn - region.w) / 2), float(y));
 }
 
 void DrawPage1(Game& game) {

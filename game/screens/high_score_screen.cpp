@@ -37,7 +37,7 @@ void DrawButtonRow(Game& game) {
         DrawButtonWhen(game, name, shown);
     if (shown) return;
     const int y = game.widgets.imageButtons[OnlineScoresButton].y;
-    DrawFontText(game, game.fonts[MessageFont26], game.menus.connectionMessage,
+    DrawFontText(game.renderer, game.fonts[MessageFont26], game.menus.connectionMessage,
                  {kMessageLeft, y, kMessageRight, y + kMessageHeight}, DT_CENTER | DT_VCENTER, kMessageColour);
 }
 
@@ -46,11 +46,11 @@ void DrawTableRow(Game& game, int difficulty, int place, Colour colour) {
     if (game.scores.at(difficulty, place).name.empty()) return;
     const int top = kFirstRowTop + kRowStep * (place - 1);
     Font& font = game.fonts[ScoresFont26];
-    DrawFontText(game, font, game.scores.at(difficulty, place).name, {0, top, kNameRight, top + kRowHeight},
+    DrawFontText(game.renderer, font, game.scores.at(difficulty, place).name, {0, top, kNameRight, top + kRowHeight},
                  DT_RIGHT, colour);
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, game.store.score(difficulty, place)).ptr;
-    DrawFontText(game, font, std::string_view(digits, std::size_t(end - digits)),
+    DrawFontText(game.renderer, font, std::string_view(digits, std::size_t(end - digits)),
                  {kScoreLeft, top, kScoreRight, top + kRowHeight}, DT_LEFT, colour);
 }
 
@@ -69,13 +69,13 @@ void DrawLocalTable(Game& game) {
 void DrawGroupField(Game& game, int i) {
     TextField& field = game.widgets.groupFields[i];
     if (field.focused) {
-        DrawSelectionArrow(game, field.x - 21, field.y + 5, false);
-        DrawSelectionArrow(game, field.x + field.w + 10, field.y + 5, true);
+        DrawSelectionArrow(game.renderer, game.resources, field.x - 21, field.y + 5, false);
+        DrawSelectionArrow(game.renderer, game.resources, field.x + field.w + 10, field.y + 5, true);
         FillRect(game.renderer, {field.x - 10, field.y + 5, field.x + field.w + 10, field.y + 5 + field.h},
                  kSelectionBandColour);
     }
-    DrawTextField(game, field);
-    DrawRegion(game, regions::GroupNumbers, kGroupNumberX, float(field.y + field.h - regions::GroupNumbers.h), 0, i);
+    DrawTextField(game.renderer, game.pointer, field);
+    DrawRegion(game.renderer, game.resources, regions::GroupNumbers, kGroupNumberX, float(field.y + field.h - regions::GroupNumbers.h), 0, i);
 }
 
 }  // namespace

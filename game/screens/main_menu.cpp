@@ -23,14 +23,14 @@ void DrawPeek(Game& game) {
     const std::optional<int> x = StepPeek(game.menus, GameTime(game), game.random);
     if (!x) return;
     const RegionFrame picture = PeekPicture(game.menus.peekPicture);
-    DrawRegion(game, *picture.region, float(*x), kPeekY, picture.u, picture.v);
+    DrawRegion(game.renderer, game.resources, *picture.region, float(*x), kPeekY, picture.u, picture.v);
 }
 
 }  // namespace
 
 void DrawMainMenu(Game& game) {
     DrawMenuButtons(game);
-    DrawRegion(game, MenuPreview(MainMenuButtonUnderCursor(game), game.screen.focus), kPreviewX, kPreviewY);
+    DrawRegion(game.renderer, game.resources, MenuPreview(MainMenuButtonUnderCursor(game), game.screen.focus), kPreviewX, kPreviewY);
     DrawPeek(game);
 }
 

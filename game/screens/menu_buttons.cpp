@@ -4,12 +4,12 @@
 
 namespace glyphora {
 
-void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game, game.widgets.imageButtons[name]); }
+void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game.renderer, game.pointer, game.widgets.imageButtons[name]); }
 
 void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
     ImageButton& button = game.widgets.imageButtons[name];
     button.enabled = shown;
-    if (shown) DrawImageButton(game, button);
+    if (shown) DrawImageButton(game.renderer, game.pointer, button);
 }
 
 bool CursorOverButton(const Game& game, ImageButtonName name) {

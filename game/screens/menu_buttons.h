@@ -1,6 +1,6 @@
 #pragma once
 // Placing and drawing the image buttons that a menu screen shows.
-#include "game/engine/widgets.h"
+#include "game/shell/widget_set.h"
 #include "game/screens/screen_layout.h"
 
 namespace glyphora {

@@ -28,7 +28,7 @@ void DrawVolumeOverlay(Game& game, Colour background, Colour text) {
     char volumes[64];
     std::snprintf(volumes, sizeof volumes, "Music Volume: %d%%\nSound Volume: %d%%",
                   sliders[MusicVolumeSlider].value * 10, sliders[SoundVolumeSlider].value * 10);
-    DrawFontText(game, game.fonts[MenuFont26], volumes, kVolumeBox, DT_CENTER, colour);
+    DrawFontText(game.renderer, game.fonts[MenuFont26], volumes, kVolumeBox, DT_CENTER, colour);
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ void DrawPauseScreen(Game& game) {
     const Colour text = PauseTextColour(s);
     ClearScreen(game.renderer, background);
     DrawWindowBorder(game, 0xFF000000);
-    DrawFontText(game, game.fonts[MenuFont26], PauseText(game.shell.pauseReason),
+    DrawFontText(game.renderer, game.fonts[MenuFont26], PauseText(game.shell.pauseReason),
                  {0, 0, kWindowWidth, kWindowHeight}, DT_CENTER | DT_VCENTER, text);
     DrawVolumeOverlay(game, background, text);
 }

@@ -44,7 +44,7 @@ int TextWidth(const Font& font, std::string_view text, const Rect& box) {
 void DrawNumber(Game& game, FontName font, int value, const Rect& box, Colour colour) {
     char text[16];
     const int length = std::snprintf(text, sizeof text, "%d", value);
-    DrawFontText(game, game.fonts[font], {text, static_cast<std::size_t>(length)}, box, kCentred, colour);
+    DrawFontText(game.renderer, game.fonts[font], {text, static_cast<std::size_t>(length)}, box, kCentred, colour);
 }
 
 void DrawLifeRow(Game& game, int count, float y, int s) {
@@ -65,11 +65,11 @@ void DrawWordOnOffer(Game& game, int s) {
     const int left = box.left + (box.right - box.left - TextWidth(font, text, box)) / 2;
     const int typedWidth = TextWidth(font, text.substr(0, typed), box);
     if (kTypedShadow[s])
-        DrawFontText(game, font, text.substr(0, typed), {left + 1, box.top + 1, kWindowWidth, box.bottom + 1},
+        DrawFontText(game.renderer, font, text.substr(0, typed), {left + 1, box.top + 1, kWindowWidth, box.bottom + 1},
                      DT_VCENTER, kPalette[s].word);
-    DrawFontText(game, font, text.substr(0, typed), {left, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
+    DrawFontText(game.renderer, font, text.substr(0, typed), {left, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
                  kPalette[s].typedWord);
-    DrawFontText(game, font, text.substr(typed), {left + typedWidth, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
+    DrawFontText(game.renderer, font, text.substr(typed), {left + typedWidth, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
                  kPalette[s].word);
 }
 
@@ -79,8 +79,8 @@ void DrawBonusBar(Game& game, int s) {
     const int full = regions::BonusBarFilled.w;
     const int filled = static_cast<int>(fill * float(full) / kBonusBarFull);
     const int empty = static_cast<int>((1 - fill / kBonusBarFull) * float(full));
-    if (filled > 0) DrawRegionPart(game, regions::BonusBarFilled, 0, filled, 0, 410, 0, s);
-    if (empty > 0) DrawRegionPart(game, regions::BonusBarEmpty, filled, empty, float(filled), 410, 0, s);
+    if (filled > 0) DrawRegionPart(game.renderer, game.resources, regions::BonusBarFilled, 0, filled, 0, 410, 0, s);
+    if (empty > 0) DrawRegionPart(game.renderer, game.resources, regions::BonusBarEmpty, filled, empty, float(filled), 410, 0, s);
 }
 
 void DrawScoreAndLetterValue(Game& game, int s) {
@@ -97,7 +97,7 @@ void DrawHudMessage(Game& game, int s, int now) {
     const float fading = static_cast<float>(Elapsed(now, message.start) - message.hold);
     const float t = message.fade > 0 ? std::clamp(fading / float(message.fade), 0.0f, 1.0f) : 0.0f;
     const Colour colour = BlendColours(kPalette[s].messageFade, kPalette[s].message, t);
-    DrawFontText(game, game.fonts[HudFont28], message.view(), {538, 406, 700, 450}, kCentred, colour);
+    DrawFontText(game.renderer, game.fonts[HudFont28], message.view(), {538, 406, 700, 450}, kCentred, colour);
 }
 
 // Up to four in a row centred on x 617, the rest in a second row.
@@ -110,7 +110,7 @@ void DrawLives(Game& game, int s) {
 void DrawLevel(Game& game, int s) {
     char text[24];
     const int length = std::snprintf(text, sizeof text, "Level %d", LevelNumber(game.run));
-    DrawFontText(game, game.fonts[HudFont40], {text, static_cast<std::size_t>(length)}, {555, 25, 675, 85}, kCentred,
+    DrawFontText(game.renderer, game.fonts[HudFont40], {text, static_cast<std::size_t>(length)}, {555, 25, 675, 85}, kCentred,
                  kPalette[s].level);
 }
 
@@ -120,7 +120,7 @@ void DrawTntCharges(Game& game, int s) {
     if (charges <= 0) return;
     const int first = 620 - (charges * kTntIconStep - 4) / 2;
     for (int i = 0; i < charges; ++i)
-        DrawRegion(game, regions::TntChargeIcon, float(first + i * kTntIconStep), 408, 0, s);
+        DrawRegion(game.renderer, game.resources, regions::TntChargeIcon, float(first + i * kTntIconStep), 408, 0, s);
 }
 
 }  // namespace glyphora

@@ -17,13 +17,13 @@ void DrawBlast(Game& game) {
 }
 
 void DrawGroundAndPanel(Game& game, int s) {
-    DrawRegion(game, regions::GroundStrip, 150, 400, 0, s);
+    DrawRegion(game.renderer, game.resources, regions::GroundStrip, 150, 400, 0, s);
     if (game.run.freeGame) {
         const regions::Frame badge = regions::kFreeGameBadgeFrames[s];
-        DrawRegion(game, regions::FreeGameBadge, 0, 413, badge.u, badge.v);
+        DrawRegion(game.renderer, game.resources, regions::FreeGameBadge, 0, 413, badge.u, badge.v);
     }
-    DrawRegion(game, regions::HudPanel, 496, 0, s, 0);
-    DrawRegion(game, regions::SideStrip, 525, 135, s, 0);
+    DrawRegion(game.renderer, game.resources, regions::HudPanel, 496, 0, s, 0);
+    DrawRegion(game.renderer, game.resources, regions::SideStrip, 525, 135, s, 0);
     FillRect(game.renderer, {540, 190, 700, 400}, kPalette[s].panel);
 }
 

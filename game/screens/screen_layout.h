@@ -5,7 +5,7 @@
 // them again before drawing (a screen may move them between its states).
 #include <initializer_list>
 
-#include "game/engine/widgets.h"
+#include "game/shell/widget_set.h"
 #include "game/shell/screen_state.h"
 
 namespace glyphora {

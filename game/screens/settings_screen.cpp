@@ -20,18 +20,18 @@ constexpr int kDifficultyCaptionTop = 170, kDifficultyCaptionBottom = 210;
 constexpr int kToggleCaptionHeight = 36;
 
 void Caption(Game& game, std::string_view text, int top, int bottom) {
-    DrawFontText(game, game.fonts[MenuFont26], text, {0, top, kCaptionRight, bottom}, DT_RIGHT | DT_VCENTER,
+    DrawFontText(game.renderer, game.fonts[MenuFont26], text, {0, top, kCaptionRight, bottom}, DT_RIGHT | DT_VCENTER,
                  TextGrey);
 }
 
 void DrawNameField(Game& game) {
     TextField& field = game.widgets.defaultNameField;
-    if (field.focused) DrawSelectionBand(game, kNameBandX, kNameBandY, kNameBandWidth);
-    DrawTextField(game, field);
+    if (field.focused) DrawSelectionBand(game.renderer, game.resources, kNameBandX, kNameBandY, kNameBandWidth);
+    DrawTextField(game.renderer, game.pointer, field);
 }
 
 void DrawDifficulty(Game& game) {
-    if (game.screen.difficultyHint) DrawSelectionBand(game, kHintBandX, kHintBandY, kHintBandWidth);
+    if (game.screen.difficultyHint) DrawSelectionBand(game.renderer, game.resources, kHintBandX, kHintBandY, kHintBandWidth);
     DrawDifficultyName(game, game.settings.difficulty, kDifficultyNameX, kDifficultyY);
     DrawButton(game, DifficultyDownButton);
     DrawButton(game, DifficultyUpButton);
@@ -53,9 +53,9 @@ void DrawCaptions(Game& game) {
 
 void DrawSettingsScreen(Game& game) {
     PlaceScreenButtons(game, ScreenKind::Settings);
-    DrawToggleButton(game, game.widgets.askF3Toggle);
-    DrawSlider(game, game.widgets.sliders[MusicVolumeSlider]);
-    DrawSlider(game, game.widgets.sliders[SoundVolumeSlider]);
+    DrawToggleButton(game.renderer, game.pointer, game.widgets.askF3Toggle);
+    DrawSlider(game.renderer, game.resources, game.widgets.sliders[MusicVolumeSlider]);
+    DrawSlider(game.renderer, game.resources, game.widgets.sliders[SoundVolumeSlider]);
     DrawNameField(game);
     DrawDifficulty(game);
     DrawCaptions(game);

@@ -13,12 +13,6 @@
 namespace glyphora {
 namespace {
 
-// Every action as a click handler; the button itself is not needed.
-template <void (*Action)(Game&)>
-void Run(Game& game, Button&) {
-    Action(game);
-}
-
 template <ScreenKind Kind>
 void Open(Game& game) {
     SwitchScreen(game, Kind);
@@ -92,40 +86,41 @@ void ShowHelpPage(Game& game) {
 
 struct Binding {
     ImageButtonName button;
-    ClickHandler action;
+    void (*action)(Game&);
 };
 
 constexpr Binding kBindings[] = {
-    {PlayButton, Run<StartStandardGame>},
-    {FreeGameButton, Run<OpenFreeGameSetup>},
-    {HighScoresButton, Run<Open<ScreenKind::HighScores>>},
-    {HelpButton, Run<Open<ScreenKind::Help>>},
-    {SettingsButton, Run<Open<ScreenKind::Settings>>},
-    {CreditsButton, Run<Open<ScreenKind::Credits>>},
-    {QuitButton, Run<Quit>},
-    {BackButton, Run<BackAction>},
-    {StartFreeGameButton, Run<StartFreeGame>},
-    {OnlineScoresButton, Run<OnlineScores>},
-    {OkButton, Run<Ok>},
-    {PlayAgainButton, Run<NewGameAgain>},
-    {GroupsButton, Run<ShowScoreView<1>>},
-    {LocalScoresButton, Run<ShowScoreView<0>>},
-    {DifficultyDownButton, Run<ChangeDifficulty<-1>>},
-    {DifficultyUpButton, Run<ChangeDifficulty<1>>},
-    {ShowNoteButton, Run<ShowNote>},
-    {ContinueButton, Run<ContinueFromIntro>},
-    {HelpPage1Button, Run<ShowHelpPage<0>>},
-    {HelpPage2Button, Run<ShowHelpPage<1>>},
-    {ManualButton, Run<OpenManual>},
-    {DonateUsdButton, Run<OpenDonationPageUsd>},
-    {DonateEurButton, Run<OpenDonationPageEur>},
+    {PlayButton, StartStandardGame},
+    {FreeGameButton, OpenFreeGameSetup},
+    {HighScoresButton, Open<ScreenKind::HighScores>},
+    {HelpButton, Open<ScreenKind::Help>},
+    {SettingsButton, Open<ScreenKind::Settings>},
+    {CreditsButton, Open<ScreenKind::Credits>},
+    {QuitButton, Quit},
+    {BackButton, BackAction},
+    {StartFreeGameButton, StartFreeGame},
+    {OnlineScoresButton, OnlineScores},
+    {OkButton, Ok},
+    {PlayAgainButton, NewGameAgain},
+    {GroupsButton, ShowScoreView<1>},
+    {LocalScoresButton, ShowScoreView<0>},
+    {DifficultyDownButton, ChangeDifficulty<-1>},
+    {DifficultyUpButton, ChangeDifficulty<1>},
+    {ShowNoteButton, ShowNote},
+    {ContinueButton, ContinueFromIntro},
+    {HelpPage1Button, ShowHelpPage<0>},
+    {HelpPage2Button, ShowHelpPage<1>},
+    {ManualButton, OpenManual},
+    {DonateUsdButton, OpenDonationPageUsd},
+    {DonateEurButton, OpenDonationPageEur},
 };
 static_assert(std::size(kBindings) == kImageButtonCount, "one action per image button");
 
 }  // namespace
 
 void BindButtonActions(Game& game) {
-    for (const Binding& binding : kBindings) game.widgets.imageButtons[binding.button].onClick = binding.action;
+    for (const Binding& binding : kBindings)
+        game.widgets.imageButtons[binding.button].onClick = [&game, action = binding.action] { action(game); };
 }
 
 void BackAction(Game& game) {

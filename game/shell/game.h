@@ -11,7 +11,8 @@
 #include "game/engine/renderer.h"
 #include "game/engine/resources.h"
 #include "game/engine/text.h"
-#include "game/engine/widgets.h"
+#include "game/engine/window_size.h"
+#include "game/shell/widget_set.h"
 #include "game/gameplay/cheats.h"
 #include "game/gameplay/play_field.h"
 #include "game/gameplay/run_state.h"
@@ -21,8 +22,6 @@
 
 namespace glyphora {
 
-inline constexpr int kWindowWidth = 700;
-inline constexpr int kWindowHeight = 450;
 inline constexpr char kWindowTitle[] = "Glyphora";
 inline constexpr char kWindowIcon[] = "Graphics/icon.png";
 

@@ -60,8 +60,8 @@ void ChangeVolume(Game& game, SliderName volume, int step) {
 
 void Minimise(Game& game) {
     SetPaused(game, true, PauseReason::Away);
-    game.shell.savedX = game.shell.windowX;
-    game.shell.savedY = game.shell.windowY;
+    game.shell.savedPosition.x = game.shell.windowPos.x;
+    game.shell.savedPosition.y = game.shell.windowPos.y;
     game.platform.window->minimise();
 }
 

@@ -116,7 +116,7 @@ void ActivateFocus(Game& game) {
     ImageButton& button = game.widgets.imageButtons[order[static_cast<std::size_t>(focus)]];
     if (!button.enabled) return;
     PlayEffect(game, BtnClick);
-    if (button.onClick) button.onClick(game, button);
+    if (button.onClick) button.onClick();
 }
 
 void ResetKeyboardFocus(Game& game) {

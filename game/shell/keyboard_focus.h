@@ -13,7 +13,7 @@
 //   Credits        0 Back
 #include <span>
 
-#include "game/engine/widgets.h"
+#include "game/shell/widget_set.h"
 
 namespace glyphora {
 

@@ -1,10 +1,12 @@
 #include "game/shell/main_loop.h"
+#include "game/shell/window_position.h"
 
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"
 #include "game/shell/button_actions.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/loading.h"
 #include "game/shell/run_control.h"
 #include "game/shell/saving.h"
 #include "game/shell/screens.h"
@@ -48,7 +50,7 @@ void StartRenderer(Game& game) {
 
 void StartUp(Game& game) {
     const ShellState& shell = game.shell;
-    game.platform.window->open({kWindowTitle, {shell.windowX, shell.windowY}, {kWindowWidth, kWindowHeight}});
+    game.platform.window->open({kWindowTitle, {shell.windowPos.x, shell.windowPos.y}, {kWindowWidth, kWindowHeight}});
     game.platform.window->setIcon(kWindowIcon);
     ReadWindowSettings(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);

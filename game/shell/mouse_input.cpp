@@ -1,5 +1,9 @@
 #include "game/shell/mouse_input.h"
 
+#include <algorithm>
+#include <iterator>
+#include "game/shell/window_position.h"
+
 #include "game/audio/music.h"
 #include "game/audio/sound_effects.h"
 #include "game/shell/game.h"
@@ -29,7 +33,7 @@ void ApplyVolumeChanges(Game& game, VolumeValues before) {
 }
 
 void PressGameSliders(Game& game) {
-    for (int i = StartLevelSlider; i <= MaxLivesSlider; ++i) SliderMouseDown(game, game.widgets.sliders[i]);
+    for (int i = StartLevelSlider; i <= MaxLivesSlider; ++i) SliderMouseDown(game.widgets.sliders[i], game.pointer);
 }
 
 // While the music slider follows the mouse, a track plays so that the volume
@@ -38,8 +42,8 @@ void PressVolumeSliders(Game& game) {
     Slider& music = game.widgets.sliders[MusicVolumeSlider];
     const VolumeValues before = CurrentVolumes(game);
     const bool musicWasActive = music.active;
-    SliderMouseDown(game, music);
-    SliderMouseDown(game, game.widgets.sliders[SoundVolumeSlider]);
+    SliderMouseDown(music, game.pointer);
+    SliderMouseDown(game.widgets.sliders[SoundVolumeSlider], game.pointer);
     if (music.active && !musicWasActive) StartMusic(game, kVolumePreviewTrack);
     else if (!music.active && musicWasActive) StopCurrentMusic(game);
     ApplyVolumeChanges(game, before);
@@ -47,10 +51,14 @@ void PressVolumeSliders(Game& game) {
 
 }  // namespace
 
+// A slider that follows the mouse takes the cursor as it is now.
 void OnMouseMoveMessage(Game& game) {
     if (!game.widgets.created) return;
     const VolumeValues before = CurrentVolumes(game);
-    for (Slider& slider : game.widgets.sliders) SliderMouseMove(game, slider);
+    const bool following = std::any_of(std::begin(game.widgets.sliders), std::end(game.widgets.sliders),
+                                       [](const Slider& slider) { return slider.active; });
+    if (following) ReadCursor(game);
+    for (Slider& slider : game.widgets.sliders) SliderMouseMove(slider, game.pointer);
     ApplyVolumeChanges(game, before);
 }
 
@@ -66,7 +74,7 @@ void OnLeftButtonDown(Game& game) {
 }
 
 void OnLeftButtonUp(Game& game) {
-    for (Slider& slider : game.widgets.sliders) SliderMouseUp(game, slider);
+    for (Slider& slider : game.widgets.sliders) SliderMouseUp(slider, game.pointer);
     ReadCursor(game);
     OnMouseUp(game);
 }

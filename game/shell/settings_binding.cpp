@@ -1,4 +1,5 @@
 #include "game/shell/settings_binding.h"
+#include "game/shell/window_position.h"
 
 #include "game/data/settings_file.h"
 #include "game/shell/game.h"
@@ -34,8 +35,8 @@ void ReadWindowSettings(Game& game) {
     game.settings.firstRun = stored.firstRun;
     const platform::Point position = WindowPositionFromSettings(stored, game.platform.desktop->screenSize());
     PlaceWindow(game, position);
-    game.shell.savedX = position.x;
-    game.shell.savedY = position.y;
+    game.shell.savedPosition.x = position.x;
+    game.shell.savedPosition.y = position.y;
 }
 
 void ReadAllSettings(Game& game) {
@@ -48,8 +49,8 @@ void ReadAllSettings(Game& game) {
 Settings CollectSettings(const Game& game) {
     const Widgets& w = game.widgets;
     Settings s;
-    s.windowX = game.shell.windowX;
-    s.windowY = game.shell.windowY;
+    s.windowX = game.shell.windowPos.x;
+    s.windowY = game.shell.windowPos.y;
     s.firstRun = game.settings.firstRun;
     s.queryF3 = w.askF3Toggle.checked;
     s.difficulty = game.settings.difficulty;

@@ -2,6 +2,8 @@
 // State of the application shell: the window, the pause and the cursor.
 #include <cstdint>
 
+#include "platform/platform.h"
+
 namespace glyphora {
 
 // Why the game clock stands still; selects the extra line of the pause screen.
@@ -9,8 +11,8 @@ enum class PauseReason { Key = 1, ConfirmNewGame = 2, ConfirmQuit = 3, Away = 4 
 
 struct ShellState {
     bool windowActive = true;
-    int windowX = 40, windowY = 30;  // the window's screen position
-    int savedX = 40, savedY = 30;    // position remembered on deactivation
+    platform::Point windowPos{40, 30};      // the window's screen position
+    platform::Point savedPosition{40, 30};  // position remembered on deactivation
     bool paused = false;
     PauseReason pauseReason = PauseReason::Key;  // meaningful only while paused
     std::uint32_t pauseStartTick = 0;

@@ -4,6 +4,7 @@
 #include "game/shell/key_routing.h"
 #include "game/shell/mouse_input.h"
 #include "game/shell/run_control.h"
+#include "game/shell/window_position.h"
 
 namespace glyphora {
 namespace {
@@ -12,9 +13,9 @@ void OnDeactivated(Game& game) {
     SetPaused(game, true, PauseReason::Away);
     ShellState& shell = game.shell;
     shell.windowActive = false;
-    shell.savedX = shell.windowX;
-    shell.savedY = shell.windowY;
-    EndMousePress(game);
+    shell.savedPosition.x = shell.windowPos.x;
+    shell.savedPosition.y = shell.windowPos.y;
+    EndMousePress(game.pointer);
 }
 
 void OnActivated(Game& game) {
@@ -22,11 +23,11 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    PlaceWindow(game, ClampWindowPosition({shell.savedX, shell.savedY}));
+    PlaceWindow(game, ClampWindowPosition({shell.savedPosition.x, shell.savedPosition.y}));
 }
 
 void OnCharacter(Game& game, std::uint32_t code) {
-    OnChar(game, code & 0xFF);
+    OnChar(game.widgets.registry, code & 0xFF);
     // The cheat codes' digit entry takes the character next.
 }
 

@@ -13,7 +13,7 @@ class TextTest : public testing::GameOnFakes {
 protected:
     void SetUp() override {
         GameOnFakes::SetUp();
-        MakeFont(game, font, "Bebas Neue", 20, false);  // glyphs 10 wide, lines 20 high
+        MakeFont(game.platform.fonts, game.renderer, font, "Bebas Neue", 20, false);  // glyphs 10 wide, lines 20 high
         clearCalls();
     }
     // Top-left corners of the glyph quads drawn.
@@ -43,7 +43,7 @@ TEST_F(TextTest, TwoLineBlocksLandWhereDrawTextPutsThem) {
     };
     for (const Case& c : cases) {
         clearCalls();
-        DrawFontText(game, font, "AB\nCDE", box, c.format, 0xFF000000);
+        DrawFontText(game.renderer, font, "AB\nCDE", box, c.format, 0xFF000000);
         const auto corners = glyphCorners();
         ASSERT_EQ(corners.size(), 5u) << "format " << c.format;
         EXPECT_EQ(corners[0], std::make_pair(c.firstLineX, c.top)) << "format " << c.format;
@@ -53,7 +53,7 @@ TEST_F(TextTest, TwoLineBlocksLandWhereDrawTextPutsThem) {
 }
 
 TEST_F(TextTest, ABlockTallerThanItsBoxOverhangsBothEdgesWhenCentred) {
-    DrawFontText(game, font, "A\nB\nC", {0, 100, 50, 110}, DT_VCENTER, 0xFF000000);
+    DrawFontText(game.renderer, font, "A\nB\nC", {0, 100, 50, 110}, DT_VCENTER, 0xFF000000);
     // 60 high in a box 10 high: (100 + 110 - 60) / 2 = 75, so only the middle line shows.
     const auto drawn = quads();
     ASSERT_EQ(drawn.size(), 1u);
@@ -61,7 +61,7 @@ TEST_F(TextTest, ABlockTallerThanItsBoxOverhangsBothEdgesWhenCentred) {
 }
 
 TEST_F(TextTest, TextWiderThanItsRectangleIsCutAtTheEdge) {
-    DrawFontText(game, font, "ABCDEFGH", {0, 0, 45, 15}, DT_LEFT, 0xFF000000);
+    DrawFontText(game.renderer, font, "ABCDEFGH", {0, 0, 45, 15}, DT_LEFT, 0xFF000000);
     const auto drawn = quads();
     ASSERT_EQ(drawn.size(), 5u);  // A to D whole, E cut; F to H not drawn
     EXPECT_EQ(QuadBox(drawn[3]), (Rect{30, 0, 40, 15}));
@@ -79,7 +79,7 @@ TEST_F(TextTest, CalcRectMeasuresAndDrawsNothing) {
     EXPECT_EQ(MeasureText(font, "T", {10, 20, 500, 500}, DT_CALCRECT), (Rect{10, 20, 20, 40}));
     EXPECT_EQ(MeasureText(font, "AB\nCDE", {10, 20, 11, 21}, DT_CALCRECT | DT_CENTER), (Rect{10, 20, 40, 60}));
     EXPECT_EQ(MeasureText(font, "", {10, 20, 500, 500}, DT_CALCRECT), (Rect{10, 20, 10, 20}));
-    DrawFontText(game, font, "T", {10, 20, 500, 500}, DT_CALCRECT, 0xFF000000);
+    DrawFontText(game.renderer, font, "T", {10, 20, 500, 500}, DT_CALCRECT, 0xFF000000);
     EXPECT_TRUE(calls().empty());
 }
 
@@ -87,7 +87,7 @@ TEST_F(TextTest, DrawingAgainCostsGlyphQuadsOnly) {
     const int texturesAfterMaking = device().liveTextures();
     for (int frame = 0; frame < 2; ++frame) {
         clearCalls();
-        DrawFontText(game, font, "SCORE 120", {0, 0, 700, 450}, DT_LEFT, 0xFF000000);
+        DrawFontText(game.renderer, font, "SCORE 120", {0, 0, 700, 450}, DT_LEFT, 0xFF000000);
         EXPECT_EQ(quads().size(), 9u);
     }
     EXPECT_EQ(fake.fonts.rasterised.size(), 1u);
@@ -95,7 +95,7 @@ TEST_F(TextTest, DrawingAgainCostsGlyphQuadsOnly) {
 }
 
 TEST_F(TextTest, GlyphsCarryTheTextColourWithItsAlphaAndLeaveThePicturesAlphaAlone) {
-    DrawFontText(game, font, "A", {0, 0, 100, 100}, DT_LEFT, 0x80FF0000);
+    DrawFontText(game.renderer, font, "A", {0, 0, 100, 100}, DT_LEFT, 0x80FF0000);
     Sprite picture = MakeSprite(game.resources.design1Sheet, 0, 0, 10, 10);
     DrawSprite(game.renderer, picture, 0, 0);
     const auto drawn = quads();
@@ -107,19 +107,19 @@ TEST_F(TextTest, GlyphsCarryTheTextColourWithItsAlphaAndLeaveThePicturesAlphaAlo
 
 TEST_F(TextTest, AnUnknownFaceIsSubstitutedAndStillDraws) {
     Font other;
-    MakeFont(game, other, "No Such Face", 20, false);
+    MakeFont(game.platform.fonts, game.renderer, other, "No Such Face", 20, false);
     EXPECT_TRUE(other.substituted);
     EXPECT_FALSE(font.substituted);
-    DrawFontText(game, other, "A", {0, 0, 100, 100}, DT_LEFT, 0xFF000000);
+    DrawFontText(game.renderer, other, "A", {0, 0, 100, 100}, DT_LEFT, 0xFF000000);
     EXPECT_EQ(quads().size(), 1u);
 }
 
 TEST_F(TextTest, AFontWithoutAtlasMeasuresItsHeightAndDrawsNothing) {
     Font none;
     game.platform.fonts = nullptr;
-    MakeFont(game, none, "Bebas Neue", 26, false);
+    MakeFont(game.platform.fonts, game.renderer, none, "Bebas Neue", 26, false);
     EXPECT_EQ(MeasureText(none, "T", {0, 0, 100, 100}, DT_CALCRECT), (Rect{0, 0, 0, 26}));
-    DrawFontText(game, none, "T", {0, 0, 100, 100}, DT_LEFT, 0xFF000000);
+    DrawFontText(game.renderer, none, "T", {0, 0, 100, 100}, DT_LEFT, 0xFF000000);
     EXPECT_TRUE(calls().empty());
 }
 

@@ -32,7 +32,7 @@ protected:
 TEST_F(TitleFontTest, AnInstalledFaceIsRegisteredFromTheFontFolderAndNothingIsCopied) {
     fs::create_directories(scratch.path() / "xdg/fonts");
     testing::WriteBytes(scratch.file("xdg/fonts/BebasNeue-Regular.otf"), "installed earlier");
-    InstallTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     EXPECT_EQ(fake.fonts.registered, std::vector<std::string>{installed()});
     EXPECT_TRUE(fake.files.copies.empty());
     EXPECT_TRUE(logged("BebasNeue-Regular.otf is present on this PC already"));
@@ -40,42 +40,42 @@ TEST_F(TitleFontTest, AnInstalledFaceIsRegisteredFromTheFontFolderAndNothingIsCo
 }
 
 TEST_F(TitleFontTest, AMissingFaceIsCopiedIntoANewFontFolderAndRegisteredFromTheGame) {
-    InstallTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     EXPECT_EQ(scratch.read("xdg/fonts/BebasNeue-Regular.otf"), "the face");
     EXPECT_EQ(fake.fonts.registered, std::vector<std::string>{"Graphics/BebasNeue-Regular.otf"});
     EXPECT_TRUE(logged("BebasNeue-Regular.otf is NOT present on this PC"));
     EXPECT_TRUE(logged("BebasNeue-Regular.otf copied succesfully to " + scratch.file("xdg/fonts") + "."));
     EXPECT_TRUE(logged("BebasNeue-Regular.otf installed succesfully"));
     Font title;
-    MakeFont(game, title, kTitleFace, 26, false);
+    MakeFont(game.platform.fonts, game.renderer, title, kTitleFace, 26, false);
     EXPECT_FALSE(title.substituted);
 }
 
 TEST_F(TitleFontTest, AFailedRegistrationIsLogged) {
     fake.fonts.registrationFails = true;
-    InstallTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     EXPECT_TRUE(logged("Error during installing BebasNeue-Regular.otf"));
 }
 
 TEST_F(TitleFontTest, AFontFolderThatCannotBeWrittenLeavesASubstituteThatStillDraws) {
     testing::WriteBytes(scratch.file("xdg"), "a file where the folder should be");
-    InstallTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     EXPECT_TRUE(logged("Error during moving BebasNeue-Regular.otf to " + scratch.file("xdg/fonts")));
     EXPECT_TRUE(fake.fonts.registered.empty());
     Font title;
-    MakeFont(game, title, kTitleFace, 26, false);
+    MakeFont(game.platform.fonts, game.renderer, title, kTitleFace, 26, false);
     EXPECT_TRUE(title.substituted);
-    DrawFontText(game, title, "MENU", {0, 0, 700, 450}, DT_LEFT, TextGrey);
+    DrawFontText(game.renderer, title, "MENU", {0, 0, 700, 450}, DT_LEFT, TextGrey);
     EXPECT_EQ(quads().size(), 4u);
 }
 
 TEST_F(TitleFontTest, RemovalForgetsTheRegistrationAndKeepsTheInstalledFile) {
-    InstallTitleFont(game);
-    RemoveTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
+    RemoveTitleFont(game.platform.fonts, game.log);
     EXPECT_TRUE(fake.fonts.registered.empty());
     EXPECT_TRUE(logged("Bebas Neue font removed from font resources succesfully."));
     EXPECT_TRUE(fs::exists(installed()));
-    RemoveTitleFont(game);
+    RemoveTitleFont(game.platform.fonts, game.log);
     EXPECT_TRUE(logged("Error occured during removing Bebas Neue font from font resources."));
 }
 

@@ -1,6 +1,7 @@
 // Widgets and window dragging, driven through the window procedure as the
 // mouse and keyboard messages arrive.
-#include "game/engine/widgets.h"
+#include "game/shell/widget_set.h"
+#include "game/shell/window_position.h"
 
 #include <deque>
 
@@ -14,9 +15,9 @@ using platform::MessageKind;
 using testing::QuadBox;
 
 std::vector<const Button*> clicked;
-void RecordClick(Game&, Button& button) { clicked.push_back(&button); }
 std::vector<int> stateChanges;
-void RecordState(Game&, int state) { stateChanges.push_back(state); }
+void RecordState(int state) { stateChanges.push_back(state); }
+constexpr bool kRecordsClicks = true;
 
 // The window stands at (100, 100); positions below are client positions.
 class WidgetsTest : public testing::GameOnFakes {
@@ -28,7 +29,7 @@ protected:
         PlaceWindow(game, {100, 100});
         fake.window.moves.clear();
     }
-    void cursorAt(int x, int y) { fake.desktop.cursor = {game.pointer.windowPos.x + x, game.pointer.windowPos.y + y}; }
+    void cursorAt(int x, int y) { fake.desktop.cursor = {game.shell.windowPos.x + x, game.shell.windowPos.y + y}; }
     void send(MessageKind kind, std::uint32_t wParam = 0) { WindowProcedure(game, {kind, wParam, 0}); }
     void pressAt(int x, int y) {
         cursorAt(x, y);
@@ -39,13 +40,14 @@ protected:
         send(MessageKind::MouseMove);
     }
     void release() { send(MessageKind::LButtonUp); }
-    ImageButton& button(Rect rect, ClickHandler onClick) {
+    // A button over rect that, recording clicks, notes each press in clicked.
+    ImageButton& button(Rect rect, bool recordsClicks) {
         ImageButton& made = buttons.emplace_back();
         Sprite sprite;
         sprite.srcW = rect.right - rect.left;
         sprite.srcH = rect.bottom - rect.top;
         MakeImageButton(game.widgets.registry, made, sprite, rect.left, rect.top, true, nullptr);
-        made.onClick = onClick;
+        if (recordsClicks) made.onClick = [&made] { clicked.push_back(&made); };
         return made;
     }
 
@@ -53,8 +55,8 @@ protected:
 };
 
 TEST_F(WidgetsTest, OnlyTheEarliestEnabledButtonWithAHandlerTakesAPress) {
-    ImageButton& first = button({10, 10, 60, 40}, RecordClick);
-    ImageButton& second = button({30, 20, 80, 50}, RecordClick);
+    ImageButton& first = button({10, 10, 60, 40}, kRecordsClicks);
+    ImageButton& second = button({30, 20, 80, 50}, kRecordsClicks);
     pressAt(40, 30);
     EXPECT_EQ(clicked, std::vector<const Button*>{&first});
     release();
@@ -73,7 +75,7 @@ TEST_F(WidgetsTest, OnlyTheEarliestEnabledButtonWithAHandlerTakesAPress) {
 }
 
 TEST_F(WidgetsTest, APressOnAButtonClicksItAndDragsTheWindow) {
-    button({10, 10, 60, 40}, RecordClick);
+    button({10, 10, 60, 40}, kRecordsClicks);
     pressAt(20, 20);  // screen (120, 120)
     EXPECT_EQ(clicked.size(), 1u);
     EXPECT_TRUE(game.pointer.dragging);
@@ -81,8 +83,8 @@ TEST_F(WidgetsTest, APressOnAButtonClicksItAndDragsTheWindow) {
     fake.desktop.cursor = {150, 135};
     RunFrame(game);
     EXPECT_EQ(fake.window.moves, (std::vector<platform::Point>{{130, 115}}));
-    EXPECT_EQ(game.shell.windowX, 130);
-    EXPECT_EQ(game.shell.windowY, 115);
+    EXPECT_EQ(game.shell.windowPos.x, 130);
+    EXPECT_EQ(game.shell.windowPos.y, 115);
 
     // The last step before the release is taken with it; nothing moves afterwards.
     fake.desktop.cursor = {153, 135};
@@ -90,7 +92,7 @@ TEST_F(WidgetsTest, APressOnAButtonClicksItAndDragsTheWindow) {
     RunFrame(game);
     EXPECT_EQ(fake.window.moves.back(), (platform::Point{133, 115}));
     EXPECT_EQ(fake.window.moves.size(), 2u);
-    EXPECT_EQ(game.pointer.windowPos, (platform::Point{133, 115}));
+    EXPECT_EQ(game.shell.windowPos, (platform::Point{133, 115}));
 }
 
 TEST_F(WidgetsTest, LosingTheFocusEndsAPressAndADrag) {
@@ -101,23 +103,23 @@ TEST_F(WidgetsTest, LosingTheFocusEndsAPressAndADrag) {
 }
 
 TEST_F(WidgetsTest, AForcedButtonShowsItsForcedStateAndStillReportsChanges) {
-    ImageButton& b = button({10, 10, 60, 40}, nullptr);
+    ImageButton& b = button({10, 10, 60, 40}, false);
     b.onStateChange = RecordState;
     b.forced = true;
     b.forcedState = ButtonHover;
     cursorAt(500, 300);
     ReadCursor(game);
-    DrawImageButton(game, b);
+    DrawImageButton(game.renderer, game.pointer, b);
     pressAt(20, 20);
-    DrawImageButton(game, b);
+    DrawImageButton(game.renderer, game.pointer, b);
     EXPECT_EQ(b.state, ButtonHover);
     b.forcedState = ButtonNormal;
-    DrawImageButton(game, b);
+    DrawImageButton(game.renderer, game.pointer, b);
     EXPECT_EQ(stateChanges, (std::vector<int>{ButtonHover, ButtonNormal}));
 }
 
 TEST_F(WidgetsTest, AnImageButtonDrawsThePictureOfItsStateBelowTheNormalOne) {
-    ImageButton& b = button({10, 10, 60, 40}, nullptr);
+    ImageButton& b = button({10, 10, 60, 40}, false);
     Texture sheet;
     sheet.width = sheet.height = 1001;
     b.sprite = MakeSprite(sheet, 100, 200, 50, 30);
@@ -125,7 +127,7 @@ TEST_F(WidgetsTest, AnImageButtonDrawsThePictureOfItsStateBelowTheNormalOne) {
     cursorAt(310, 20);
     ReadCursor(game);
     clearCalls();
-    DrawImageButton(game, b);
+    DrawImageButton(game.renderer, game.pointer, b);
     EXPECT_EQ(b.rect, (Rect{300, 10, 350, 40}));
     ASSERT_EQ(quads().size(), 1u);
     EXPECT_FLOAT_EQ(quads()[0].corners[0].v, 230.0f / 1000.0f);  // hover: one region down
@@ -151,7 +153,7 @@ class TextFieldTest : public WidgetsTest {
 protected:
     void SetUp() override {
         WidgetsTest::SetUp();
-        MakeFont(game, font, "Bebas Neue", 20, false);
+        MakeFont(game.platform.fonts, game.renderer, font, "Bebas Neue", 20, false);
         MakeTextField(game.widgets.registry, field, &font, 250, 295, 200, 40, 2, 15);
         SetFieldActive(field, true);
         SetFieldFocus(field, true);
@@ -208,12 +210,12 @@ TEST_F(TextFieldTest, EnterAndPressesMoveTheFocusOfClickFocusFieldsOnly) {
 TEST_F(TextFieldTest, AFocusedFieldShowsACaretThatNeverJoinsTheText) {
     type("AB");
     clearCalls();
-    DrawTextField(game, field);
+    DrawTextField(game.renderer, game.pointer, field);
     EXPECT_EQ(quads().size(), 3u);  // A, B and "_"
     EXPECT_EQ(field.label, "AB");
     SetFieldFocus(field, false);
     clearCalls();
-    DrawTextField(game, field);
+    DrawTextField(game.renderer, game.pointer, field);
     EXPECT_EQ(quads().size(), 2u);
 }
 
@@ -226,14 +228,14 @@ TEST_F(TextFieldTest, BordersFollowTheFocusAndABottomAlignedLabelSitsOnThePaddin
     SetFieldFocus(field, true);
     type("A");
     clearCalls();
-    DrawTextField(game, field);
+    DrawTextField(game.renderer, game.pointer, field);
     ASSERT_EQ(fills().size(), 1u);
     EXPECT_EQ(fills()[0].rect, (Rect{250, 333, 450, 335}));
     // Padding 3: the line's 20 pixels end 3 above the box's bottom at 335.
     EXPECT_EQ(QuadBox(quads()[0]), (Rect{253, 312, 263, 332}));
     SetFieldFocus(field, false);
     clearCalls();
-    DrawTextField(game, field);
+    DrawTextField(game.renderer, game.pointer, field);
     EXPECT_EQ(fills().size(), 4u);
 }
 
@@ -288,7 +290,7 @@ TEST_F(SliderTest, DraggingAlongTheBarLetsGoOnReleaseWithoutMovingTheWindow) {
     RunFrame(game);
     EXPECT_FALSE(slider().active);
     EXPECT_TRUE(fake.window.moves.empty());
-    EXPECT_EQ(game.pointer.windowPos, (platform::Point{100, 100}));
+    EXPECT_EQ(game.shell.windowPos, (platform::Point{100, 100}));
 }
 
 TEST_F(SliderTest, AClickedSliderFollowsTheMouseUntilTheNextClick) {
@@ -305,18 +307,18 @@ TEST_F(SliderTest, AClickedSliderFollowsTheMouseUntilTheNextClick) {
 
 TEST_F(SliderTest, ShowsItsNumberAndTheSelectionBandWhileActive) {
     Font font;
-    MakeFont(game, font, "Bebas Neue", 20, false);
+    MakeFont(game.platform.fonts, game.renderer, font, "Bebas Neue", 20, false);
     slider().font = &font;
     slider().label = "";
     slider().step = 5, slider().offset = -4, slider().unit = "%";
     EXPECT_EQ(SliderShownValue(slider()), 11);
     clearCalls();
-    DrawSlider(game, slider());
+    DrawSlider(game.renderer, game.resources, slider());
     EXPECT_EQ(quads().size(), 5u + 4u + 3u);  // segments, gaps, "11%"
     EXPECT_TRUE(fills().empty());
     slider().active = true;
     clearCalls();
-    DrawSlider(game, slider());
+    DrawSlider(game.renderer, game.resources, slider());
     ASSERT_EQ(fills().size(), 1u);
     EXPECT_EQ(fills()[0].rect, (Rect{296, 145, 650, 185}));  // 40 high, centred on the row
 }

@@ -1,3 +1,4 @@
+#include "game/shell/loading.h"
 #include "game/screens/play_screen_draw.h"
 #include "game/shell/run_control.h"
 

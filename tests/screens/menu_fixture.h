@@ -7,12 +7,14 @@
 #include <optional>
 #include <vector>
 
+#include "game/shell/loading.h"
 #include "game/engine/resources.h"
 #include "game/shell/main_loop.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/engine/sheet_regions.h"
 #include "game/shell/game.h"
 #include "platform/fake/fake_platform.h"
+#include "game/shell/window_position.h"
 
 namespace glyphora::testing {
 
@@ -39,7 +41,7 @@ protected:
 
     // Moves the cursor to client position (x, y).
     void pointAt(int x, int y) {
-        fake.desktop.cursor = {game.pointer.windowPos.x + x, game.pointer.windowPos.y + y};
+        fake.desktop.cursor = {game.shell.windowPos.x + x, game.shell.windowPos.y + y};
         ReadCursor(game);
     }
     void pointAtButton(ImageButtonName name) {

@@ -1,6 +1,7 @@
 // The global keys: the quit and new-game questions on the play screen, the
 // pause key, the volumes and minimising.
 #include "game/shell/key_routing.h"
+#include "game/shell/window_position.h"
 
 #include "game/screens/pause_screen.h"
 #include "platform/keys.h"
@@ -150,8 +151,8 @@ TEST_F(KeyRouting, F12PausesRemembersThePositionAndMinimises) {
     EXPECT_EQ(fake.window.minimised, 1);
     EXPECT_TRUE(game.shell.paused);
     EXPECT_EQ(game.shell.pauseReason, PauseReason::Away);
-    EXPECT_EQ(game.shell.savedX, 123);
-    EXPECT_EQ(game.shell.savedY, 45);
+    EXPECT_EQ(game.shell.savedPosition.x, 123);
+    EXPECT_EQ(game.shell.savedPosition.y, 45);
 }
 
 TEST_F(KeyRouting, F1PausesOnlyPlayAndCredits) {

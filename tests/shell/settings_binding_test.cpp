@@ -66,7 +66,7 @@ TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItB
         EXPECT_EQ(w.sliders[SoundVolumeSlider].value, 10);
         EXPECT_EQ(game.settings.regcode, "ABCDEFGHIJ0123456789");
         EXPECT_EQ(game.settings.groups[2], "Typists");
-        EXPECT_EQ(game.shell.windowX, 200);
+        EXPECT_EQ(game.shell.windowPos.x, 200);
 
         WindowProcedure(game, {platform::MessageKind::KeyDown, vk::F6, 0});  // music 5
         game.widgets.freeGameToggles[0][0].checked = false;

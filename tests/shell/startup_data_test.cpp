@@ -24,7 +24,7 @@ protected:
     void runOnce() {
         Game game{fake.bundle()};
         StartUp(game);
-        lastPosition = {game.shell.windowX, game.shell.windowY};
+        lastPosition = {game.shell.windowPos.x, game.shell.windowPos.y};
         firstRun = game.settings.firstRun;
         firstScreen = game.screen.current;
         introStart = game.menus.introStart;

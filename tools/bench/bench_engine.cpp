@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/shell/loading.h"
 #include "game/engine/font_table.h"
 #include "game/engine/title_font.h"
 #include "game/shell/main_loop.h"
@@ -31,16 +32,16 @@ void DrawPlayTexts(Game& game) {
     const int typedWidth = MeasureText(wordFont, "KEY", box, DT_CALCRECT).right - box.left;
     const int wordWidth = MeasureText(wordFont, "KEYBOARD", box, DT_CALCRECT).right - box.left;
     const int left = (box.left + box.right - wordWidth) / 2;
-    DrawFontText(game, wordFont, "KEY", {left, box.top, box.right, box.bottom}, DT_VCENTER, 0xFFAEE400);
-    DrawFontText(game, wordFont, "BOARD", {left + typedWidth, box.top, box.right, box.bottom}, DT_VCENTER,
+    DrawFontText(game.renderer, wordFont, "KEY", {left, box.top, box.right, box.bottom}, DT_VCENTER, 0xFFAEE400);
+    DrawFontText(game.renderer, wordFont, "BOARD", {left + typedWidth, box.top, box.right, box.bottom}, DT_VCENTER,
                  0xFF404040);
     const int centred = DT_CENTER | DT_VCENTER;
-    DrawFontText(game, game.fonts[HudFont36a], "12345", {540, 230, 700, 270}, centred, 0xFF505050);
-    DrawFontText(game, game.fonts[HudFont36b], "15", {540, 270, 700, 310}, centred, 0xFF808080);
-    DrawFontText(game, game.fonts[HudFont28], "Double bonus!", {538, 406, 700, 450}, centred, 0xFFCC3300);
+    DrawFontText(game.renderer, game.fonts[HudFont36a], "12345", {540, 230, 700, 270}, centred, 0xFF505050);
+    DrawFontText(game.renderer, game.fonts[HudFont36b], "15", {540, 270, 700, 310}, centred, 0xFF808080);
+    DrawFontText(game.renderer, game.fonts[HudFont28], "Double bonus!", {538, 406, 700, 450}, centred, 0xFFCC3300);
     char level[16];
     std::snprintf(level, sizeof level, "Level %d", 3);
-    DrawFontText(game, game.fonts[HudFont40], level, {555, 25, 675, 85}, centred, 0xFF303030);
+    DrawFontText(game.renderer, game.fonts[HudFont40], level, {555, 25, 675, 85}, centred, 0xFF303030);
 }
 
 // Microseconds per frame of draw(), averaged over frames.
@@ -116,12 +117,13 @@ double TimeLoadAllResources() {
 // The fonts alone, rasterised afresh (a new platform keeps no atlases).
 double TimeMakeAllFonts() {
     LoadingGame loading;
-    InstallTitleFont(loading.game);
+    Game& game = loading.game;
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     const auto start = Clock::now();
-    MakeAllFonts(loading.game);
+    MakeAllFonts(game.platform.fonts, game.renderer, game.fonts);
     const double elapsed = Milliseconds(Clock::now() - start);
-    DestroyAllFonts(loading.game);
-    RemoveTitleFont(loading.game);
+    DestroyAllFonts(game.fonts);
+    RemoveTitleFont(game.platform.fonts, game.log);
     return elapsed;
 }
 

@@ -1,10 +1,12 @@
 // Scenes of the presentation engine: the splash at each loading step, every
 // widget kind in each of its states, and the font table.
 #include "tools/tour/tour_engine.h"
+#include "game/shell/window_position.h"
 
 #include <cstdio>
 #include <string>
 
+#include "game/shell/loading.h"
 #include "game/engine/font_table.h"
 #include "game/engine/selection_band.h"
 #include "game/shell/main_loop.h"
@@ -15,7 +17,7 @@ namespace {
 const char* const kStateNames[] = {"normal", "hover", "pressed"};
 
 void Caption(Game& game, const std::string& text, int x, int y, int width = 200) {
-    DrawFontText(game, game.fonts[HelpFont22], text, {x, y, x + width, y + 22}, DT_LEFT, 0xFF606060);
+    DrawFontText(game.renderer, game.fonts[HelpFont22], text, {x, y, x + width, y + 22}, DT_LEFT, 0xFF606060);
 }
 
 // Draws each of the three states of a button, forced, with its name under it.
@@ -37,7 +39,7 @@ void DrawImageButtons(Game& game) {
     DrawInEachState(game, play, 160, 52, 110, [&](int state) {
         play.x = 160 + state * 110;
         play.y = 20;
-        DrawImageButton(game, play);
+        DrawImageButton(game.renderer, game.pointer, play);
     });
     play.x = savedX, play.y = savedY;
 }
@@ -52,7 +54,7 @@ void DrawToggles(Game& game) {
         DrawInEachState(game, toggle, left - 10, 122, 80, [&](int state) {
             toggle.x = left + state * 80;
             toggle.y = 84;
-            DrawToggleButton(game, toggle);
+            DrawToggleButton(game.renderer, game.pointer, toggle);
         });
     }
     Caption(game, "unchecked", 160, 144, 100);
@@ -74,7 +76,7 @@ void DrawTextButtons(Game& game) {
     DrawInEachState(game, button, 160, 216, 110, [&](int state) {
         button.x = 160 + state * 110;
         button.rect = MakeRect(button.x, button.y, button.w, button.h);
-        DrawTextButton(game, button);
+        DrawTextButton(game.renderer, game.pointer, button);
     });
 }
 
@@ -88,8 +90,8 @@ void DrawTextFields(Game& game) {
         field.y = 256;
         field.rect = MakeRect(field.x, field.y, field.w, field.h);
         SetFieldFocus(field, focused == 1);
-        if (focused) DrawSelectionBand(game, field.x - 10, field.y - 5, field.w + 20);
-        DrawTextField(game, field);
+        if (focused) DrawSelectionBand(game.renderer, game.resources, field.x - 10, field.y - 5, field.w + 20);
+        DrawTextField(game.renderer, game.pointer, field);
         Caption(game, focused ? "focused" : "not focused", field.x, 292);
     }
     field = saved;
@@ -102,12 +104,12 @@ void DrawSliders(Game& game) {
     slider.y = 330;
     slider.x = 160;
     slider.value = 6;
-    DrawSlider(game, slider);
+    DrawSlider(game.renderer, game.resources, slider);
     Caption(game, "idle", 560, 340, 80);
     slider.y = 384;
     slider.value = 3;
     slider.active = true;
-    DrawSlider(game, slider);
+    DrawSlider(game.renderer, game.resources, slider);
     Caption(game, "following the mouse", 560, 394, 140);
     slider = saved;
 }
@@ -158,7 +160,7 @@ bool FontTable(TourHarness& tour) {
     for (int name = 0; name < kFontCount; ++name) {
         char line[96];
         std::snprintf(line, sizeof line, "%s - Score 12,345  Level 3  \xC9\xC0\xDC \x92\x80 Freeware: the quick fox", kNames[name]);
-        DrawFontText(game, game.fonts[name], line, {10, y, 690, y + kFontTable[name].height}, DT_LEFT, 0xFF404040);
+        DrawFontText(game.renderer, game.fonts[name], line, {10, y, 690, y + kFontTable[name].height}, DT_LEFT, 0xFF404040);
         y += kFontTable[name].height;
     }
     EndFrame(game.renderer);

@@ -21,7 +21,7 @@ Game& Show(TourHarness& tour, ScreenKind kind) {
 
 void PointAt(TourHarness& tour, int clientX, int clientY) {
     const Game& game = tour.game();
-    tour.desktop().cursor = {game.shell.windowX + clientX, game.shell.windowY + clientY};
+    tour.desktop().cursor = {game.shell.windowPos.x + clientX, game.shell.windowPos.y + clientY};
 }
 
 void PointAtButton(TourHarness& tour, ImageButtonName name) {

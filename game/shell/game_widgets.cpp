@@ -1,4 +1,4 @@
-#include "game/engine/game_widgets.h"
+#include "game/shell/game_widgets.h"
 
 #include <numeric>
 
@@ -101,7 +101,7 @@ void CreateImageButtons(Game& game) {
     Widgets& w = game.widgets;
     for (const ImageButtonPlace& place : kImageButtonPlaces)
         MakeImageButton(w.registry, w.imageButtons[place.name], RegionSprite(game, place.region), place.x, place.y,
-                        true, PlayButtonSound);
+                        true, [&game](int state) { PlayButtonSound(game, state); });
     LayOutRows(w);
 }
 

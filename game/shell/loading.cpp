@@ -1,8 +1,8 @@
-#include "game/engine/resources.h"
+#include "game/shell/loading.h"
 
 #include "game/data/data_paths.h"
 #include "game/engine/font_table.h"
-#include "game/engine/game_widgets.h"
+#include "game/shell/game_widgets.h"
 #include "game/engine/sheet_regions.h"
 #include "game/engine/title_font.h"
 #include "game/screens/credits_pages.h"
@@ -68,14 +68,14 @@ void LoadSplash(Game& game) {
 }
 
 void LoadAllResources(Game& game) {
-    InstallTitleFont(game);
+    InstallTitleFont(game.platform.fonts, game.platform.files, game.log);
     ShowLoadingProgress(game, 1);
     LoadSheetsShowingProgress(game);
     CreateSprites(game);
-    MakeAllFonts(game);
+    MakeAllFonts(game.platform.fonts, game.renderer, game.fonts);
     CreateGameWidgets(game);
     game.resources.creditsFinale = SpriteOf(game.resources.design1Sheet, regions::CreditsFinale);
-    // The sound library starts here and loads kEffectFiles in order, running
+    // The sound library starts here and loads the effects in order, running
     // the audio-runtime installer once when the runtime is missing.
     game.words = LoadStoredWordList(paths::kWordList);
     // The cheat-phrase matchers are made here, and the play field's counters
@@ -93,11 +93,11 @@ void ReleaseAllResources(Game& game) {
     Resources& r = game.resources;
     game.words = WordList{};
     DestroySliders(game);
-    DestroyAllFonts(game);
+    DestroyAllFonts(game.fonts);
     ReleaseSprites(r);
     DestroyButtonsAndFields(game);
     for (Texture* sheet : {&r.design1Sheet, &r.design2Sheet, &r.design3Sheet, &r.shapesSheet}) ReleaseTexture(*sheet);
-    RemoveTitleFont(game);
+    RemoveTitleFont(game.platform.fonts, game.log);
     // The sound library shuts down here.
     if (game.platform.files) game.platform.files->remove(paths::kTemp);
     FreeCreditPages(game);

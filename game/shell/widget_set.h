@@ -11,6 +11,8 @@
 
 namespace glyphora {
 
+struct Game;
+
 // The image buttons, in creation order (the order in which they take clicks).
 enum ImageButtonName {
     PlayButton,
