@@ -84,10 +84,13 @@ void Pull(fluid_synth_t* synth, Pcm& out, std::int64_t from, std::int64_t to) {
 
 }  // namespace
 
-bool RenderScore(const Score& score, const std::string& soundFont, Pcm& out, std::string& error) {
+void SilenceFluidSynthWarnings() {
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+}
+
+bool RenderScore(const Score& score, const std::string& soundFont, Pcm& out, std::string& error) {
     Settings settings = MakeSettings();
     Synth synth(settings ? new_fluid_synth(settings.get()) : nullptr);
     if (!synth) {

@@ -15,4 +15,8 @@ namespace glyphora::soundgen {
 // `error` when FluidSynth cannot start or the SoundFont does not load.
 bool RenderScore(const Score& score, const std::string& soundFont, Pcm& out, std::string& error);
 
+// Keeps FluidSynth's warnings and notes (about the SoundFont's own quirks)
+// off stderr; errors still show. Call before rendering on several threads.
+void SilenceFluidSynthWarnings();
+
 }  // namespace glyphora::soundgen

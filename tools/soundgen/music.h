@@ -10,7 +10,7 @@
 namespace glyphora::soundgen {
 
 // RMS every track is mastered to, and the ceiling no sample passes (the
-// encoder adds a few tenths of a dB to peaks, which stay below -1 dBFS).
+// encoder adds up to a dB to peaks, which stay below -1 dBFS).
 inline constexpr double kTrackRmsDb = -18.0;
 inline constexpr double kTrackCeilingDb = -2.5;
 
