@@ -317,7 +317,10 @@ int BarsPerPart(const TrackDesign& design) {
     return beats / (60 * design.beatsPerBar);
 }
 
-double GuardBeats(int channel) { return channel == kDrumChannel ? 0.25 : 0.5; }
+// Chords and pads ring longest after their release, so they stop earlier.
+double GuardBeats(int channel) {
+    return channel == kHarmonyChannel || channel == kPadChannel || channel == kCounterChannel ? 1.0 : 0.5;
+}
 
 Arrangement Arrange(const TrackDesign& design) {
     Arrangement result;

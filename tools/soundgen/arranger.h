@@ -2,8 +2,8 @@
 // chords, bar by bar, on the frame timeline of the finished track.
 //
 // Each part starts cleanly: every note of a part has ended a little before
-// the next part begins (half a beat for pitched notes, a quarter beat for
-// drums), so a track opened at any multiple of 20 seconds starts on a fresh
+// the next part begins (a beat for chords and pads, half a beat for the
+// rest), so a track opened at any multiple of 20 seconds starts on a fresh
 // phrase with nothing cut off.
 #pragma once
 

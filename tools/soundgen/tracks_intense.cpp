@@ -50,7 +50,7 @@ TrackDesign CircuitRush() {
                        {kClosedHat, "x.x.x.x.x.x.x.x."}}},
             {"peak", {{kKick, "X...x...X...x..."}, {kClap, "....X.......X..."}, {kOpenHat, "..x...x...x...x."},
                       {kClosedHat, "xoxoxoxoxoxoxoxo"}, {kTambourine, "....x.......x..."}}},
-            {"fill", {{kKick, "x...x...x...x..."}, {kSnare, "....o.o.x.x.xxx."}, {kClap, "............x..."}}},
+            {"fill", {{kKick, "x...x...x...x..."}, {kSnare, "....o.o.x.xxxx.."}, {kClap, "............x..."}}},
             {"end", {{kKick, "X..............."}, {kClap, "X..............."}}},
         },
         .parts = {{
@@ -117,7 +117,7 @@ TrackDesign LastStand() {
             {"battle", {{kKick, "x.x.....x.x....."}, {kSnare, "....X.......X..o"}, {kClosedHat, "xoxoxoxoxoxoxoxo"},
                         {kLowFloorTom, "......x.......x."}}},
             {"fill", {{kKick, "x.......x......."}, {kSnare, "....xxxx........"}, {kHighTom, "........xx......"},
-                      {kMidTom, "..........xx...."}, {kLowFloorTom, "............xxx."}}},
+                      {kMidTom, "..........xx...."}, {kLowFloorTom, "............xx.."}}},
             {"end", {{kKick, "X..............."}, {kLowFloorTom, "X..............."}}},
         },
         .parts = {{
@@ -184,7 +184,7 @@ TrackDesign PixelStorm() {
             {"beat", {{kKick, "x.....x.x......."}, {kSnare, "....X.......X..."}, {kClosedHat, "x.x.x.x.x.x.x.x."}}},
             {"storm", {{kKick, "x.x...x.x.x....."}, {kSnare, "....X.......X.o."}, {kClosedHat, "xxxxxxxxxxxxxxxx"},
                        {kClap, "....x.......x..."}}},
-            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x.x.xxxxx.x."}}},
+            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x.x.xxxxxx.."}}},
             {"end", {{kKick, "X..............."}, {kSnare, "X..............."}}},
         },
         .parts = {{
