@@ -301,7 +301,7 @@ void WritePart(PartContext& ctx) {
 
 std::vector<ChannelSetup> Setups(const Band& band) {
     const auto setup = [](int channel, const Instrument& i) {
-        return ChannelSetup{channel, 0, i.program, i.volume, i.pan, i.reverb, i.chorus};
+        return ChannelSetup{channel, 0, i.program, i.volume, i.pan, i.reverb, i.chorus, i.releaseCents};
     };
     return {setup(kLeadChannel, band.lead),       setup(kHarmonyChannel, band.harmony),
             setup(kPadChannel, band.pad),         setup(kCounterChannel, band.counter),
@@ -317,9 +317,11 @@ int BarsPerPart(const TrackDesign& design) {
     return beats / (60 * design.beatsPerBar);
 }
 
-// Chords and pads ring longest after their release, so they stop earlier.
+// Chords and pads ring longest after their release, and drums (toms above
+// all) ring on after their stroke, so they stop earlier than lead and bass.
 double GuardBeats(int channel) {
-    return channel == kHarmonyChannel || channel == kPadChannel || channel == kCounterChannel ? 1.0 : 0.5;
+    if (channel == kHarmonyChannel || channel == kPadChannel || channel == kCounterChannel) return 1.0;
+    return channel == kDrumChannel ? 0.75 : 0.5;
 }
 
 Arrangement Arrange(const TrackDesign& design) {

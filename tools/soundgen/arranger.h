@@ -2,9 +2,9 @@
 // chords, bar by bar, on the frame timeline of the finished track.
 //
 // Each part starts cleanly: every note of a part has ended a little before
-// the next part begins (a beat for chords and pads, half a beat for the
-// rest), so a track opened at any multiple of 20 seconds starts on a fresh
-// phrase with nothing cut off.
+// the next part begins (a beat for chords and pads, three quarters for
+// drums, half a beat for melody and bass), so a track opened at any multiple
+// of 20 seconds starts on a fresh phrase with nothing cut off.
 #pragma once
 
 #include <string>

@@ -64,6 +64,9 @@ void SetUpChannels(fluid_synth_t* synth, int font, const Score& score) {
         fluid_synth_cc(synth, setup.channel, 10, setup.pan);
         fluid_synth_cc(synth, setup.channel, 91, setup.reverb);
         fluid_synth_cc(synth, setup.channel, 93, setup.chorus);
+        if (setup.releaseCents != 0) {
+            fluid_synth_set_gen(synth, setup.channel, GEN_VOLENVRELEASE, static_cast<float>(setup.releaseCents));
+        }
     }
 }
 

@@ -55,6 +55,7 @@ struct Instrument {
     int reverb = 40;   // CC 91
     int chorus = 0;    // CC 93
     int velocity = 90; // base velocity of its notes
+    int releaseCents = 0;  // shortens (negative) or lengthens its notes' release, in timecents
 };
 
 // Where the chordal roles voice their chords: tones stay within an octave

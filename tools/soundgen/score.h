@@ -18,6 +18,7 @@ struct ChannelSetup {
     int pan = 64;
     int reverb = 40;
     int chorus = 0;
+    int releaseCents = 0;  // added to the release time of every note, in timecents (-1200 halves it)
 };
 
 struct ScoreNote {

@@ -5,7 +5,11 @@
 # generator's output, or an assembled game's Data/ folder, whose effects are
 # stored byte-pair swapped), writes a spectrogram OUTDIR/NAME.png and prints
 # its length, peak and RMS in dBFS, and the RMS after the game's default
-# volume (music at gain 0.5, effects at 0.7). Needs sox with Ogg support.
+# volume (music at gain 0.5, effects at 0.7). For each track it then prints
+# the RMS of its five 20-second parts and, at each part boundary, how far the
+# last 25 ms before it lie below the part (a clean start needs a wide gap).
+# Exits non-zero when a file peaks at or above -1 dBFS. Needs sox with Ogg
+# support.
 set -euo pipefail
 shopt -s nullglob
 
@@ -30,9 +34,12 @@ plain_copy() {
   echo "$copy"
 }
 
-# "peak rms length" of FILE, from sox's stats (overall column).
+# "peak rms length" of FILE (or of the part given by sox trim arguments),
+# from sox's stats (overall column).
 levels() {
-  sox "$1" -n stats 2>&1 | awk '
+  local file=$1
+  shift
+  sox "$file" -n trim "${@:-0}" stats 2>&1 | awk '
     /^Pk lev dB/ { peak = $4 }
     /^RMS lev dB/ { rms = $4 }
     /^Length s/ { length_s = $3 }
@@ -54,4 +61,23 @@ for folder in Sounds Music; do
     sox "$copy" -n spectrogram -x $width -y 257 -t "$folder/$name" -o "$out/$name.png"
   done
 done
+part_lines=()
+for file in "$in/Music"/*.ogg; do
+  parts="" gaps=""
+  for part in 0 1 2 3 4; do
+    read -r _ rms _ <<<"$(levels "$file" $((part * 20)) 20)"
+    parts="$parts $(printf '%6.1f' "$rms")"
+    if [ $part -gt 0 ]; then
+      read -r _ tail _ <<<"$(levels "$file" "$((part * 20 - 1)).975" 0.025)"
+      gaps="$gaps $(awk -v p="$previous" -v t="$tail" 'BEGIN { printf "%5.1f", p - t }')"
+    fi
+    previous=$rms
+  done
+  part_lines+=("$(printf '%-18s %s   %s' "Music/$(basename "$file" .ogg)" "$parts" "$gaps")")
+done
+if [ ${#part_lines[@]} -gt 0 ]; then
+  echo
+  printf '%-18s %s   %s\n' track "RMS of parts 1-5 (dB)          " "dB below the part, 25 ms before 20/40/60/80 s"
+  printf '%s\n' "${part_lines[@]}"
+fi
 exit $status

@@ -46,8 +46,8 @@ TrackDesign SunnyKeys() {
             {"swing", {{kKick, "x.....x.x......."}, {kSideStick, "....x.......x..."}, {kClosedHat, "x.o.x.oox.o.x.oo"}}},
             {"full", {{kKick, "x.....x.x..x...."}, {kSnare, "....x.......x..o"}, {kRide, "x.xox.xox.xox.xo"},
                       {kPedalHat, "....x.......x..."}}},
-            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x...o.xx...."}, {kHighTom, "............x..."},
-                      {kLowTom, ".............x.."}}},
+            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x...o.x.x..."}, {kHighTom, "..........x....."},
+                      {kLowTom, "............x..."}}},
             {"end", {{kKick, "x..............."}, {kSideStick, "x..............."}}},
         },
         .parts = {{
@@ -108,7 +108,7 @@ TrackDesign MeadowWaltz() {
             {"waltz", {{kKick, "x..........."}, {kSnare, "....x...x..."}, {kRide, "x.o.x.o.x.o."}}},
             {"lively", {{kKick, "x.....x....."}, {kSnare, "....x...x..o"}, {kRide, "x.oxx.oxx.ox"},
                         {kTambourine, "....x...x..."}}},
-            {"fill", {{kKick, "x..........."}, {kSnare, "....x.x.x..."}, {kLowTom, ".........x.."}}},
+            {"fill", {{kKick, "x..........."}, {kSnare, "....x.x....."}, {kLowTom, "........x..."}}},
             {"end", {{kKick, "x..........."}, {kSnare, "x..........."}}},
         },
         .parts = {{

@@ -46,8 +46,8 @@ TrackDesign NeonHighway() {
             {"rock", {{kKick, "x.....x.x......."}, {kSnare, "....X.......X..."}, {kClosedHat, "x.x.x.x.x.x.x.x."}}},
             {"drive", {{kKick, "x.....x.x.x....."}, {kSnare, "....X.......X..o"}, {kClosedHat, "xoxoxoxoxoxoxoxo"},
                        {kOpenHat, "..............x."}}},
-            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x...xxx....."}, {kHighTom, "...........x...."},
-                      {kMidTom, "............x..."}, {kLowFloorTom, ".............x.."}}},
+            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x...xx......"}, {kHighTom, "..........x....."},
+                      {kMidTom, "...........x...."}, {kLowFloorTom, "............x..."}}},
             {"end", {{kKick, "X..............."}, {kSnare, "X..............."}}},
         },
         .parts = {{
@@ -110,8 +110,8 @@ TrackDesign RollingCredits() {
             {"funk", {{kKick, "x.....x...x....."}, {kSnare, "....X..o....X..o"}, {kClosedHat, "xoxoxoxoxoxoxoxo"}}},
             {"party", {{kKick, "x.....x...x..x.."}, {kSnare, "....X..o....X..o"}, {kClosedHat, "xoxoxoxoxoxoxox."},
                        {kOpenHat, "..............x."}, {kTambourine, "....x.......x..."}}},
-            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x..oxox.x..."}, {kHighTom, "..........x....."},
-                      {kLowTom, ".............x.."}}},
+            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x..oxo......"}, {kHighTom, "..........x....."},
+                      {kLowTom, "............x..."}}},
             {"end", {{kKick, "X..............."}, {kSnare, "X..............."}}},
         },
         .parts = {{

@@ -19,7 +19,7 @@ TrackDesign CircuitRush() {
         .swing = 0.0,
         .band = {.lead = {.program = gm::kSawLead, .volume = 64, .pan = 64, .reverb = 50, .chorus = 30, .velocity = 104},
                  .harmony = {.program = gm::kSynthStrings, .volume = 50, .pan = 44, .reverb = 55, .velocity = 82},
-                 .pad = {.program = gm::kHaloPad, .volume = 58, .pan = 64, .reverb = 70, .velocity = 76},
+                 .pad = {.program = gm::kHaloPad, .volume = 58, .pan = 64, .reverb = 70, .velocity = 76, .releaseCents = -2400},
                  .counter = {.program = gm::kPolySynth, .volume = 64, .pan = 86, .reverb = 45, .velocity = 78},
                  .bass = {.program = gm::kSynthBass2, .volume = 104, .pan = 64, .reverb = 5, .velocity = 100},
                  .harmonyVoicing = {57}, .padVoicing = {50}, .counterVoicing = {69},
@@ -50,7 +50,7 @@ TrackDesign CircuitRush() {
                        {kClosedHat, "x.x.x.x.x.x.x.x."}}},
             {"peak", {{kKick, "X...x...X...x..."}, {kClap, "....X.......X..."}, {kOpenHat, "..x...x...x...x."},
                       {kClosedHat, "xoxoxoxoxoxoxoxo"}, {kTambourine, "....x.......x..."}}},
-            {"fill", {{kKick, "x...x...x...x..."}, {kSnare, "....o.o.x.xxxx.."}, {kClap, "............x..."}}},
+            {"fill", {{kKick, "x...x...x...x..."}, {kSnare, "....o.o.xxxxx..."}, {kClap, "............x..."}}},
             {"end", {{kKick, "X..............."}, {kClap, "X..............."}}},
         },
         .parts = {{
@@ -117,7 +117,7 @@ TrackDesign LastStand() {
             {"battle", {{kKick, "x.x.....x.x....."}, {kSnare, "....X.......X..o"}, {kClosedHat, "xoxoxoxoxoxoxoxo"},
                         {kLowFloorTom, "......x.......x."}}},
             {"fill", {{kKick, "x.......x......."}, {kSnare, "....xxxx........"}, {kHighTom, "........xx......"},
-                      {kMidTom, "..........xx...."}, {kLowFloorTom, "............xx.."}}},
+                      {kMidTom, "..........xx...."}, {kLowFloorTom, "............x..."}}},
             {"end", {{kKick, "X..............."}, {kLowFloorTom, "X..............."}}},
         },
         .parts = {{
@@ -184,7 +184,7 @@ TrackDesign PixelStorm() {
             {"beat", {{kKick, "x.....x.x......."}, {kSnare, "....X.......X..."}, {kClosedHat, "x.x.x.x.x.x.x.x."}}},
             {"storm", {{kKick, "x.x...x.x.x....."}, {kSnare, "....X.......X.o."}, {kClosedHat, "xxxxxxxxxxxxxxxx"},
                        {kClap, "....x.......x..."}}},
-            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x.x.xxxxxx.."}}},
+            {"fill", {{kKick, "x.......x......."}, {kSnare, "....x.x.xxxxx..."}}},
             {"end", {{kKick, "X..............."}, {kSnare, "X..............."}}},
         },
         .parts = {{
