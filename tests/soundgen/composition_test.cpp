@@ -59,6 +59,34 @@ TEST(CompositionTest, EveryPartOpensOnItsFirstBeat) {
     }
 }
 
+// Every note of the harmony and the pad is a tone of the chord under it and
+// stops where the chord changes: a pad written over two bars of different
+// chords is struck again on the second.
+TEST(CompositionTest, HeldChordsFollowTheProgression) {
+    for (const TrackDesign& design : Tracks()) {
+        const Arrangement arrangement = Arrange(design);
+        const int bars = BarsPerPart(design);
+        const std::int64_t halfBar = kPartFrames / (2 * bars);
+        for (const ScoreNote& note : arrangement.score.notes) {
+            if (note.channel != kPadChannel && note.channel != kHarmonyChannel) continue;
+            const int part = static_cast<int>(note.on / kPartFrames);
+            const auto halves = ParseProgression(design.parts[part].chords);
+            const std::int64_t first = (note.on - part * kPartFrames) / halfBar;
+            const std::int64_t last = (note.off - 1 - part * kPartFrames) / halfBar;
+            const Chord& chord = (*halves)[static_cast<std::size_t>(first)];
+            const int pitchClass = ((note.key - design.tonic - chord.root) % 12 + 12) % 12;
+            bool inChord = false;
+            for (int interval : chord.intervals) inChord = inChord || interval % 12 == pitchClass;
+            ASSERT_TRUE(inChord) << design.name << " key " << note.key << " at frame " << note.on;
+            for (std::int64_t h = first + 1; h <= last; ++h) {
+                const Chord& later = (*halves)[static_cast<std::size_t>(h)];
+                ASSERT_TRUE(later.root == chord.root && later.intervals == chord.intervals)
+                    << design.name << " holds key " << note.key << " from frame " << note.on << " into another chord";
+            }
+        }
+    }
+}
+
 TEST(CompositionTest, RomanNumeralsGiveTheirChords) {
     struct Case {
         const char* numeral;

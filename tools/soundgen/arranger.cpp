@@ -60,14 +60,37 @@ void AddNote(PartContext& ctx, int channel, int key, int velocity, int step, dou
     const std::int64_t guardEnd = ctx.end - std::llround(GuardBeats(channel) * FramesPerBeat(ctx.design));
     const std::int64_t on = FrameAt(ctx, step);
     if (on >= guardEnd || key < 0 || key > 127) return;
+    // A swung note starts late but lets go where it would have.
+    const std::int64_t onGrid = ctx.start + std::llround(step / 4.0 * FramesPerBeat(ctx.design));
     const std::int64_t length = std::llround(steps / 4.0 * FramesPerBeat(ctx.design) * articulation);
-    ctx.score.notes.push_back({on, std::min(on + std::max<std::int64_t>(length, 1), guardEnd), channel, key, velocity});
+    const std::int64_t off = std::min(std::max(onGrid + length, on + 1), guardEnd);
+    ctx.score.notes.push_back({on, off, channel, key, velocity});
 }
 
 const Chord& ChordAt(const PartContext& ctx, int step) {
     const int bar = step / ctx.stepsPerBar;
     const int half = (step % ctx.stepsPerBar) * 2 >= ctx.stepsPerBar ? 1 : 0;
     return ctx.halves[static_cast<std::size_t>(std::min(bar, ctx.bars - 1) * 2 + half)];
+}
+
+bool SameChord(const Chord& a, const Chord& b) { return a.root == b.root && a.intervals == b.intervals; }
+
+// A note held over a change of chord would clash with the new one: it is
+// struck again, as the new chord's tone, where the chord changes.
+std::vector<StepEvent> SplitAtChordChanges(const PartContext& ctx, const std::vector<StepEvent>& events) {
+    const int half = ctx.stepsPerBar / 2;
+    std::vector<StepEvent> split;
+    for (const StepEvent& event : events) {
+        StepEvent piece = event;
+        for (int step = event.step + 1; step < event.step + event.length; ++step) {
+            if (step % half != 0 || SameChord(ChordAt(ctx, step), ChordAt(ctx, piece.step))) continue;
+            piece.length = step - piece.step;
+            split.push_back(piece);
+            piece = {step, event.step + event.length - step, event.token};
+        }
+        split.push_back(piece);
+    }
+    return split;
 }
 
 const char* Lookup(const std::vector<Named>& table, const std::string& name) {
@@ -117,7 +140,8 @@ void WriteChordal(PartContext& ctx, const char* patternName, int channel, const 
         return;
     }
     const int tonicClass = ctx.design.tonic % 12;
-    for (const StepEvent& event : ReadSteps(PartStream(ctx, patternName, text, EndingBar(ctx, 'C')))) {
+    const std::vector<StepEvent> events = ReadSteps(PartStream(ctx, patternName, text, EndingBar(ctx, 'C')));
+    for (const StepEvent& event : SplitAtChordChanges(ctx, events)) {
         std::vector<int>& previous = ctx.voicings[channel];
         const std::vector<int> keys = VoiceChord(ChordAt(ctx, event.step), tonicClass, voicing.low, previous);
         previous = keys;
@@ -167,7 +191,8 @@ void WriteBass(PartContext& ctx) {
         ctx.error = std::string("no bassline ") + name;
         return;
     }
-    for (const StepEvent& event : ReadSteps(PartStream(ctx, name, text, EndingBar(ctx, '1')))) {
+    const std::vector<StepEvent> events = ReadSteps(PartStream(ctx, name, text, EndingBar(ctx, '1')));
+    for (const StepEvent& event : SplitAtChordChanges(ctx, events)) {
         const int key = BassKey(ctx, event);
         if (key < 0) {
             ctx.error = std::string("bassline ") + name + " has an unknown step " + event.token;
