@@ -1,4 +1,5 @@
 // glyphora-soundgen OUTDIR [--soundfont SF2] [NAME...]
+// glyphora-soundgen --mix-report [--soundfont SF2] [TrackN.ogg...]
 //
 // Writes the game's sounds into OUTDIR: the twelve effects in
 // OUTDIR/Sounds/ and the seven music tracks in OUTDIR/Music/, all Ogg Vorbis
@@ -8,25 +9,33 @@
 // only those. The output depends on nothing but this program and the
 // SoundFont: two runs write the same bytes. Exits non-zero when a name is
 // unknown or a file cannot be made.
+//
+// With --mix-report it writes nothing and prints the level of each
+// instrument role of the tracks instead (see mix_report.h).
 #include <cstdio>
 #include <set>
 #include <string>
 
 #include "tools/soundgen/catalogue.h"
+#include "tools/soundgen/mix_report.h"
 #include "tools/soundgen/music.h"
 
 int main(int argc, char** argv) {
     using namespace glyphora::soundgen;
     std::string outDir, soundFont = kDefaultSoundFont;
     std::set<std::string> wanted;
+    bool mixReport = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--soundfont" && i + 1 < argc) soundFont = argv[++i];
-        else if (outDir.empty()) outDir = arg;
+        else if (arg == "--mix-report") mixReport = true;
+        else if (outDir.empty() && !mixReport) outDir = arg;
         else wanted.insert(arg);
     }
-    if (outDir.empty() || outDir.rfind("--", 0) == 0) {
-        std::fprintf(stderr, "usage: glyphora-soundgen OUTDIR [--soundfont SF2] [NAME...]\n");
+    if ((outDir.empty() && !mixReport) || outDir.rfind("--", 0) == 0) {
+        std::fprintf(stderr,
+                     "usage: glyphora-soundgen OUTDIR [--soundfont SF2] [NAME...]\n"
+                     "       glyphora-soundgen --mix-report [--soundfont SF2] [TrackN.ogg...]\n");
         return 2;
     }
     for (const std::string& name : wanted) {
@@ -35,5 +44,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    if (mixReport) return PrintMixReport(wanted, soundFont) ? 0 : 1;
     return WriteCatalogue(outDir, wanted, soundFont) ? 0 : 1;
 }
