@@ -21,13 +21,13 @@ constexpr std::array kEffects = {
     EffectDesign{"DoubleBonus.ogg", -2.0, BonusFanfare},
     EffectDesign{"GameOver.ogg", -2.0, GameOverSting},
     EffectDesign{"HoHoHo.ogg", -2.0, HoHoHoFigure},
-    EffectDesign{"Letter1.ogg", -5.0, Letter1},
-    EffectDesign{"Letter2.ogg", -5.0, Letter2},
-    EffectDesign{"Letter3.ogg", -5.0, Letter3},
-    EffectDesign{"Letter4.ogg", -5.0, Letter4},
+    EffectDesign{"Letter1.ogg", -3.0, Letter1},
+    EffectDesign{"Letter2.ogg", -3.0, Letter2},
+    EffectDesign{"Letter3.ogg", -3.0, Letter3},
+    EffectDesign{"Letter4.ogg", -3.0, Letter4},
     EffectDesign{"Stop.ogg", -2.0, StopCue},
     EffectDesign{"TNT.ogg", -2.0, TntChargeUp},
-    EffectDesign{"WordLetter.ogg", -6.0, WordLetterTick},
+    EffectDesign{"WordLetter.ogg", -5.0, WordLetterTick},
 };
 
 }  // namespace

@@ -10,9 +10,9 @@
 namespace glyphora::soundgen {
 
 // RMS every track is mastered to, and the ceiling no sample passes (the
-// encoder adds up to a dB to peaks, which stay below -1 dBFS).
+// encoder adds up to a dB and a half to peaks, which stay below -1 dBFS).
 inline constexpr double kTrackRmsDb = -18.0;
-inline constexpr double kTrackCeilingDb = -2.5;
+inline constexpr double kTrackCeilingDb = -3.0;
 
 inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 

@@ -102,7 +102,7 @@ std::vector<float> HoHoHoFigure() {
 }
 
 // A TNT charge-up: a buzzing saw and a rush of noise rising three octaves
-// with a quickening flutter, ending in a bright ping.
+// under a fast flutter, ending in a bright ping.
 std::vector<float> TntChargeUp() {
     std::vector<float> out = Silence(1.15);
     AddTone(out, 0.0, {.wave = Wave::Saw, .hz = 880.0, .glideFromHz = 110.0, .glideSeconds = 0.75, .seconds = 0.78,
