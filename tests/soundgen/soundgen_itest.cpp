@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "common/swap_file_bytes.h"
@@ -78,35 +77,36 @@ Decoded Decode(const fs::path& path) {
     return decoded;
 }
 
-// Decodes every file once for the whole suite.
+// The seven tracks, decoded once per test program on first use (ctest runs
+// each test on its own, so only the tests that need them pay for it).
+const std::vector<Decoded>& DecodedTracks() {
+    static const std::vector<Decoded> tracks = [] {
+        std::vector<Decoded> decoded;
+        for (int n = 1; n <= 7; ++n) decoded.push_back(Decode(kSoundDir / "Music" / ("Track" + std::to_string(n) + ".ogg")));
+        return decoded;
+    }();
+    return tracks;
+}
+
 class GeneratedSounds : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (kSoundDir.empty()) return;
-        for (const EffectDesign& effect : Effects()) effects_[effect.file] = Decode(kSoundDir / "Sounds" / effect.file);
-        for (int n = 1; n <= 7; ++n) tracks_.push_back(Decode(kSoundDir / "Music" / ("Track" + std::to_string(n) + ".ogg")));
-    }
     void SetUp() override {
         if (kSoundDir.empty()) GTEST_SKIP() << "the build does not make the sounds (GLYPHORA_SOUND_ASSETS is OFF)";
     }
-
-    static std::map<std::string, Decoded> effects_;
-    static std::vector<Decoded> tracks_;
 };
-std::map<std::string, Decoded> GeneratedSounds::effects_;
-std::vector<Decoded> GeneratedSounds::tracks_;
 
 TEST_F(GeneratedSounds, EveryFileDecodesToItsLengthRateAndChannelsBelowMinusOneDb) {
     for (const EffectDesign& effect : Effects()) {
-        const Decoded& d = effects_.at(effect.file);
+        const Decoded d = Decode(kSoundDir / "Sounds" / effect.file);
         EXPECT_EQ(d.rate, 44100) << effect.file;
         EXPECT_EQ(d.channels, 2) << effect.file;
         EXPECT_EQ(d.frames, static_cast<long long>(RenderEffect(effect).Frames())) << effect.file;
         EXPECT_EQ(d.totalFrames, d.frames) << effect.file;
         EXPECT_LT(d.peakDb, -1.0) << effect.file;
     }
-    for (std::size_t i = 0; i < tracks_.size(); ++i) {
-        const Decoded& d = tracks_[i];
+    const std::vector<Decoded>& tracks = DecodedTracks();
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Decoded& d = tracks[i];
         EXPECT_EQ(d.rate, 44100) << "Track" << i + 1;
         EXPECT_EQ(d.channels, 2) << "Track" << i + 1;
         EXPECT_EQ(d.frames, kTrackFrames) << "Track" << i + 1;
@@ -116,15 +116,17 @@ TEST_F(GeneratedSounds, EveryFileDecodesToItsLengthRateAndChannelsBelowMinusOneD
 }
 
 TEST_F(GeneratedSounds, TracksShareOneLoudness) {
-    for (std::size_t i = 0; i < tracks_.size(); ++i) EXPECT_NEAR(tracks_[i].rmsDb, kTrackRmsDb, 1.0) << "Track" << i + 1;
+    const std::vector<Decoded>& tracks = DecodedTracks();
+    for (std::size_t i = 0; i < tracks.size(); ++i) EXPECT_NEAR(tracks[i].rmsDb, kTrackRmsDb, 1.0) << "Track" << i + 1;
 }
 
 // Opened at a multiple of 20 s, a track starts on a fresh phrase: the
 // moment before the boundary is quiet (what is left is reverb, far below
 // the music) and the moment after it is a clear onset.
 TEST_F(GeneratedSounds, EveryPartStartsCleanly) {
-    for (std::size_t i = 0; i < tracks_.size(); ++i) {
-        const Decoded& d = tracks_[i];
+    const std::vector<Decoded>& tracks = DecodedTracks();
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Decoded& d = tracks[i];
         ASSERT_EQ(d.tailDb.size(), 4u) << "Track" << i + 1;
         for (std::size_t b = 0; b < d.tailDb.size(); ++b) {
             EXPECT_LT(d.tailDb[b], d.partRmsDb[b] - 12.0) << "Track" << i + 1 << " before " << 20 * (b + 1) << " s";
