@@ -104,8 +104,8 @@ std::vector<int> VoiceChord(const Chord& chord, int tonicClass, int low, const s
             keys.push_back(key);
             floor = key + 1;
         }
-        if (keys.back() - keys.front() > 19) continue;
-        int distance = 0;
+        // A voicing wider than an octave and a half is a last resort.
+        int distance = keys.back() - keys.front() > 19 ? 1000 : 0;
         for (std::size_t i = 0; i < keys.size(); ++i) {
             distance += previous.empty() ? keys[i] - low : std::abs(keys[i] - previous[std::min(i, previous.size() - 1)]);
         }

@@ -24,8 +24,8 @@ std::optional<std::vector<Chord>> ParseProgression(const std::string& text);
 int CountBars(const std::string& text);
 
 // MIDI keys of `chord` (key tonic pitch class `tonicClass`) voiced at or
-// above `low` within 19 semitones, choosing the inversion closest to
-// `previous` (empty: the lowest).
+// above `low`, within 19 semitones where an inversion allows, choosing the
+// inversion closest to `previous` (empty: the lowest). Never empty.
 std::vector<int> VoiceChord(const Chord& chord, int tonicClass, int low, const std::vector<int>& previous);
 
 }  // namespace glyphora::soundgen
