@@ -57,7 +57,7 @@ TrackDesign SunnyKeys() {
              .bass = "walk", .drums = "swing", .fill = "fill", .energy = 2},
             {.chords = "IV | V | iii | vi | ii | V | I | V", .melody = "B", .harmony = "comp", .pad = "pad",
              .counter = "arp", .bass = "walk", .drums = "swing", .fill = "fill", .energy = 3},
-            {.chords = "I | vi | IV | V | I | vi | ii | V", .melody = "A", .leadOctave = 1, .harmony = "comp",
+            {.chords = "I | vi | IV | V | I | vi | ii | V", .melody = "A", .harmony = "comp",
              .pad = "pad", .counter = "arp", .bass = "walk", .drums = "full", .fill = "fill", .energy = 4},
             {.chords = "I | vi | IV | V | IV | V | ii V | I", .melody = "A1 End", .harmony = "comp", .pad = "pad",
              .counter = "arp", .bass = "walk", .drums = "full", .fill = "end", .energy = 5},
