@@ -115,9 +115,19 @@ TEST_F(GeneratedSounds, EveryFileDecodesToItsLengthRateAndChannelsBelowMinusOneD
     }
 }
 
-TEST_F(GeneratedSounds, TracksShareOneLoudness) {
+// One loudness for all tracks, and within each a rise from part to part as
+// the sub-levels get faster.
+TEST_F(GeneratedSounds, TracksShareOneLoudnessAndRisePartByPart) {
     const std::vector<Decoded>& tracks = DecodedTracks();
-    for (std::size_t i = 0; i < tracks.size(); ++i) EXPECT_NEAR(tracks[i].rmsDb, kTrackRmsDb, 1.0) << "Track" << i + 1;
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Decoded& d = tracks[i];
+        EXPECT_NEAR(d.rmsDb, kTrackRmsDb, 1.0) << "Track" << i + 1;
+        ASSERT_EQ(d.partRmsDb.size(), 5u) << "Track" << i + 1;
+        for (std::size_t part = 1; part < 5; ++part) {
+            EXPECT_GT(d.partRmsDb[part], d.partRmsDb[part - 1] - 0.5) << "Track" << i + 1 << " part " << part + 1;
+        }
+        EXPECT_GT(d.partRmsDb[4], d.partRmsDb[0] + 3.0) << "Track" << i + 1;
+    }
 }
 
 // Opened at a multiple of 20 s, a track starts on a fresh phrase: the
