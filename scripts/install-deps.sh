@@ -12,6 +12,9 @@ packages=(
   libopenal-dev libopenal1 libvorbis-dev libvorbisfile3
   # the title face
   fonts-bebas-neue
+  # the sound generator: FluidSynth, the General MIDI SoundFont, Vorbis
+  # encoding; sox and vorbis-tools to inspect what it makes
+  libfluidsynth-dev fluid-soundfont-gm sox libsox-fmt-all vorbis-tools
   # tests
   googletest libgtest-dev libgmock-dev
   # end-to-end tests: a virtual display, a window manager and input tools
