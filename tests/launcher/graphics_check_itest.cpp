@@ -1,0 +1,32 @@
+// The launcher's diagnostic provider against SDL itself.
+#include "launcher/sdl_graphics_check.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace glyphora {
+namespace {
+
+TEST(SdlGraphicsCheck, AnswersNineZeroCWhenTheRendererCanBeCreated) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlGraphicsCheck check;
+    int major = 0, minor = 0;
+    char letter = ' ';
+    EXPECT_EQ(check.query(major, minor, letter), CheckResult::Ok);
+    EXPECT_EQ(PackDirectXVersion(major, minor, letter), 0x90003u);
+    unsetenv("SDL_VIDEODRIVER");
+}
+
+TEST(SdlGraphicsCheck, FailsWithoutVideoAndLeavesTheOutputsAlone) {
+    setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+    SdlGraphicsCheck check;
+    int major = 1, minor = 2;
+    char letter = 'x';
+    EXPECT_EQ(check.query(major, minor, letter), CheckResult::Failed);
+    EXPECT_EQ(DirectXVersionText(major, minor, letter), "1.2x");
+    unsetenv("SDL_VIDEODRIVER");
+}
+
+}  // namespace
+}  // namespace glyphora
