@@ -2,7 +2,9 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build run test clean
+PREFIX ?= $(HOME)/.local
+
+.PHONY: all deps build run test clean install uninstall manual-pages
 
 all: build
 
@@ -18,6 +20,21 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# The game in PREFIX/lib/glyphora, `glyphora` in PREFIX/bin, a menu entry and
+# the icon; uninstall removes what install wrote.
+install: build
+	@assets/desktop/install.sh install "$(PREFIX)" "$(BUILD)"
+
+uninstall:
+	@assets/desktop/install.sh uninstall "$(PREFIX)"
+
+# Every page of the manual as a picture, into PAGES.
+PAGES ?= $(BUILD)/manual-pages
+manual-pages: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake --build $(BUILD) --target glyphora_manual
+	@docs/manual/page-pictures.sh $(BUILD)/Glyphora/Manual/Manual.pdf $(PAGES)
 
 clean:
 	rm -rf $(BUILD)

@@ -37,6 +37,15 @@ bool HeadlessDriver() {
     return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "offscreen") == 0);
 }
 
+// SDL falls back to its offscreen driver when there is no display at all; a
+// game started on it would run where nobody sees it. A driver without a
+// display counts only when it was asked for (headless runs and tests).
+bool CanShowThePlayer() {
+    if (!HeadlessDriver()) return true;
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    return requested && SDL_strcasecmp(requested, SDL_GetCurrentVideoDriver()) == 0;
+}
+
 // A hidden window of the game's size, made as the game makes its own: with
 // OpenGL for the accelerated renderer where there is a display.
 WindowHandle CreateHiddenWindow() {
@@ -66,7 +75,7 @@ bool CanCreateGameRenderer(SDL_Window* window) {
 
 CheckResult SdlGraphicsCheck::query(int& major, int& minor, char& letter) {
     const VideoSession video;
-    if (!video.started()) return CheckResult::Failed;
+    if (!video.started() || !CanShowThePlayer()) return CheckResult::Failed;
     const WindowHandle window = CreateHiddenWindow();
     if (!window || !CanCreateGameRenderer(window.get())) return CheckResult::Failed;
     major = 9, minor = 0, letter = 'c';

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace glyphora {
 namespace {
@@ -26,6 +27,19 @@ TEST(SdlGraphicsCheck, FailsWithoutVideoAndLeavesTheOutputsAlone) {
     EXPECT_EQ(check.query(major, minor, letter), CheckResult::Failed);
     EXPECT_EQ(DirectXVersionText(major, minor, letter), "1.2x");
     unsetenv("SDL_VIDEODRIVER");
+}
+
+TEST(SdlGraphicsCheck, FailsWithoutADisplayWhereSdlFallsBackToDrawingOffscreen) {
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved = display ? display : "";
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("SDL_VIDEODRIVER");
+    SdlGraphicsCheck check;
+    int major = 0, minor = 0;
+    char letter = ' ';
+    EXPECT_EQ(check.query(major, minor, letter), CheckResult::Failed);
+    if (display) setenv("DISPLAY", saved.c_str(), 1);
 }
 
 }  // namespace
