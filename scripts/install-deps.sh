@@ -12,6 +12,8 @@ packages=(
   libopenal-dev libopenal1 libvorbis-dev libvorbisfile3
   # the title face
   fonts-bebas-neue
+  # the bundled audio runtime, the manual, the desktop entry and its icon
+  patchelf pandoc weasyprint poppler-utils fonts-dejavu-core desktop-file-utils imagemagick
   # tests
   googletest libgtest-dev libgmock-dev
   # end-to-end tests: a virtual display, a window manager and input tools

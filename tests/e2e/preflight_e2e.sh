@@ -72,5 +72,7 @@ for _ in $(seq 100); do [ -s "$scratch/opened" ] && break; sleep 0.05; done
 [ "$(cat "$scratch/opened" 2>/dev/null)" = "$folder/Manual/Graphics.html" ] ||
   fail "the browser was given: $(cat "$scratch/opened" 2>/dev/null)"
 sleep 0.5
-pgrep -f "^$folder/Data/Game" >/dev/null && fail "a game started after a failed check"
+for process in /proc/[0-9]*; do
+  [ "$(readlink "$process/exe" 2>/dev/null)" = "$folder/Data/Game" ] && fail "a game started after a failed check"
+done
 echo "preflight: ok"
