@@ -29,8 +29,15 @@ if ! "${namespace[@]}" true 2>/dev/null; then
   echo "SKIP: no private mount namespace here (${namespace[*]})"
   exit 77
 fi
+# Hidden: the two runtime libraries, and those of their companions that the
+# program itself does not load at its start (SDL's sound libraries may).
 hide=""
-for library in libopenal.so.1 libsndio.so.7.0 libvorbisfile.so.3 libvorbis.so.0 libogg.so.0; do
+needed=$(ldd "$probe")
+for library in libopenal.so.1 libvorbisfile.so.3 libsndio.so.7.0 libvorbis.so.0 libogg.so.0; do
+  if grep -q "^\s*$library " <<<"$needed"; then
+    case $library in libopenal.so.1 | libvorbisfile.so.3) fail "the probe itself loads $library" ;; esac
+    continue
+  fi
   [ -e "$libdir/$library" ] && hide+="mount --bind /dev/null $(readlink -f "$libdir/$library") && "
 done
 out=$("${namespace[@]}" sh -c "${hide}exec '$scratch/Data/audio-probe'" 2>&1)
