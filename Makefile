@@ -2,9 +2,7 @@
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 
-PREFIX ?= $(HOME)/.local
-
-.PHONY: all deps build run test clean install uninstall manual-pages
+.PHONY: all deps build run test clean
 
 all: build
 
@@ -21,9 +19,17 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
-# The game in PREFIX/lib/glyphora, `glyphora` in PREFIX/bin, a menu entry and
-# the icon; uninstall removes what install wrote.
-install: build
+clean:
+	rm -rf $(BUILD)
+
+# A place in the desktop: the game in PREFIX/lib/glyphora, `glyphora` in
+# PREFIX/bin, a menu entry and the icon. Uninstall removes what install wrote.
+PREFIX ?= $(HOME)/.local
+.PHONY: install uninstall manual-pages
+
+install: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake --build $(BUILD) --target Game Preflight glyphora_assets glyphora_desktop_icons glyphora-freshdata
 	@assets/desktop/install.sh install "$(PREFIX)" "$(BUILD)"
 
 uninstall:
@@ -35,6 +41,3 @@ manual-pages: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
 	@cmake --build $(BUILD) --target glyphora_manual
 	@docs/manual/page-pictures.sh $(BUILD)/Glyphora/Manual/Manual.pdf $(PAGES)
-
-clean:
-	rm -rf $(BUILD)

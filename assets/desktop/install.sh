@@ -50,6 +50,20 @@ put() {
   lines+=("file $(sha256sum "$2" | cut -d' ' -f1) $2")
 }
 
+# A program path as the Exec key of a menu entry takes it: in double quotes,
+# with ", `, $ and \ escaped by a backslash, % doubled, and the backslashes
+# of that escaping doubled again as the key's string type wants.
+desktop_exec_quoted() {
+  local path=$1
+  path=${path//\\/\\\\}
+  path=${path//\"/\\\"}
+  path=${path//\`/\\\`}
+  path=${path//\$/\\\$}
+  path=${path//%/%%}
+  path=${path//\\/\\\\}
+  printf '"%s"' "$path"
+}
+
 is_player_data() { [[ $1 == "$game_dir/Data/Data/"* ]]; }
 
 # A copy of the assembled game folder with fresh data files and nothing that
@@ -96,7 +110,9 @@ install_desktop_files() {
   scratch=$(mktemp)
   printf '#!/bin/sh\n# Starts Glyphora through its launcher.\nexec "%s/Preflight" "$@"\n' "$game_dir" >"$scratch"
   put "$scratch" "$launcher" 755
-  sed "s|@LAUNCHER@|$launcher|" "$here/glyphora.desktop.in" >"$scratch"
+  local entry_text
+  entry_text=$(<"$here/glyphora.desktop.in")
+  printf '%s\n' "${entry_text//@LAUNCHER@/"$(desktop_exec_quoted "$launcher")"}" >"$scratch"
   put "$scratch" "$entry" 644
   rm -f "$scratch"
   for picture in "$build"/icons/hicolor/*/apps/glyphora.png; do

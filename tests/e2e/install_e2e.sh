@@ -23,7 +23,7 @@ for file in lib/glyphora/Manual/Manual.pdf lib/glyphora/Manual/Graphics.html lib
 done
 grep -q "first_run=1" "$game/Data/Data/Settings.ini" || fail "the installed data files are not a fresh installation"
 desktop-file-validate "$prefix/share/applications/glyphora.desktop" || fail "the menu entry is not valid"
-grep -qx "Exec=$prefix/bin/glyphora" "$prefix/share/applications/glyphora.desktop" || fail "the menu entry starts something else"
+grep -qxF "Exec=\"$prefix/bin/glyphora\"" "$prefix/share/applications/glyphora.desktop" || fail "the menu entry starts something else"
 # A PNG's width and height stand big-endian at bytes 16 to 23.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
 for size in 16 22 24 32 48 64 128 256; do
