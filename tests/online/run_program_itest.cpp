@@ -53,9 +53,9 @@ TEST(RunProgramReal, AProgramThatExitsAtOnceIsSeenWithinAboutOnePoll) {
     }
     std::sort(times.begin(), times.end());
     std::printf("a program that exits at once: seen after %.1f ms (median of 9)\n", times[4]);
-    // One 5 ms poll after the start of the program; the margin is for a
-    // loaded machine, a slower poll would be well above it.
-    EXPECT_LT(times[4], 25.0);
+    // The start of the program and one 5 ms poll (the fake-clock tests pin
+    // the poll down); the margin is for a machine shared with busy builds.
+    EXPECT_LT(times[4], 60.0);
 }
 
 TEST(RunProgramReal, WithoutWaitReturnsAtOnceAndTheProgramRunsOn) {
