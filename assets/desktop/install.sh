@@ -50,6 +50,9 @@ put() {
   lines+=("file $(sha256sum "$2" | cut -d' ' -f1) $2")
 }
 
+# A path as one word of a shell command: in single quotes, each ' as '\''.
+shell_quoted() { printf "'%s'" "${1//\'/\'\\\'\'}"; }
+
 # A program path as the Exec key of a menu entry takes it: in double quotes,
 # with ", `, $ and \ escaped by a backslash, % doubled, and the backslashes
 # of that escaping doubled again as the key's string type wants.
@@ -108,7 +111,7 @@ install_game() {
 install_desktop_files() {
   local build=$1 scratch picture size
   scratch=$(mktemp)
-  printf '#!/bin/sh\n# Starts Glyphora through its launcher.\nexec "%s/Preflight" "$@"\n' "$game_dir" >"$scratch"
+  printf '#!/bin/sh\n# Starts Glyphora through its launcher.\nexec %s "$@"\n' "$(shell_quoted "$game_dir/Preflight")" >"$scratch"
   put "$scratch" "$launcher" 755
   local entry_text
   entry_text=$(<"$here/glyphora.desktop.in")
