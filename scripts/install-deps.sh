@@ -15,6 +15,8 @@ packages=(
   # the sound generator: FluidSynth, the General MIDI SoundFont, Vorbis
   # encoding; sox and vorbis-tools to inspect what it makes
   libfluidsynth-dev fluid-soundfont-gm sox libsox-fmt-all vorbis-tools
+  # the bundled audio runtime, the manual, the desktop entry and its icon
+  patchelf pandoc weasyprint poppler-utils fonts-dejavu-core desktop-file-utils imagemagick
   # tests
   googletest libgtest-dev libgmock-dev
   # end-to-end tests: a virtual display, a window manager and input tools
