@@ -12,6 +12,11 @@ packages=(
   libopenal-dev libopenal1 libvorbis-dev libvorbisfile3
   # the title face
   fonts-bebas-neue
+  # online high scores: libcurl (loaded by the game on first use) and the
+  # score server's HTTP, SQLite and PostgreSQL libraries
+  libcurl4 libcpp-httplib-dev libsqlite3-dev libpqxx-dev
+  # the score server's tests: a throw-away PostgreSQL, load tests, the page in a browser
+  postgresql wrk chromium
   # tests
   googletest libgtest-dev libgmock-dev
   # end-to-end tests: a virtual display, a window manager and input tools

@@ -33,6 +33,8 @@ std::string ParseCommandLine(const std::vector<std::string>& arguments, CommandL
         const std::string& option = arguments[i];
         if (option == "--help" || option == "-h") {
             out.help = true;
+        } else if (option == "--count") {
+            out.count = true;
         } else if (option == "--behind-proxy") {
             out.server.behindProxy = true;
         } else if (option.rfind("--", 0) == 0 && i + 1 < arguments.size()) {

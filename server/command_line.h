@@ -12,12 +12,14 @@ struct CommandLine {
     std::string database = "scores.sqlite";  // the SQLite file, unless postgres is given
     std::string postgres;                    // a libpq connection string
     bool help = false;
+    bool count = false;  // print how many entries are stored and end
 };
 
 inline constexpr const char* kUsage =
     "usage: glyphora-scores [--db FILE | --postgres CONNECTION] [--host ADDRESS] [--port N]\n"
     "                       [--threads N] [--limit-installation BURST/PERSECOND]\n"
     "                       [--limit-address BURST/PERSECOND] [--behind-proxy] [--font FILE]\n"
+    "       glyphora-scores [--db FILE | --postgres CONNECTION] --count\n"
     "\n"
     "  --db FILE             SQLite database, created when missing (default scores.sqlite)\n"
     "  --postgres CONNECTION PostgreSQL instead, e.g. \"host=db.example dbname=glyphora user=scores\"\n"
@@ -28,7 +30,8 @@ inline constexpr const char* kUsage =
     "  --limit-address       requests per client address (default 2000/20; 0: no limit)\n"
     "  --behind-proxy        take the client address from X-Forwarded-For\n"
     "  --font FILE           the title face served to the pages\n"
-    "                        (default /usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf)\n";
+    "                        (default /usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf)\n"
+    "  --count               print how many entries are stored, then end\n";
 
 // Reads the arguments (without the program name); the reason when they are
 // not understood.

@@ -47,6 +47,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "glyphora-scores: %s\n", error.c_str());
         return 1;
     }
+    if (line.count) {
+        const std::optional<std::int64_t> entries = storage->countEntries();
+        if (entries) std::printf("%lld\n", static_cast<long long>(*entries));
+        return entries ? 0 : 1;
+    }
     ScoreServer server(*storage, line.server);
     const int port = server.bind();
     if (port < 0) {

@@ -88,7 +88,7 @@ TEST(ShowPage, EscapesEveryStoredTextAndSharesRanksOfEqualScores) {
 TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     CommandLine line;
     EXPECT_EQ(ParseCommandLine({"--db", "x.sqlite", "--port", "9000", "--threads", "4", "--limit-installation",
-                                "50/0.5", "--limit-address", "0", "--behind-proxy", "--host", "127.0.0.1"},
+                                "50/0.5", "--limit-address", "0", "--behind-proxy", "--host", "127.0.0.1", "--count"},
                                line),
               "");
     EXPECT_EQ(line.database, "x.sqlite");
@@ -99,6 +99,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     EXPECT_FALSE(line.server.perAddress.enabled());
     EXPECT_TRUE(line.server.behindProxy);
     EXPECT_EQ(line.server.host, "127.0.0.1");
+    EXPECT_TRUE(line.count);
 
     for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
              {"--port", "70000"}, {"--port"}, {"--threads", "0"}, {"--limit-address", "5"}, {"--limit-address", "0/5"},
