@@ -11,11 +11,10 @@
 namespace glyphora::server {
 namespace {
 
-constexpr const char* kIdColumn = "BIGSERIAL PRIMARY KEY";
 // Serialises creating the tables when several processes start at once.
 constexpr long kSchemaLock = 0x67797068;
 
-std::string Sql(const char* statement) { return schema::InDialect(statement, '$', kIdColumn); }
+std::string Sql(const char* statement) { return schema::InDialect(statement, schema::kPostgres); }
 
 void Report(const std::exception& failure) {
     std::fprintf(stderr, "glyphora-scores: postgresql: %s\n", failure.what());

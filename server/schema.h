@@ -7,22 +7,36 @@
 // best         per group ('' for everyone), difficulty and player (name on
 //              one installation): the player's best entry, kept up to date
 //              with every store so that a table is one indexed read
+//
+// Parameters are written "%1", "%2" ...; InDialect turns them and the other
+// placeholders into the words of one back end.
 #include <string>
 #include <string_view>
 
 namespace glyphora::server::schema {
 
-// The statements below in one back end's words: "%ID%" becomes idColumn and
-// each parameter "%<n>" becomes mark followed by n ("?1" for SQLite, "$1" for
-// PostgreSQL).
-inline std::string InDialect(std::string_view sql, char mark, std::string_view idColumn) {
+// How the back ends differ in the statements below.
+struct Dialect {
+    char mark;                // parameters: "?1" for SQLite, "$1" for PostgreSQL
+    const char* idColumn;     // replaces "%ID%": an id that counts up
+    const char* keyedTable;   // replaces "%KEYED%": a table stored in the order of its primary key
+};
+
+inline constexpr Dialect kSqlite{'?', "INTEGER PRIMARY KEY", " WITHOUT ROWID"};
+inline constexpr Dialect kPostgres{'$', "BIGSERIAL PRIMARY KEY", ""};
+
+// A statement in one back end's words.
+inline std::string InDialect(std::string_view sql, const Dialect& dialect) {
     std::string out;
     for (std::size_t i = 0; i < sql.size(); ++i) {
         if (sql.substr(i, 4) == "%ID%") {
-            out += idColumn;
+            out += dialect.idColumn;
             i += 3;
+        } else if (sql.substr(i, 7) == "%KEYED%") {
+            out += dialect.keyedTable;
+            i += 6;
         } else {
-            out.push_back(sql[i] == '%' ? mark : sql[i]);
+            out.push_back(sql[i] == '%' ? dialect.mark : sql[i]);
         }
     }
     return out;
@@ -38,11 +52,11 @@ inline constexpr const char* kTables[] = {
          UNIQUE (regcode, name, difficulty, score, level, letters, words, bars, panics)))",
     R"(CREATE TABLE IF NOT EXISTS memberships (
          grp TEXT NOT NULL, entry_id BIGINT NOT NULL REFERENCES entries (id),
-         PRIMARY KEY (grp, entry_id)))",
+         PRIMARY KEY (grp, entry_id))%KEYED%)",
     R"(CREATE TABLE IF NOT EXISTS best (
          grp TEXT NOT NULL, difficulty INTEGER NOT NULL, regcode TEXT NOT NULL, name TEXT NOT NULL,
          entry_id BIGINT NOT NULL REFERENCES entries (id), score INTEGER NOT NULL,
-         PRIMARY KEY (grp, difficulty, regcode, name)))",
+         PRIMARY KEY (grp, difficulty, regcode, name))%KEYED%)",
     R"(CREATE INDEX IF NOT EXISTS best_ranking ON best (grp, difficulty, score DESC, entry_id))",
 };
 

@@ -1,6 +1,7 @@
 #include "server/score_server.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <fstream>
 #include <iterator>
@@ -154,6 +155,12 @@ void ScoreServer::Impl::configure() {
     http.set_write_timeout(kTimeoutSeconds, 0);
     http.set_payload_max_length(kMaxBody);
     http.set_tcp_nodelay(true);  // or each small reply waits for the client's delayed acknowledgement
+    // httplib's default also sets SO_REUSEPORT, which lets a second server
+    // start on a port in use and silently take half of its connections.
+    http.set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     http.set_error_handler([](const httplib::Request&, httplib::Response& r) {
         if (r.body.empty()) r.set_content(StatusReason(r.status) + "\n", kTextType);
     });

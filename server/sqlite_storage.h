@@ -1,11 +1,13 @@
 #pragma once
 // The entries in one SQLite file in write-ahead-log mode: readers never wait
-// for the writer, and writes are serialised in this process instead of
-// retrying on a busy database.
+// for the writer, and writes are serialised in this process (group commit:
+// the writes that wait share the next transaction) instead of retrying on a
+// busy database.
 #include <memory>
 #include <mutex>
 #include <string>
 
+#include "server/group_commit.h"
 #include "server/pool.h"
 #include "server/storage.h"
 
@@ -27,10 +29,11 @@ public:
     bool healthy() override;
 
 private:
-    SqliteStorage() = default;
+    SqliteStorage();
+    void storeBatch(const std::vector<GroupCommit::Write*>& writes);
 
-    std::mutex writeMutex_;
     std::unique_ptr<SqliteConnection> writer_;
+    GroupCommit commits_;
     Pool<SqliteConnection> readers_;
 };
 

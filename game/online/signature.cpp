@@ -6,7 +6,7 @@ namespace glyphora {
 namespace {
 
 constexpr std::array<std::int64_t, 11> kPrimes = {9, 11, 13, 16, 17, 23, 29, 31, 37, 41, 43};
-constexpr std::int64_t kStringRounds = 666;
+constexpr std::size_t kStringRounds = 666;
 constexpr std::int64_t kEmptyValue = 666;
 constexpr std::int64_t kScoreModulus = 1111111;
 constexpr std::int64_t kSumModulus = 1023;
@@ -14,14 +14,33 @@ constexpr int kBits = 64;
 constexpr char kDigits[] = "0123456789abcdef";
 static_assert(kSignatureLength * 4 == kBits, "each output character carries four bits");
 
+// The two divisors of each string round: (k mod p) + p and p, for
+// p = P[k mod 11].
+struct RoundDivisors {
+    int first = 0;
+    int second = 0;
+};
+
+constexpr std::array<RoundDivisors, kStringRounds> kRoundDivisors = [] {
+    std::array<RoundDivisors, kStringRounds> rounds{};
+    for (std::size_t k = 0; k < rounds.size(); ++k) {
+        const auto p = static_cast<int>(kPrimes[k % kPrimes.size()]);
+        rounds[k] = {static_cast<int>(k) % p + p, p};
+    }
+    return rounds;
+}();
+
 // C++ division and remainder truncate toward zero, as the signature requires.
+// Every operand of a round is below 700 in magnitude and every product below
+// 128 x 43, so the rounds run in int; only their sum is kept in 64 bits.
 std::int64_t StringSum(std::string_view text) {
     if (text.empty()) return kEmptyValue;
     std::int64_t sum = 0;
-    for (std::int64_t k = 0; k < kStringRounds; ++k) {
-        const std::int64_t c = static_cast<signed char>(text[static_cast<std::size_t>(k) % text.size()]);
-        const std::int64_t p = kPrimes[static_cast<std::size_t>(k) % kPrimes.size()];
-        sum += (c % ((k % p) + p)) * (c % p);
+    std::size_t at = 0;
+    for (const RoundDivisors& round : kRoundDivisors) {
+        const int c = static_cast<signed char>(text[at]);
+        sum += (c % round.first) * (c % round.second);
+        if (++at == text.size()) at = 0;
     }
     return sum;
 }

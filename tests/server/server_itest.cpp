@@ -218,6 +218,18 @@ TEST(ScoreServer, TheHealthPageAnswersTheProbe) {
     EXPECT_EQ(Reply(server.get("/nothing-here")), "404 not found\n");
 }
 
+TEST(ScoreServer, ASecondServerCannotTakeAPortInUse) {
+    RunningServer first;
+    std::string error;
+    testing::ScratchDir folder;
+    const auto storage = SqliteStorage::Open(folder.file("other.sqlite"), 1, error);
+    ServerOptions options;
+    options.host = "127.0.0.1";
+    options.port = first.port();
+    ScoreServer second(*storage, options);
+    EXPECT_EQ(second.bind(), -1);
+}
+
 TEST(ScoreServer, StoredTextsAreShownAsTextAndThePlayersNamesAreMarked) {
     RunningServer server;
     const char* names[] = {"<SCRIPT>X()</SCRIPT>", "\"'&AMP;<B>", "X'; DROP TABLE --", "ADA"};
