@@ -17,7 +17,7 @@ constexpr const char* kStyle = R"(
 * { box-sizing: border-box; }
 html { background: #ffffff; }
 body { margin: 0; font-family: "Bebas Neue", "Oswald", "Arial Narrow", sans-serif; color: #999999;
-       font-size: 22px; letter-spacing: 0.02em; }
+       font-size: 22px; letter-spacing: 0.02em; min-height: 100vh; display: flex; flex-direction: column; }
 a { color: inherit; text-decoration: none; }
 .band { background: #f1f1f2; border-top: 1px solid #dcdce0; border-bottom: 2px solid #e2e2e6; }
 .band .inner { max-width: 760px; margin: 0 auto; padding: 14px 20px 10px; display: flex; align-items: center;
@@ -26,7 +26,7 @@ a { color: inherit; text-decoration: none; }
          color: #ffffff; font-size: 30px; line-height: 40px; text-align: center; flex: none; }
 h1 { margin: 0; font-weight: normal; font-size: 46px; color: #6e6e74; line-height: 1;
      border-bottom: 5px solid #ffd027; padding-bottom: 2px; }
-main { max-width: 760px; margin: 0 auto; padding: 10px 20px 30px; }
+main { flex: 1; width: 100%; max-width: 760px; margin: 0 auto; padding: 10px 20px 30px; }
 nav.groups { display: flex; flex-wrap: wrap; gap: 10px; justify-content: center; margin: 18px 0 6px; }
 .button { display: inline-block; background: #fbfbfb; color: #626268; border: 1px solid #c2c2c6;
           border-radius: 4px; box-shadow: 0 2px 0 #b4b4b8; padding: 3px 14px 1px; font-size: 20px; }
@@ -43,7 +43,6 @@ td { padding: 3px 12px; white-space: pre; overflow: hidden; text-overflow: ellip
 .score { text-align: left; width: 120px; }
 .number { text-align: right; width: 85px; }
 tr.player td { color: #aee400; }
-tr.player td.rank { color: #aee400; }
 p.empty { text-align: center; margin: 10px 0; }
 p.note { text-align: center; color: #b4b4b8; font-size: 18px; margin: 6px 0 0; }
 footer { background: #e5e5e5; margin-top: 30px; }
