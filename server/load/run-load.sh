@@ -48,19 +48,34 @@ stop_server() {
   server_pid=""
 }
 
+# Processor time of the server so far, in clock ticks: on a machine shared
+# with other work the requests per second vary with it, the time per
+# request much less.
+server_ticks() { awk '{print $14 + $15}' "/proc/$server_pid/stat"; }
+
+# Microseconds of server processor time per request: TICKS_BEFORE TICKS_AFTER RESULT_LINE
+per_request() {
+  local requests
+  requests=$(awk '{for (i = 1; i < NF; i++) if ($i == "requests/s") print int($(i + 1) * '"$seconds"')}' <<<"$3")
+  echo $(( ($2 - $1) * 1000000 / $(getconf CLK_TCK) / (requests > 0 ? requests : 1) ))
+}
+
 run_backend() {  # NAME STORAGE_ARGUMENTS...
   local name=$1
   shift
   start_server "$@"
-  local write show acknowledged stored
+  local write show acknowledged stored t0 t1 t2
+  t0=$(server_ticks)
   write=$(wrk -t2 -c"$connections" -d"${seconds}s" -s "$here/write.lua" "http://127.0.0.1:$port" \
     -- "$scratch/requests.txt" 2 | grep '^RESULT')
+  t1=$(server_ticks)
   acknowledged=$(sed 's/.*acknowledged \([0-9]*\).*/\1/' <<<"$write")
   show=$(wrk -t2 -c"$connections" -d"${seconds}s" -s "$here/show.lua" "http://127.0.0.1:$port" | grep '^RESULT')
+  t2=$(server_ticks)
   stop_server
   stored=$("$scores" "$@" --count)
-  echo "$name write.php: ${write#RESULT }"
-  echo "$name show.php:  ${show#RESULT }"
+  echo "$name write.php: ${write#RESULT }, server cpu $(per_request "$t0" "$t1" "$write") us/request"
+  echo "$name show.php:  ${show#RESULT }, server cpu $(per_request "$t1" "$t2" "$show") us/request"
   if [ "$stored" -ge "$acknowledged" ]; then
     echo "$name entries stored $stored, writes acknowledged $acknowledged: none lost"
   else
