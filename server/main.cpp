@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         std::fprintf(reason.empty() ? stdout : stderr, "%s%s%s", reason.c_str(), reason.empty() ? "" : "\n\n", kUsage);
         return reason.empty() ? 0 : 2;
     }
+    std::signal(SIGPIPE, SIG_IGN);  // a client gone mid-reply is the send's error, not the end of the server
     sigset_t signals;
     sigemptyset(&signals);
     for (int s : {SIGINT, SIGTERM, SIGUSR1}) sigaddset(&signals, s);
