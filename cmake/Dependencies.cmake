@@ -8,6 +8,10 @@ pkg_check_modules(LIBMD REQUIRED IMPORTED_TARGET libmd)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-ft)
+# The score server (server/) and the tests of the exchange.
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
+pkg_check_modules(PQXX REQUIRED IMPORTED_TARGET libpqxx libpq)
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
 

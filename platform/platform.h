@@ -343,6 +343,25 @@ public:
     virtual int open(const std::string& target) = 0;
 };
 
+// A run of requests that share one connection: it is opened by the first
+// request, kept open between requests (HTTP keep-alive) and closed when the
+// session is destroyed. A session must end before the Http that opened it.
+class HttpSession {
+public:
+    virtual ~HttpSession() = default;
+    // True when the server answers a HEAD request for url within timeoutMs,
+    // whatever the status of the answer.
+    virtual bool probe(const std::string& url, std::uint32_t timeoutMs) = 0;
+    // GETs url and replaces the file at path with the body byte for byte,
+    // whatever the HTTP status (a server's reason for a refusal is kept).
+    // Returns the status, or 0 when no complete answer came within the
+    // request's time limit (no connection, a time-out, a broken reply); path
+    // is then left untouched.
+    virtual int fetch(const std::string& url, const std::string& path) = 0;
+};
+
+// HTTP over the network. Nothing of the HTTP library is loaded into the
+// process before the first request.
 class Http {
 public:
     virtual ~Http() = default;
@@ -351,6 +370,9 @@ public:
     // GETs url and writes the body to path byte for byte. False on a network
     // failure or an HTTP status of 400 or above; path is then left untouched.
     virtual bool download(const std::string& url, const std::string& path) = 0;
+    // A session for a run of requests to one server; nullptr when HTTP cannot
+    // be used at all (the HTTP library is missing).
+    virtual std::unique_ptr<HttpSession> openSession() = 0;
 };
 
 // ---------------------------------------------------------------------------

@@ -17,6 +17,11 @@ packages=(
   libfluidsynth-dev fluid-soundfont-gm sox libsox-fmt-all vorbis-tools
   # the bundled audio runtime, the manual, the desktop entry and its icon
   patchelf pandoc weasyprint poppler-utils fonts-dejavu-core desktop-file-utils imagemagick
+  # online high scores: libcurl (loaded by the game on first use) and the
+  # score server's HTTP, SQLite and PostgreSQL libraries
+  libcurl4 libcpp-httplib-dev libsqlite3-dev libpqxx-dev
+  # the score server's tests: a throw-away PostgreSQL, load tests, the page in a browser
+  postgresql wrk chromium
   # tests
   googletest libgtest-dev libgmock-dev
   # end-to-end tests: a virtual display, a window manager and input tools

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "game/audio/sound_effects.h"
-#include "game/online/links.h"
-#include "game/online/online_scores.h"
+#include "game/online/external_links.h"
+#include "game/shell/online_scores.h"
 #include "game/screens/credits_pages.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/run_control.h"
@@ -79,6 +79,10 @@ void ContinueFromIntro(Game& game) {
     game.pointer.mouseDown = false;
 }
 
+void OpenTheManual(Game& game) { OpenManual(*game.platform.shell, *game.platform.files); }
+void OpenDonationsInDollars(Game& game) { OpenDonationPageUsd(*game.platform.shell); }
+void OpenDonationsInEuros(Game& game) { OpenDonationPageEur(*game.platform.shell); }
+
 template <int Page>
 void ShowHelpPage(Game& game) {
     game.screen.helpPage = Page;
@@ -110,9 +114,9 @@ constexpr Binding kBindings[] = {
     {ContinueButton, ContinueFromIntro},
     {HelpPage1Button, ShowHelpPage<0>},
     {HelpPage2Button, ShowHelpPage<1>},
-    {ManualButton, OpenManual},
-    {DonateUsdButton, OpenDonationPageUsd},
-    {DonateEurButton, OpenDonationPageEur},
+    {ManualButton, OpenTheManual},
+    {DonateUsdButton, OpenDonationsInDollars},
+    {DonateEurButton, OpenDonationsInEuros},
 };
 static_assert(std::size(kBindings) == kImageButtonCount, "one action per image button");
 

@@ -1,71 +1,114 @@
 #include "platform/curl/curl_http.h"
 
-#include <curl/curl.h>
-
 #include <cstdio>
-#include <memory>
+
+#include "platform/curl/curl_library.h"
 
 namespace glyphora::platform {
 namespace {
 
 constexpr long kConnectTimeoutMs = 5000;
 constexpr long kDownloadTimeoutMs = 20000;
-
-struct EasyDeleter {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-using Easy = std::unique_ptr<CURL, EasyDeleter>;
+// The replies of a session are short pages: a server that has not answered
+// one within this time is taken as gone.
+constexpr long kSessionRequestTimeoutMs = 10000;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-Easy NewRequest(const std::string& url) {
-    Easy curl(curl_easy_init());
-    if (!curl) return curl;
-    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
-    return curl;
-}
-
 size_t WriteToFile(char* data, size_t size, size_t count, void* file) {
     return std::fwrite(data, size, count, static_cast<std::FILE*>(file));
 }
 
+// One easy handle. Its connection cache survives resetting the options, so
+// the requests made through one handle share their connection.
+class CurlSession final : public HttpSession {
+public:
+    CurlSession(const CurlApi& api, CURL* curl) : api_(api), curl_(curl) {}
+    ~CurlSession() override { api_.easyCleanup(curl_); }
+    CurlSession(const CurlSession&) = delete;
+    CurlSession& operator=(const CurlSession&) = delete;
+
+    bool probe(const std::string& url, std::uint32_t timeoutMs) override {
+        begin(url);
+        api_.easySetopt(curl_, CURLOPT_NOBODY, 1L);
+        api_.easySetopt(curl_, CURLOPT_TIMEOUT_MS, static_cast<long>(timeoutMs));
+        api_.easySetopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeoutMs));
+        return api_.easyPerform(curl_) == CURLE_OK;
+    }
+
+    int fetch(const std::string& url, const std::string& path) override {
+        return get(url, path, false, kSessionRequestTimeoutMs);
+    }
+
+    // GETs url into path by way of a side file, so that a failed request
+    // never leaves a half-written page where the caller expects the reply.
+    // failOnError refuses statuses of 400 and above. Returns the status, 0
+    // when nothing (acceptable) came.
+    int get(const std::string& url, const std::string& path, bool failOnError, long timeoutMs) {
+        const std::string partial = path + ".part";
+        std::unique_ptr<std::FILE, FileCloser> file(std::fopen(partial.c_str(), "wb"));
+        if (!file) return 0;
+        begin(url);
+        api_.easySetopt(curl_, CURLOPT_WRITEFUNCTION, WriteToFile);
+        api_.easySetopt(curl_, CURLOPT_WRITEDATA, file.get());
+        api_.easySetopt(curl_, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+        api_.easySetopt(curl_, CURLOPT_TIMEOUT_MS, timeoutMs);
+        api_.easySetopt(curl_, CURLOPT_FAILONERROR, failOnError ? 1L : 0L);
+        const bool fetched = api_.easyPerform(curl_) == CURLE_OK;
+        long status = 0;
+        if (fetched) api_.easyGetinfo(curl_, CURLINFO_RESPONSE_CODE, &status);
+        const bool closed = std::fclose(file.release()) == 0;
+        if (fetched && closed && status > 0 && std::rename(partial.c_str(), path.c_str()) == 0)
+            return static_cast<int>(status);
+        std::remove(partial.c_str());
+        return 0;
+    }
+
+private:
+    void begin(const std::string& url) {
+        api_.easyReset(curl_);
+        api_.easySetopt(curl_, CURLOPT_URL, url.c_str());
+        api_.easySetopt(curl_, CURLOPT_NOSIGNAL, 1L);
+        api_.easySetopt(curl_, CURLOPT_FOLLOWLOCATION, 1L);
+        api_.easySetopt(curl_, CURLOPT_PROTOCOLS_STR, "http,https");
+    }
+
+    const CurlApi& api_;
+    CURL* curl_;
+};
+
+std::unique_ptr<CurlSession> NewSession(const CurlLibrary* library) {
+    if (!library) return nullptr;
+    CURL* curl = library->api().easyInit();
+    if (!curl) return nullptr;
+    return std::make_unique<CurlSession>(library->api(), curl);
+}
+
 }  // namespace
 
-CurlHttp::CurlHttp() { curl_global_init(CURL_GLOBAL_DEFAULT); }
-CurlHttp::~CurlHttp() { curl_global_cleanup(); }
+CurlHttp::CurlHttp() = default;
+CurlHttp::~CurlHttp() = default;
+
+const CurlLibrary* CurlHttp::library() {
+    if (!loadTried_) {
+        loadTried_ = true;
+        library_ = CurlLibrary::Load();
+    }
+    return library_.get();
+}
 
 bool CurlHttp::probe(const std::string& url, std::uint32_t timeoutMs) {
-    Easy curl = NewRequest(url);
-    if (!curl) return false;
-    curl_easy_setopt(curl.get(), CURLOPT_NOBODY, 1L);
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, static_cast<long>(timeoutMs));
-    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeoutMs));
-    return curl_easy_perform(curl.get()) == CURLE_OK;
+    auto session = NewSession(library());
+    return session && session->probe(url, timeoutMs);
 }
 
 bool CurlHttp::download(const std::string& url, const std::string& path) {
-    Easy curl = NewRequest(url);
-    if (!curl) return false;
-    // The body goes to a side file first so that a failed download never
-    // leaves a half-written or error page where the caller expects the reply.
-    const std::string partial = path + ".part";
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(partial.c_str(), "wb"));
-    if (!file) return false;
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, WriteToFile);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, file.get());
-    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, kDownloadTimeoutMs);
-    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
-    const bool fetched = curl_easy_perform(curl.get()) == CURLE_OK;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (fetched && closed && std::rename(partial.c_str(), path.c_str()) == 0) return true;
-    std::remove(partial.c_str());
-    return false;
+    auto session = NewSession(library());
+    return session && session->get(url, path, true, kDownloadTimeoutMs) != 0;
 }
+
+std::unique_ptr<HttpSession> CurlHttp::openSession() { return NewSession(library()); }
 
 }  // namespace glyphora::platform

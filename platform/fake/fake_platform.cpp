@@ -226,6 +226,32 @@ bool FakeHttp::download(const std::string& url, const std::string& path) {
     return true;
 }
 
+namespace {
+
+class FakeHttpSession final : public HttpSession {
+public:
+    explicit FakeHttpSession(FakeHttp& http) : http_(http) {}
+    bool probe(const std::string& url, std::uint32_t timeoutMs) override { return http_.probe(url, timeoutMs); }
+    int fetch(const std::string& url, const std::string& path) override {
+        http_.requests.push_back("GET " + url);
+        if (!http_.reachable) return 0;
+        const auto reply = http_.replies.find(url);
+        std::ofstream(path, std::ios::binary) << (reply == http_.replies.end() ? "" : reply->second);
+        return reply == http_.replies.end() ? 404 : 200;
+    }
+
+private:
+    FakeHttp& http_;
+};
+
+}  // namespace
+
+std::unique_ptr<HttpSession> FakeHttp::openSession() {
+    if (noLibrary) return nullptr;
+    ++sessionsOpened;
+    return std::make_unique<FakeHttpSession>(*this);
+}
+
 // ---- The bundle -------------------------------------------------------------
 
 FakePlatform::FakePlatform() {

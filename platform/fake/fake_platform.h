@@ -175,8 +175,14 @@ public:
     bool probe(const std::string& url, std::uint32_t timeoutMs) override;
     // Writes the scripted reply for url (if any) to path.
     bool download(const std::string& url, const std::string& path) override;
+    // Sessions record into requests as well; their fetch answers 200 with
+    // the scripted reply, 404 with an empty body when none is scripted, and
+    // 0 (no answer) while the server is not reachable.
+    std::unique_ptr<HttpSession> openSession() override;
 
     bool reachable = true;
+    bool noLibrary = false;  // openSession gives nullptr, as without libcurl
+    int sessionsOpened = 0;
     std::map<std::string, std::string> replies;
     std::vector<std::string> requests;
 };

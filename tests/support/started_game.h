@@ -38,7 +38,7 @@ protected:
     }
     // A press and release at a client point, the cursor held still.
     void click(platform::Point at) {
-        fake.desktop.cursor = at;
+        fake.desktop.cursor = {at.x + game.shell.windowPos.x, at.y + game.shell.windowPos.y};
         send(platform::MessageKind::LButtonDown);
         send(platform::MessageKind::LButtonUp);
     }
