@@ -19,13 +19,17 @@ bool CopySwapped(std::FILE* in, std::FILE* out) {
     std::unique_ptr<unsigned char[]> block(new unsigned char[kBlock]);
     for (;;) {
         const std::size_t got = std::fread(block.get(), 1, kBlock, in);
-        for (std::size_t i = 0; i + 1 < got; i += 2) std::swap(block[i], block[i + 1]);
+        SwapBytePairs(block.get(), got);
         if (std::fwrite(block.get(), 1, got, out) != got) return false;
         if (got < kBlock) return std::ferror(in) == 0;
     }
 }
 
 }  // namespace
+
+void SwapBytePairs(unsigned char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i + 1 < size; i += 2) std::swap(bytes[i], bytes[i + 1]);
+}
 
 bool SwapFileBytes(const std::string& path) {
     const std::string temporary = path + "X";

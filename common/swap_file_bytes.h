@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace glyphora {
@@ -8,5 +9,9 @@ namespace glyphora {
 // step. A single last byte stays as it is. A file that cannot be opened, or a
 // copy that cannot be written, leaves everything untouched; false then.
 bool SwapFileBytes(const std::string& path);
+
+// The same exchange on bytes in memory: the stored form of a file read whole
+// becomes its plain form, and back. An odd last byte stays as it is.
+void SwapBytePairs(unsigned char* bytes, std::size_t size);
 
 }  // namespace glyphora

@@ -1,0 +1,23 @@
+#pragma once
+// The Ogg Vorbis decoder library (libvorbisfile), bound by name at run time
+// like the OpenAL runtime: six entry points, looked up in this order.
+#define OV_EXCLUDE_STATIC_CALLBACKS
+#include <vorbis/vorbisfile.h>
+
+#include <array>
+
+namespace glyphora {
+
+struct OggDecoderApi {
+    decltype(&::ov_clear) ov_clear = nullptr;
+    decltype(&::ov_read) ov_read = nullptr;
+    decltype(&::ov_pcm_total) ov_pcm_total = nullptr;
+    decltype(&::ov_info) ov_info = nullptr;
+    decltype(&::ov_comment) ov_comment = nullptr;
+    decltype(&::ov_open_callbacks) ov_open_callbacks = nullptr;
+};
+
+inline constexpr std::array kOggDecoderApiNames = {"ov_clear",   "ov_read",    "ov_pcm_total",
+                                                   "ov_info",    "ov_comment", "ov_open_callbacks"};
+
+}  // namespace glyphora
