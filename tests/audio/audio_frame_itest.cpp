@@ -13,16 +13,25 @@
 namespace {
 std::atomic<long> newCalls{0};
 std::atomic<long> mallocCalls{0};
+void* Take(std::size_t size) noexcept {
+    ++newCalls;
+    return std::malloc(size == 0 ? 1 : size);
+}
 [[gnu::noinline]] void Release(void* p) noexcept { std::free(p); }
 }  // namespace
 
+// Every form, so that whatever is allocated here is also freed here.
 void* operator new(std::size_t size) {
-    ++newCalls;
-    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    if (void* p = Take(size)) return p;
     throw std::bad_alloc();
 }
+void* operator new[](std::size_t size) { return operator new(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Take(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Take(size); }
 void operator delete(void* p) noexcept { Release(p); }
+void operator delete[](void* p) noexcept { Release(p); }
 void operator delete(void* p, std::size_t) noexcept { Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { Release(p); }
 
 #if !defined(__SANITIZE_ADDRESS__)
 extern "C" {
