@@ -46,7 +46,8 @@ bool AudioIsUp(const AudioSystem& audio);
 inline constexpr int kLoadAsWave = 1;
 inline constexpr int kLoadAsOgg = 2;
 // CreateSound: the file is stored byte-pair swapped; it is read whole and
-// swapped back in memory, never on disk.
+// swapped back in memory, never on disk. Streams read plain files only (the
+// music is stored plain) and ignore it.
 inline constexpr int kLoadStoredSwapped = 8;
 // StartVoice: create the Voice without playing it.
 inline constexpr int kVoiceNotPlaying = 1;
