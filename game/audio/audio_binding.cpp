@@ -57,6 +57,7 @@ bool BindOggDecoder(AudioSystem& audio) {
     found = LookUp(library, "ov_info", ov.ov_info, false) && found;
     found = LookUp(library, "ov_comment", ov.ov_comment, false) && found;
     found = LookUp(library, "ov_open_callbacks", ov.ov_open_callbacks, false) && found;
+    LookUp(library, "ov_pcm_seek", ov.ov_pcm_seek, false);
     audio.decoderBound = found;
     return found;
 }

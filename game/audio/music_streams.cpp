@@ -15,7 +15,8 @@ void Free(AudioSystem& audio, VoiceId& id) {
 
 // The gain is set before the track starts, so not a moment of it plays louder.
 AudioResult Open(AudioSystem& audio, MusicStreams& music, const std::string& path, int startMs, float gain) {
-    AudioResult result = OpenStream(audio, path, kStreamNotPlaying, 4, 1000, startMs, &music.current);
+    AudioResult result = OpenStream(audio, path, kStreamNotPlaying, kMusicBufferCount, kMusicBufferMs, startMs,
+                                    &music.current);
     if (result == kAudioSuccess) {
         ApplyMusicVolume(audio, music, gain);
         result = PlayVoice(audio, music.current);

@@ -71,12 +71,21 @@ public:
     }
     // Runs the frame's audio update at about 60 frames a second for ms.
     void RunFrames(int ms) {
+        RunFramesUntil([] { return false; }, ms);
+    }
+    // The same until done() holds (true) or ms have passed (false). Waiting for
+    // an end rather than for a fixed time keeps a test right when a busy
+    // machine makes the mixer late.
+    template <typename Done>
+    bool RunFramesUntil(Done done, int ms) {
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (std::chrono::steady_clock::now() < until) {
             UpdateStreams(*audio);
             ReapFinished(*audio);
+            if (done()) return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(16));
         }
+        return false;
     }
 
     platform::PosixLibraries libraries;

@@ -22,9 +22,10 @@ constexpr long kRate = 44100;
 constexpr long Ms(long ms) { return ms * kRate / 1000; }
 constexpr float kAudible = 0.01f;
 
-// The back end mixes in periods of 512 frames and its thread may be late on a
-// busy machine: onsets are compared within this.
-constexpr long kOnsetTolerance = Ms(50);
+// The back end mixes in periods of 512 frames, and its thread may be late on a
+// busy machine and then catch up at once: times are compared within this.
+constexpr long kTimeTolerance = Ms(100);
+constexpr int kEndWithin = 5000;  // ms
 
 TEST(PlaybackCaptureTest, AnEffectIsHeardAtItsMomentAndLevel) {
     ScratchDir dir;
@@ -45,8 +46,8 @@ TEST(PlaybackCaptureTest, AnEffectIsHeardAtItsMomentAndLevel) {
     session.RunFrames(400);
     const long effectPlayed = session.FrameNow();
     ASSERT_EQ(PlayEffect(*session, effects, 2), kAudioSuccess);
-    session.RunFrames(500);
-    EXPECT_TRUE(session->voices.empty()) << "finished effects are freed";
+    EXPECT_TRUE(session.RunFramesUntil([&] { return session->voices.empty(); }, kEndWithin))
+        << "finished effects are freed";
     const Samples heard = session.Captured();
 
     ASSERT_EQ(heard.channels, 2);
@@ -54,7 +55,7 @@ TEST(PlaybackCaptureTest, AnEffectIsHeardAtItsMomentAndLevel) {
     const long effectHeard = testing::FirstFrameAbove(heard, kAudible, markerHeard + Ms(100));
     ASSERT_GE(markerHeard, 0);
     ASSERT_GT(effectHeard, 0);
-    EXPECT_NEAR(effectHeard - markerHeard, effectPlayed - markerPlayed, kOnsetTolerance);
+    EXPECT_NEAR(effectHeard - markerHeard, effectPlayed - markerPlayed, kTimeTolerance);
     EXPECT_NEAR(testing::LastFrameAbove(heard, kAudible) - effectHeard, Ms(300), Ms(3))
         << "the whole effect, once, and nothing after it";
     // A stereo effect reaches each channel unchanged, at the sound volume.
@@ -80,8 +81,8 @@ TEST(PlaybackCaptureTest, StreamsRefillWithoutGapsOrClicksEndAndAreFreed) {
         ASSERT_EQ(OpenStream(*session, dir.file(c.file), 0, 4, 100, 0, &id), kAudioSuccess);
         session.RunFrames(800);
         EXPECT_NE(FindStream(*session, id), nullptr) << "still playing on refilled buffers";
-        session.RunFrames(1000);
-        EXPECT_EQ(FindStream(*session, id), nullptr) << "freed after its end";
+        EXPECT_TRUE(session.RunFramesUntil([&] { return session->streams.empty(); }, kEndWithin))
+            << "freed after its end";
         const Samples heard = session.Captured();
 
         const long start = testing::FirstFrameAbove(heard, kAudible);
@@ -106,14 +107,13 @@ TEST(PlaybackCaptureTest, APausedStreamSurvivesReapingAndGoesOnWhereItWas) {
     session.RunFrames(700);
     ASSERT_NE(FindStream(*session, id), nullptr);
     ASSERT_EQ(PlayVoice(*session, id), kAudioSuccess);
-    session.RunFrames(1000);
-    EXPECT_EQ(FindStream(*session, id), nullptr);
+    EXPECT_TRUE(session.RunFramesUntil([&] { return session->streams.empty(); }, kEndWithin));
     const Samples heard = session.Captured();
 
     const long start = testing::FirstFrameAbove(heard, kAudible);
     const long end = testing::LastFrameAbove(heard, kAudible);
     const long pause = testing::LongestQuietRun(heard, start, end, 0.0001f);
-    EXPECT_NEAR(pause, Ms(700), Ms(60)) << "silent while paused";
+    EXPECT_NEAR(pause, Ms(700), kTimeTolerance) << "silent while paused";
     EXPECT_NEAR(end - start - pause, Ms(1000), Ms(10)) << "nothing skipped, nothing repeated";
 }
 
@@ -133,15 +133,14 @@ TEST(PlaybackCaptureTest, PausingEverythingFreezesEffectsAndMusicAlike) {
     EXPECT_EQ(session->voices.size(), 1u);
     EXPECT_EQ(session->streams.size(), 1u);
     ASSERT_EQ(ResumeAllPaused(*session), kAudioSuccess);
-    session.RunFrames(1000);
-    EXPECT_TRUE(session->voices.empty());
-    EXPECT_TRUE(session->streams.empty());
+    EXPECT_TRUE(session.RunFramesUntil([&] { return session->voices.empty() && session->streams.empty(); },
+                                       kEndWithin));
     const Samples heard = session.Captured();
 
     const long start = testing::FirstFrameAbove(heard, kAudible);
     const long end = testing::LastFrameAbove(heard, kAudible);
     const long pause = testing::LongestQuietRun(heard, start, end, 0.0001f);
-    EXPECT_NEAR(pause, Ms(600), Ms(60));
+    EXPECT_NEAR(pause, Ms(600), kTimeTolerance);
     EXPECT_NEAR(end - start - pause, Ms(1000), Ms(10)) << "the music went on where it was";
 }
 
@@ -149,14 +148,22 @@ TEST(PlaybackCaptureTest, AStreamStartsPartWayIntoItsFile) {
     // A quiet first second, then a loud one: started at 1000 ms, only the loud part plays.
     Samples tone = Sine(437, 0.1, 2.0, 2);
     for (std::size_t i = tone.values.size() / 2; i < tone.values.size(); ++i) tone.values[i] *= 5;
-    for (const StreamCase& c : {StreamCase{"tone.ogg", OggBytes(tone)}, StreamCase{"tone.wav", WaveBytes(tone)}}) {
-        SCOPED_TRACE(c.file);
+    struct Case {
+        const char* file;
+        std::string bytes;
+        bool decoderSeeks;  // else the skipped part is decoded and thrown away
+    };
+    const Case cases[] = {{"tone.ogg", OggBytes(tone), true}, {"tone.ogg", OggBytes(tone), false},
+                          {"tone.wav", WaveBytes(tone), false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + (c.decoderSeeks ? " seeking" : ""));
         ScratchDir dir;
         WriteBytes(dir.file(c.file), c.bytes);
         AudioSession session;
+        if (!c.decoderSeeks) session->ov.ov_pcm_seek = nullptr;
         ASSERT_EQ(OpenStream(*session, dir.file(c.file), 0, 4, 250, 1000, nullptr), kAudioSuccess);
-        session.RunFrames(1300);
-        EXPECT_TRUE(session->streams.empty());
+        ASSERT_EQ(OpenStream(*session, dir.file(c.file), 0, 4, 250, 5000, nullptr), kAudioSuccess) << "past the end";
+        EXPECT_TRUE(session.RunFramesUntil([&] { return session->streams.empty(); }, kEndWithin));
         const Samples heard = session.Captured();
         const long start = testing::FirstFrameAbove(heard, kAudible);
         EXPECT_NEAR(testing::LastFrameAbove(heard, kAudible) - start, Ms(1000), Ms(10));

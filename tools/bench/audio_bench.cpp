@@ -77,8 +77,8 @@ void MeasureFrames(AudioSystem& audio, int frames) {
                 "99th percentile %.1f us, over %d frames\n",
                 audio.streams.size(), audio.voices.size(), Median(all), Percentile(all, 0.99), frames);
     if (!refills.empty()) {
-        std::printf("audio: the %zu frames that refilled a stream (1000 ms decoded): median %.0f us, max %.0f us\n",
-                    refills.size(), Median(refills), *std::max_element(refills.begin(), refills.end()));
+        std::printf("audio: the %zu frames that refilled a stream (%d ms decoded each): median %.0f us, max %.0f us\n",
+                    refills.size(), kMusicBufferMs, Median(refills), *std::max_element(refills.begin(), refills.end()));
     }
 }
 
@@ -104,7 +104,7 @@ void MeasureAudio(int frames) {
     }
     SoundId effect = -1;
     CreateSound(*audio, sounds.effect(), &effect, 0);
-    for (int i = 0; i < 4; ++i) StartStream(*audio, sounds.track(), 0, nullptr);
+    for (int i = 0; i < 4; ++i) OpenStream(*audio, sounds.track(), 0, kMusicBufferCount, kMusicBufferMs, 0, nullptr);
     for (int i = 0; i < 8; ++i) StartVoice(*audio, effect, 0, nullptr);
     MeasureFrames(*audio, frames);
     MeasureJump(*audio, sounds.track());
