@@ -15,6 +15,8 @@
 //   glyphora-bench menu [N]     a start to the interactive main menu, and the
 //                               main menu's frame beside the play screen's,
 //                               medians over N frames (default 2000)
+//   glyphora-bench audio [N]    the audio update with 4 streams and 8 voices,
+//                               over N frames at 60 a second (default 600)
 #include <sys/resource.h>
 
 #include <chrono>
@@ -25,6 +27,7 @@
 
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
+#include "tools/bench/audio_bench.h"
 #include "tools/bench/bench_engine.h"
 #include "tools/bench/menu_bench.h"
 #include "tools/bench/play_bench.h"
@@ -72,5 +75,6 @@ int main(int argc, char** argv) {
     if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
     if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
     if (all || std::strcmp(argv[1], "menu") == 0) glyphora::bench::MeasureMenu(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
+    if (all || std::strcmp(argv[1], "audio") == 0) glyphora::bench::MeasureAudio(argc > 2 && !all ? std::atoi(argv[2]) : 600);
     return 0;
 }
