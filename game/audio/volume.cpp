@@ -4,7 +4,7 @@
 
 namespace glyphora {
 
-float MusicGain(const Game& game) { return VolumeGain(game.widgets.sliders[MusicVolumeSlider].value); }
-float SoundGain(const Game& game) { return VolumeGain(game.widgets.sliders[SoundVolumeSlider].value); }
+float MusicGain(const Game& game) { return VolumeGain(game.settings.musicVolume); }
+float SoundGain(const Game& game) { return VolumeGain(game.settings.soundVolume); }
 
 }  // namespace glyphora

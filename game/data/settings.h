@@ -3,12 +3,12 @@
 
 namespace glyphora {
 
-// Every value of "Data/Settings.ini", as it travels to and from the file.
-// The running game does not keep this record: each value lives in the object
-// that holds it (the window position in the shell, the check boxes, sliders
-// and text boxes in the widgets, the rest in SettingsSlots below), gathered
-// into a Settings only to be written and spread out again after a read.
-// Sliders hold steps, never displayed values.
+// Every value of "Data/Settings.ini". The running game keeps one such record
+// as the single source of its settings: the widgets of the settings and
+// free-game screens edit its values in place (sliders hold steps, never
+// displayed values), and it is written as it stands. Only the window's
+// position lives with the window while the game runs and joins the record
+// when it is written.
 struct Settings {
     static constexpr std::size_t kMaxDefaultName = 15;
     static constexpr std::size_t kRegcodeLength = 20;
@@ -29,16 +29,6 @@ struct Settings {
     int soundVolume = 7;        // 0..10
     std::string regcode;        // the installation identifier
     std::string groups[5];      // at most kMaxGroupName characters each
-};
-
-// The settings that no widget holds, as the running game keeps them.
-struct SettingsSlots {
-    bool firstRun = false;  // set by the first read only; lasts this run
-    int difficulty = 1;     // the game's difficulty: 0 Easy, 1 Medium, 2 Hard
-    std::string regcode;    // the installation identifier
-    // The player's group names; the high-score screen's five fields edit them
-    // while it is shown.
-    std::string groups[5];
 };
 
 }  // namespace glyphora

@@ -26,7 +26,7 @@ void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite
 }
 
 void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y,
-                      bool vertical, bool checked) {
+                      bool vertical, bool* checked) {
     toggle = ToggleButton{};
     MakeImageButton(registry, toggle, sprite, x, y, vertical, nullptr);
     toggle.checked = checked;
@@ -52,7 +52,7 @@ void DrawImageButton(Renderer& renderer, const PointerState& pointer, ImageButto
 
 void DrawToggleButton(Renderer& renderer, const PointerState& pointer, ToggleButton& toggle) {
     UpdateButtonState(pointer, toggle);
-    const int checked = toggle.checked ? 1 : 0;
+    const int checked = toggle.checked && *toggle.checked ? 1 : 0;
     const int state = StateIndex(toggle);
     const int frameU = toggle.vertical ? checked : state;
     const int frameV = toggle.vertical ? state : checked;
@@ -64,8 +64,8 @@ void DrawToggleButton(Renderer& renderer, const PointerState& pointer, ToggleBut
 
 void FlipTogglesUnderCursor(WidgetRegistry& registry, const PointerState& pointer) {
     for (ToggleButton* toggle : registry.toggles) {
-        if (toggle->toggleEnabled && toggle->rect.contains(pointer.cursorClient))
-            toggle->checked = !toggle->checked;
+        if (toggle->checked && toggle->toggleEnabled && toggle->rect.contains(pointer.cursorClient))
+            *toggle->checked = !*toggle->checked;
     }
 }
 

@@ -21,7 +21,7 @@ struct ImageButton : Button {
 // on vertical ones; the checked pictures are one region further along the
 // other axis.
 struct ToggleButton : ImageButton {
-    bool checked = false;
+    bool* checked = nullptr;     // the value the box edits, owned by the caller; none: unchecked, inert
     bool toggleEnabled = false;  // takes presses; set per screen
     std::string label;           // at most kMaxLabel characters; empty: none
     Font* labelFont = nullptr;
@@ -38,7 +38,7 @@ void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite
 // Makes the toggle with its hit and label rectangles and appends it to both
 // registries (toggles also count as buttons, without a click handler).
 void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y,
-                      bool vertical, bool checked);
+                      bool vertical, bool* checked);
 void SetToggleLabel(ToggleButton& toggle, const std::string& label, Font* font, Colour colour, int gap);
 
 // Recomputes the rectangle from x and y, updates the state and draws its picture.

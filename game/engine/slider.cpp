@@ -9,6 +9,8 @@
 namespace glyphora {
 namespace {
 
+int FilledSegments(const Slider& s) { return s.value ? *s.value : 0; }
+
 int SegmentPitch(const Slider& s) { return std::max(1, s.segment.srcW + s.gap.srcW); }
 int CentreOffset(const Slider& s) { return (s.height - s.segment.srcH) / 2; }
 
@@ -23,7 +25,7 @@ void DrawSegments(Renderer& renderer, Slider& s) {
     const float top = float(s.y + CentreOffset(s));
     const int left = s.x + s.labelWidth;
     for (int i = 0; i < s.segmentCount; ++i) {
-        DrawSprite(renderer, s.segment, float(left + i * SegmentPitch(s)), top, i < s.value ? 0 : 1);
+        DrawSprite(renderer, s.segment, float(left + i * SegmentPitch(s)), top, i < FilledSegments(s) ? 0 : 1);
         if (i + 1 < s.segmentCount)
             DrawSprite(renderer, s.gap, float(left + (i + 1) * s.segment.srcW + i * s.gap.srcW), top);
     }
@@ -32,14 +34,16 @@ void DrawSegments(Renderer& renderer, Slider& s) {
 // The value step shared by presses and moves.
 void TakeValueFromCursor(Slider& s, const PointerState& pointer) {
     LayOutSlider(s);
+    if (!s.value) return;
     const platform::Point cursor = pointer.cursorClient;
-    const int old = s.value;
-    if (s.labelRect.contains(cursor)) s.value = 0;
-    if (s.barRect.contains(cursor)) s.value = (cursor.x - s.barRect.left) / SegmentPitch(s) + 1;
-    s.value = std::min(s.value, s.segmentCount);
-    s.value = std::max(s.value, s.minValue);
-    s.value = std::min(s.value, s.maxValue);
-    if (s.value != old && s.active) s.changedWhileHeld = pointer.mouseDown;
+    int& value = *s.value;
+    const int old = value;
+    if (s.labelRect.contains(cursor)) value = 0;
+    if (s.barRect.contains(cursor)) value = (cursor.x - s.barRect.left) / SegmentPitch(s) + 1;
+    value = std::min(value, s.segmentCount);
+    value = std::max(value, s.minValue);
+    value = std::min(value, s.maxValue);
+    if (value != old && s.active) s.changedWhileHeld = pointer.mouseDown;
 }
 
 }  // namespace
@@ -52,7 +56,7 @@ void LayOutSlider(Slider& s) {
     s.segmentsRect = {barLeft, top, barLeft + s.segmentCount * SegmentPitch(s), top + s.segment.srcH};
 }
 
-int SliderShownValue(const Slider& s) { return s.value * s.step + s.offset; }
+int SliderShownValue(const Slider& s) { return FilledSegments(s) * s.step + s.offset; }
 
 void DrawSlider(Renderer& renderer, Resources& sheets, Slider& s) {
     LayOutSlider(s);

@@ -18,9 +18,10 @@ struct Slider {
     Font* font = nullptr;
     Colour textColour = TextGrey;
     int segmentCount = 5;
-    int value = 5;  // filled segments
+    int* value = nullptr;  // the filled segments: the value the slider edits, owned by the caller;
+                           // none: empty and inert
     int minValue = 1, maxValue = 10000;
-    int offset = -9, step = 10;  // shown number = value × step + offset
+    int offset = -9, step = 10;  // shown number = *value × step + offset
     int x = 0, labelWidth = 0, barWidth = 0, valueWidth = 0;
     int y = 0, height = 0;
     std::string label;  // at most kMaxLabel characters

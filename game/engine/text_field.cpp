@@ -3,10 +3,11 @@
 
 namespace glyphora {
 
-void MakeTextField(WidgetRegistry& registry, TextField& field, Font* font, int x, int y, int w, int h,
-                   int borderWidth, int maxLength) {
+void MakeTextField(WidgetRegistry& registry, TextField& field, std::string* text, Font* font, int x, int y, int w,
+                   int h, int borderWidth, int maxLength) {
     field = TextField{};
     MakeTextButton(registry, field, "", font, x, y, w, h, borderWidth);
+    field.text = text;
     field.maxLength = maxLength;
     field.unfocusedBorders = field.borders;
     field.focusedBorders = field.borders;
@@ -15,14 +16,12 @@ void MakeTextField(WidgetRegistry& registry, TextField& field, Font* font, int x
     registry.fields.push_back(&field);
 }
 
+// The label takes the text within its reserved room, so drawing never
+// allocates; a text longer than the field shows its first maxLength bytes.
 void DrawTextField(Renderer& renderer, const PointerState& pointer, TextField& field) {
-    if (!field.focused) {
-        DrawTextButton(renderer, pointer, field);
-        return;
-    }
-    field.label.push_back(field.caretChar);
+    if (field.text) field.label.assign(*field.text, 0, static_cast<std::size_t>(field.maxLength));
+    if (field.focused) field.label.push_back(field.caretChar);
     DrawTextButton(renderer, pointer, field);
-    field.label.pop_back();
 }
 
 void SetFieldActive(TextField& field, bool active) {
@@ -36,11 +35,12 @@ void SetFieldFocus(TextField& field, bool focused) {
 }
 
 void TypeIntoField(TextField& field, unsigned code) {
-    if (!field.active || !field.focused) return;
+    if (!field.text || !field.active || !field.focused) return;
+    std::string& text = *field.text;
     if (code >= 32 && code <= 125) {
-        if (field.label.size() < static_cast<std::size_t>(field.maxLength)) field.label.push_back(char(code));
+        if (text.size() < static_cast<std::size_t>(field.maxLength)) text.push_back(char(code));
     } else if (code == 8) {
-        if (!field.label.empty()) field.label.pop_back();
+        if (!text.empty()) text.pop_back();
     } else if (code == 13) {
         if (field.clickFocus) SetFieldFocus(field, false);
     }

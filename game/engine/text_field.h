@@ -5,7 +5,10 @@
 
 namespace glyphora {
 
+// The field edits the string it points at (owned by the caller); its label
+// is only the picture of that text.
 struct TextField : TextButton {
+    std::string* text = nullptr;
     char caretChar = '_';
     bool active = false;      // takes characters and presses; set per screen
     bool focused = false;     // takes characters; shows the caret
@@ -18,8 +21,8 @@ struct TextField : TextButton {
 // A field over the box (x, y, w, h) with all borders borderWidth wide (both
 // border sets) and room for maxLength characters; appended to the button and
 // field registries.
-void MakeTextField(WidgetRegistry& registry, TextField& field, Font* font, int x, int y, int w, int h,
-                   int borderWidth, int maxLength);
+void MakeTextField(WidgetRegistry& registry, TextField& field, std::string* text, Font* font, int x, int y, int w,
+                   int h, int borderWidth, int maxLength);
 
 // Draws as a text button; a focused field shows its text followed by the
 // caret, which never becomes part of the text.

@@ -24,10 +24,9 @@ void DrawVolumeOverlay(Game& game, Colour background, Colour text) {
     Colour colour = text;
     if (since > kVolumeOverlayShowMs)
         colour = BlendColours(background, text, float(since - kVolumeOverlayShowMs) / kVolumeOverlayFadeMs);
-    const Slider* sliders = game.widgets.sliders;
     char volumes[64];
-    std::snprintf(volumes, sizeof volumes, "Music Volume: %d%%\nSound Volume: %d%%",
-                  sliders[MusicVolumeSlider].value * 10, sliders[SoundVolumeSlider].value * 10);
+    std::snprintf(volumes, sizeof volumes, "Music Volume: %d%%\nSound Volume: %d%%", game.settings.musicVolume * 10,
+                  game.settings.soundVolume * 10);
     DrawFontText(game.renderer, game.fonts[MenuFont26], volumes, kVolumeBox, DT_CENTER, colour);
 }
 

@@ -41,7 +41,7 @@ struct Game {
     Resources resources;
     PointerState pointer;
     Widgets widgets;
-    SettingsSlots settings;
+    Settings settings;
     WordList words;
     ScoreTable scores;
     ScoreStore store;

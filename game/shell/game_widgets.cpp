@@ -59,6 +59,20 @@ constexpr SliderSetup kSliderSetups[kSliderCount] = {
     {"", "", 203, 155, 170, 50, 256, 36, 10, 0, 10, 0, 10},  // sound volume: likewise
 };
 
+// The setting each slider edits.
+int* SliderValue(Settings& settings, SliderName slider) {
+    switch (slider) {
+        case StartLevelSlider: return &settings.startLevel;
+        case FallingSpeedSlider: return &settings.speedMod;
+        case DensitySlider: return &settings.chanceMod;
+        case MaxLivesSlider: return &settings.maxLives;
+        case MusicVolumeSlider: return &settings.musicVolume;
+        case SoundVolumeSlider: return &settings.soundVolume;
+        case kSliderCount: break;
+    }
+    return nullptr;
+}
+
 Sprite RegionSprite(Game& game, const regions::Region& region) {
     return MakeSprite(SheetTexture(game.resources, region.sheet), region.x, region.y, region.w, region.h);
 }
@@ -119,15 +133,16 @@ void CreateSliders(Game& game) {
         s.y = setup.y, s.height = setup.height;
         s.segmentCount = setup.segmentCount, s.minValue = setup.minValue, s.maxValue = setup.maxValue;
         s.offset = setup.offset, s.step = setup.step;
+        s.value = SliderValue(game.settings, SliderName(i));
         LayOutSlider(s);
     }
 }
 
 // No background; underlined (bottom border 2) whether focused or not; the
 // padding keeps the text one pixel above the underline.
-void MakeUnderlinedField(Game& game, TextField& field, FontName font, Rect box, int maxLength, Colour text,
-                         Colour border, int verticalAlignment) {
-    MakeTextField(game.widgets.registry, field, &game.fonts[font], box.left, box.top, box.right - box.left,
+void MakeUnderlinedField(Game& game, TextField& field, std::string* edited, FontName font, Rect box, int maxLength,
+                         Colour text, Colour border, int verticalAlignment) {
+    MakeTextField(game.widgets.registry, field, edited, &game.fonts[font], box.left, box.top, box.right - box.left,
                   box.bottom - box.top, 2, maxLength);
     field.noBackground = true;
     field.focusedBorders = {0, 2, 0, 0};
@@ -141,14 +156,14 @@ void MakeUnderlinedField(Game& game, TextField& field, FontName font, Rect box, 
 
 void CreateTextFields(Game& game) {
     Widgets& w = game.widgets;
-    MakeUnderlinedField(game, w.nameEntryField, NameEntryFont36, MakeRect(250, 295, 200, 40), 15, 0xFF404040,
+    MakeUnderlinedField(game, w.nameEntryField, &game.screen.enteredName, NameEntryFont36, MakeRect(250, 295, 200, 40), 15, 0xFF404040,
                         0xFF404040, AlignMiddle);
     w.nameEntryField.clickFocus = false;
     SetFieldFocus(w.nameEntryField, true);
-    MakeUnderlinedField(game, w.defaultNameField, FieldFont26, MakeRect(359, 130, 150, 30), 15, TextGrey,
+    MakeUnderlinedField(game, w.defaultNameField, &game.settings.defaultName, FieldFont26, MakeRect(359, 130, 150, 30), 15, TextGrey,
                         0xFF808080, AlignMiddle);
     for (int i = 0; i < kGroupFields; ++i)
-        MakeUnderlinedField(game, w.groupFields[i], FieldFont26, MakeRect(270, 115 + 45 * i, 250, 40), 20, TextGrey,
+        MakeUnderlinedField(game, w.groupFields[i], &game.settings.groups[i], FieldFont26, MakeRect(270, 115 + 45 * i, 250, 40), 20, TextGrey,
                             0xFF808080, AlignBottom);
 }
 
@@ -158,9 +173,9 @@ void CreateToggles(Game& game) {
     for (int row = 0; row < kFreeGameToggleRows; ++row) {
         for (int column = 0; column < kFreeGameToggleColumns; ++column)
             MakeToggleButton(w.registry, w.freeGameToggles[row][column], box, 138 + 41 * column, 146 + 41 * row,
-                             false, false);
+                             false, &game.settings.freeGameKeys[row][column]);
     }
-    MakeToggleButton(w.registry, w.askF3Toggle, box, 357, 299, false, true);
+    MakeToggleButton(w.registry, w.askF3Toggle, box, 357, 299, false, &game.settings.queryF3);
     SetToggleLabel(w.askF3Toggle, "", &game.fonts[MenuFont26], TextGrey, 10);
 }
 

@@ -40,7 +40,7 @@ void Escape(Game& game) {
 // On the free-game screen F3 starts the game its check boxes describe, as
 // its start button does.
 void NewGameKey(Game& game) {
-    if (game.screen.current == ScreenKind::Play && game.widgets.askF3Toggle.checked) {
+    if (game.screen.current == ScreenKind::Play && game.settings.queryF3) {
         Ask(game, PauseReason::ConfirmNewGame);
         return;
     }
@@ -49,8 +49,8 @@ void NewGameKey(Game& game) {
 }
 
 void ChangeVolume(Game& game, SliderName volume, int step) {
-    Slider& slider = game.widgets.sliders[volume];
-    slider.value = std::clamp(slider.value + step, 0, kMaxVolume);
+    int& value = volume == MusicVolumeSlider ? game.settings.musicVolume : game.settings.soundVolume;
+    value = std::clamp(value + step, 0, kMaxVolume);
     if (volume == MusicVolumeSlider) ApplyMusicVolume(game);
     else ApplySoundVolume(game);
     if (!game.shell.paused) return;

@@ -19,7 +19,7 @@ struct VolumeValues {
 };
 
 VolumeValues CurrentVolumes(const Game& game) {
-    return {game.widgets.sliders[MusicVolumeSlider].value, game.widgets.sliders[SoundVolumeSlider].value};
+    return {game.settings.musicVolume, game.settings.soundVolume};
 }
 
 // A changed sound volume is heard at once with a sample effect.

@@ -31,7 +31,6 @@ private:
     Game& game_;
 };
 
-// The group names are the screen's fields while it is shown.
 ExchangeRequest GatherRequest(const Game& game) {
     ExchangeRequest request;
     request.server = ReadServerAddress();
@@ -39,9 +38,7 @@ ExchangeRequest GatherRequest(const Game& game) {
     for (int d = 0; d < ScoreStore::kDifficulties; ++d)
         for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) request.scores[d][rank - 1] = game.store.score(d, rank);
     request.regcode = game.settings.regcode;
-    const bool onScreen = game.screen.current == ScreenKind::HighScores;
-    for (int i = 0; i < kPlayerGroupCount; ++i)
-        request.groups[i] = onScreen ? game.widgets.groupFields[i].label : game.settings.groups[i];
+    for (int i = 0; i < kPlayerGroupCount; ++i) request.groups[i] = game.settings.groups[i];
     request.shownDifficulty = game.screen.viewedDifficulty;
     request.windowPosition = ClampWindowPosition(game.shell.windowPos);
     return request;

@@ -21,12 +21,10 @@ RunSetup SetupOf(const Game& game) {
     RunSetup setup;
     setup.difficulty = game.settings.difficulty;
     setup.freeGame = game.run.freeGame;
-    const Slider* sliders = game.widgets.sliders;
-    setup.freeGameValues = FreeGameParametersOf(sliders[StartLevelSlider].value, sliders[FallingSpeedSlider].value,
-                                                sliders[DensitySlider].value, sliders[MaxLivesSlider].value);
+    const Settings& s = game.settings;
+    setup.freeGameValues = FreeGameParametersOf(s.startLevel, s.speedMod, s.chanceMod, s.maxLives);
     for (int k = 0; k < kSubLevelCount; ++k)
-        for (int group = 0; group < kGroupCount; ++group)
-            setup.content[k][group] = game.widgets.freeGameToggles[k][group].checked;
+        for (int group = 0; group < kGroupCount; ++group) setup.content[k][group] = s.freeGameKeys[k][group];
     return setup;
 }
 
@@ -109,7 +107,7 @@ void EndGame(Game& game) {
 
 void ConfirmName(Game& game) {
     if (!NameToEnter(game.run) || game.screen.current != ScreenKind::GameOver) return;
-    const InsertResult result = EnterName(game.run, game.scores, game.store, game.widgets.nameEntryField.label);
+    const InsertResult result = EnterName(game.run, game.scores, game.store, game.screen.enteredName);
     if (result != InsertResult::kStored) return;
     game.screen.lastAchievedPlace = game.run.ending.pendingRank;
     SaveGameSettings(game);

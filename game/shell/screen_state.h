@@ -30,6 +30,7 @@ struct ScreenState {
     int viewedDifficulty = 1;     // high-score screen: the table shown, 0 .. 2
     bool difficultyHint = false;  // settings screen: the note after a difficulty change
     int lastAchievedPlace = 0;    // 1 .. 5: place of the entry made in the last game; 0 none
+    std::string enteredName;      // game-over screen: the name being typed for the table
 };
 
 // State of the menu screens that only they read and write (besides the

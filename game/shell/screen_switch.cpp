@@ -38,10 +38,7 @@ void LeaveSettings(Game& game) {
 }
 
 void LeaveHighScores(Game& game) {
-    for (int i = 0; i < kGroupFields; ++i) {
-        game.settings.groups[i] = game.widgets.groupFields[i].label;
-        SetFieldActive(game.widgets.groupFields[i], false);
-    }
+    for (TextField& field : game.widgets.groupFields) SetFieldActive(field, false);
     game.run.ending.pendingRank = 0;
 }
 
@@ -50,8 +47,6 @@ void LeaveHighScores(Game& game) {
 void EnterHighScores(Game& game) {
     game.screen.scoreView = 0;
     if (game.screen.previous != ScreenKind::GameOver) game.screen.viewedDifficulty = game.settings.difficulty;
-    for (int i = 0; i < kGroupFields; ++i)
-        game.widgets.groupFields[i].label = game.settings.groups[i].substr(0, Settings::kMaxGroupName);
 }
 
 // A name still to be entered is dropped unless it was just confirmed (which
@@ -114,7 +109,7 @@ void SwitchScreen(Game& game, ScreenKind kind) {
     ReleaseKeyboardStates(game);
     game.menus.peekState = 0;
     game.menus.lastPeekEnd = GameTime(game);
-    if (kind == ScreenKind::GameOver) game.widgets.nameEntryField.label = game.widgets.defaultNameField.label;
+    if (kind == ScreenKind::GameOver) game.screen.enteredName = game.settings.defaultName;
     if (kind == ScreenKind::Credits) StartCredits(game);
     if (left == ScreenKind::Credits) StopCurrentMusic(game);
     screen.previous = left;

@@ -148,9 +148,10 @@ TEST_F(ResourcesTest, SlidersShowTheirNumbersFromTheirSteps) {
         Slider s = game.widgets.sliders[c.slider];
         EXPECT_EQ(s.segmentCount, c.highest) << c.slider;
         EXPECT_EQ(s.minValue, c.lowest) << c.slider;
-        s.value = c.lowest;
+        int value = c.lowest;
+        s.value = &value;
         EXPECT_EQ(SliderShownValue(s), c.shownLowest) << c.slider;
-        s.value = c.highest;
+        value = c.highest;
         EXPECT_EQ(SliderShownValue(s), c.shownHighest) << c.slider;
     }
 }

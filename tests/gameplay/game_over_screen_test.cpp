@@ -91,25 +91,24 @@ TEST_F(GameOver, EscOnTheNameEntryAddsNothing) {
 }
 
 TEST_F(GameOver, TheNameFieldOffersTheDefaultNameAndOpensOnlyAfterAMoment) {
-    game.widgets.defaultNameField.label = "Ada";
+    game.settings.defaultName = "Ada";
     endRunWith(1000);
-    TextField& field = game.widgets.nameEntryField;
-    EXPECT_EQ(field.label, "Ada");
+    EXPECT_EQ(game.screen.enteredName, "Ada");
     type("xy");  // still typing at the end of the run
     frames(700);
-    EXPECT_EQ(field.label, "Ada");
+    EXPECT_EQ(game.screen.enteredName, "Ada");
     frames(100);
     type("m");
-    EXPECT_EQ(field.label, "Adam");
+    EXPECT_EQ(game.screen.enteredName, "Adam");
 }
 
 TEST_F(GameOver, AnEmptyNameIsStoredAsAnonymousAfterASecondConfirmation) {
-    game.widgets.defaultNameField.label.clear();
+    game.settings.defaultName.clear();
     endRunWith(1000);
     frames(800);
     key(vk::Enter);
     EXPECT_EQ(screen(), ScreenKind::GameOver);
-    EXPECT_EQ(game.widgets.nameEntryField.label, "-- anonymous --");
+    EXPECT_EQ(game.screen.enteredName, "-- anonymous --");
     EXPECT_EQ(game.store.score(kMedium, 1), 0) << "nothing stored yet";
     clickButton(OkButton);
     EXPECT_EQ(screen(), ScreenKind::HighScores);

@@ -53,7 +53,7 @@ TEST_F(PauseScreen, EachQuestionAddsItsAnswerLine) {
     key(vk::Escape);
     const std::size_t quit = drawFrame().glyphs.size();
     key(vk::F1);
-    game.widgets.askF3Toggle.checked = true;
+    game.settings.queryF3 = true;
     key(vk::F3);
     const std::size_t newGame = drawFrame().glyphs.size();
     EXPECT_EQ(quit - plain, std::string_view("Press Esc to end the game.").size());
@@ -61,7 +61,7 @@ TEST_F(PauseScreen, EachQuestionAddsItsAnswerLine) {
 }
 
 TEST_F(PauseScreen, AVolumeKeyShowsTheVolumesThenFadesThemOut) {
-    game.widgets.sliders[MusicVolumeSlider].value = 7;
+    game.settings.musicVolume = 7;
     key(vk::F1);
     EXPECT_TRUE(drawFrame(300).glyphs.empty()) << "no volume key yet";
     key(vk::F5);
@@ -84,7 +84,7 @@ TEST_F(PauseScreen, AVolumeKeyShowsTheVolumesThenFadesThemOut) {
             EXPECT_EQ(frame.glyphs.front(), c.colour) << c.after;
         }
     }
-    EXPECT_EQ(game.widgets.sliders[MusicVolumeSlider].value, 6);
+    EXPECT_EQ(game.settings.musicVolume, 6);
 }
 
 }  // namespace

@@ -119,13 +119,12 @@ TEST_F(Progression, DigitsComeAtLevelFourExceptOnEasyAtLevelFive) {
 }
 
 TEST_F(Progression, AFreeGameTakesItsStartLevelSpeedDensityLivesAndContent) {
-    Widgets& w = game.widgets;
-    w.sliders[StartLevelSlider].value = 4;     // level 16
-    w.sliders[FallingSpeedSlider].value = 3;   // 60 %
-    w.sliders[DensitySlider].value = 10;       // 200 %
-    w.sliders[MaxLivesSlider].value = 2;
-    w.freeGameToggles[0][kLettersAndSpace].checked = false;
-    w.freeGameToggles[0][kDigits].checked = true;
+    game.settings.startLevel = 4;     // level 16
+    game.settings.speedMod = 3;   // 60 %
+    game.settings.chanceMod = 10;       // 200 %
+    game.settings.maxLives = 2;
+    game.settings.freeGameKeys[0][kLettersAndSpace] = false;
+    game.settings.freeGameKeys[0][kDigits] = true;
     game.run.freeGame = true;
     NewGame(game);
     EXPECT_EQ(game.run.stage, 3);

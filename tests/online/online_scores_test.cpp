@@ -18,7 +18,7 @@ TEST_F(OnlineButton, SendsTheTablesWithTheGroupsBeingEditedAndPutsTheWindowBack)
     game.settings.difficulty = 1;  // the screen opens on the player's table
     game.shell.windowPos.x = 900;  // off the screen: the window comes back at (100, 100)
     SwitchScreen(game, ScreenKind::HighScores);
-    game.widgets.groupFields[1].label = "Chess club";  // typed, not yet in the settings
+    game.settings.groups[1] = "Chess club";  // typed, not yet in the settings
 
     clickButton(OnlineScoresButton);
 

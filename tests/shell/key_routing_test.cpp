@@ -50,7 +50,7 @@ TEST_F(KeyRouting, EscDuringAnotherPauseOnlyAsksTheQuitQuestion) {
 }
 
 TEST_F(KeyRouting, F3AsksBeforeANewGameWhenTheSettingsSaySoAndF4Answers) {
-    game.widgets.askF3Toggle.checked = true;
+    game.settings.queryF3 = true;
     startMarkedRun();
     key(vk::F4);
     EXPECT_FALSE(game.shell.paused) << "F4 without the question does nothing";
@@ -74,13 +74,13 @@ TEST_F(KeyRouting, F3AsksBeforeANewGameWhenTheSettingsSaySoAndF4Answers) {
 }
 
 TEST_F(KeyRouting, F3StartsANewGameAtOnceWithoutTheQuestionAndOnOtherScreens) {
-    game.widgets.askF3Toggle.checked = false;
+    game.settings.queryF3 = false;
     startMarkedRun();
     key(vk::F3);
     EXPECT_TRUE(runRestarted());
     EXPECT_FALSE(game.shell.paused);
 
-    game.widgets.askF3Toggle.checked = true;
+    game.settings.queryF3 = true;
     for (const ScreenKind from : {ScreenKind::Settings, ScreenKind::MainMenu, ScreenKind::HighScores}) {
         startMarkedRun();
         SwitchScreen(game, from);
@@ -93,9 +93,9 @@ TEST_F(KeyRouting, F3StartsANewGameAtOnceWithoutTheQuestionAndOnOtherScreens) {
 TEST_F(KeyRouting, F3OnTheFreeGameScreenStartsTheGameItsBoxesDescribe) {
     clickButton(FreeGameButton);
     ASSERT_EQ(screen(), ScreenKind::FreeGameSetup);
-    for (auto& row : game.widgets.freeGameToggles) {
-        row[kLettersAndSpace].checked = false;
-        row[kDigits].checked = true;
+    for (auto& row : game.settings.freeGameKeys) {
+        row[kLettersAndSpace] = false;
+        row[kDigits] = true;
     }
     key(vk::F3);
     ASSERT_EQ(screen(), ScreenKind::Play);
@@ -122,16 +122,16 @@ TEST_F(KeyRouting, EscLeadsBackToTheMainMenuExceptFromItAndTheIntro) {
 }
 
 TEST_F(KeyRouting, VolumeKeysStepWithinZeroToTenAndShowOnThePauseScreen) {
-    Slider& music = game.widgets.sliders[MusicVolumeSlider];
-    Slider& sound = game.widgets.sliders[SoundVolumeSlider];
-    music.value = 1;
-    sound.value = 9;
+    int& music = game.settings.musicVolume;
+    int& sound = game.settings.soundVolume;
+    music = 1;
+    sound = 9;
     keys({vk::F5, vk::F5, vk::F8, vk::F8});
-    EXPECT_EQ(music.value, 0);
-    EXPECT_EQ(sound.value, 10);
+    EXPECT_EQ(music, 0);
+    EXPECT_EQ(sound, 10);
     keys({vk::F6, vk::F7});
-    EXPECT_EQ(music.value, 1);
-    EXPECT_EQ(sound.value, 9);
+    EXPECT_EQ(music, 1);
+    EXPECT_EQ(sound, 9);
     EXPECT_EQ(game.shell.volumeOverlayTick, 0u) << "not paused: no overlay";
 
     startRun();
@@ -191,14 +191,14 @@ TEST_F(KeyRouting, EnterOnPlayDetonatesButNotDuringAPause) {
 // a run, and the screen says why.
 TEST_F(KeyRouting, AFreeGameWithNothingTickedDoesNotStart) {
     clickButton(FreeGameButton);
-    for (auto& row : game.widgets.freeGameToggles)
-        for (ToggleButton& toggle : row) toggle.checked = false;
+    for (auto& row : game.settings.freeGameKeys)
+        for (bool& chosen : row) chosen = false;
     key(vk::F3);
     EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
     clickButton(StartFreeGameButton);
     EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
     EXPECT_FALSE(FreeGameHasCharacters(game));
-    game.widgets.freeGameToggles[4][kDigits].checked = true;
+    game.settings.freeGameKeys[4][kDigits] = true;
     clickButton(StartFreeGameButton);
     EXPECT_EQ(screen(), ScreenKind::Play);
 }

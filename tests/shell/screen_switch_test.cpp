@@ -76,8 +76,8 @@ TEST_F(ScreenSwitch, TheDifficultyArrowsChooseTheTableOnHighScoresAndTheGameDiff
 }
 
 TEST_F(ScreenSwitch, LeavingTheSettingsScreenWritesTheFileEvenWhenNothingChanged) {
-    game.widgets.sliders[MusicVolumeSlider].value = 3;
-    game.widgets.defaultNameField.label = "Ada";
+    game.settings.musicVolume = 3;
+    game.settings.defaultName = "Ada";
     SwitchScreen(game, ScreenKind::Settings);
     ASSERT_FALSE(std::filesystem::exists("Data/Settings.ini"));
     key(vk::Escape);
@@ -90,19 +90,19 @@ TEST_F(ScreenSwitch, CheckBoxesAndTheDefaultNameTakeInputOnlyOnTheirScreens) {
     ToggleButton& box = game.widgets.freeGameToggles[2][1];
     ToggleButton& askF3 = game.widgets.askF3Toggle;
     TextField& name = game.widgets.defaultNameField;
-    const bool boxWas = box.checked, askWas = askF3.checked;
+    const bool boxWas = *box.checked, askWas = *askF3.checked;
     click({box.rect.left + 3, box.rect.top + 3});
     click({askF3.rect.left + 3, askF3.rect.top + 3});
-    EXPECT_EQ(box.checked, boxWas);
-    EXPECT_EQ(askF3.checked, askWas);
+    EXPECT_EQ(*box.checked, boxWas);
+    EXPECT_EQ(*askF3.checked, askWas);
     EXPECT_FALSE(name.active);
 
     SwitchScreen(game, ScreenKind::FreeGameSetup);
     click({box.rect.left + 3, box.rect.top + 3});
-    EXPECT_NE(box.checked, boxWas);
+    EXPECT_NE(*box.checked, boxWas);
     SwitchScreen(game, ScreenKind::Settings);
     click({askF3.rect.left + 3, askF3.rect.top + 3});
-    EXPECT_NE(askF3.checked, askWas);
+    EXPECT_NE(*askF3.checked, askWas);
     EXPECT_TRUE(name.active);
     key(vk::Escape);
     EXPECT_FALSE(name.active);
@@ -113,13 +113,13 @@ TEST_F(ScreenSwitch, GroupNamesAreEditedOnTheHighScoreScreenAndKeptWhenItIsLeft)
     game.settings.groups[0] = "Typists";
     SwitchScreen(game, ScreenKind::HighScores);
     TextField& field = game.widgets.groupFields[0];
-    EXPECT_EQ(field.label, "Typists");
+    EXPECT_EQ(field.text, &game.settings.groups[0]) << "the field edits the setting itself";
     EXPECT_FALSE(field.active) << "the local table shows first";
     clickButton(GroupsButton);
     EXPECT_EQ(game.screen.scoreView, 1);
     click({field.rect.left + 5, field.rect.top + 5});
     type("\b2");
-    EXPECT_EQ(CollectSettings(game).groups[0], "Typist2") << "a save while editing takes the field";
+    EXPECT_EQ(CollectSettings(game).groups[0], "Typist2") << "a save while editing takes the edited name";
     key(vk::Escape);
     EXPECT_EQ(game.settings.groups[0], "Typist2");
     EXPECT_FALSE(field.active);

@@ -51,25 +51,24 @@ TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItB
         Game game{fake.bundle()};
         StartUp(game);
         ASSERT_TRUE(fake.desktop.boxes.empty()) << "the data files pass their check";
-        const Widgets& w = game.widgets;
-        EXPECT_FALSE(w.askF3Toggle.checked);
+        EXPECT_FALSE(game.settings.queryF3);
         EXPECT_EQ(game.settings.difficulty, 2);
-        EXPECT_EQ(w.defaultNameField.label, "Ada");
+        EXPECT_EQ(game.settings.defaultName, "Ada");
         for (int row = 0; row < kFreeGameToggleRows; ++row)
             for (int column = 0; column < kFreeGameToggleColumns; ++column)
-                EXPECT_EQ(w.freeGameToggles[row][column].checked, (row == 1 && column == 1) || (row == 4 && column == 0));
-        EXPECT_EQ(w.sliders[StartLevelSlider].value, 3);
-        EXPECT_EQ(w.sliders[FallingSpeedSlider].value, 9);
-        EXPECT_EQ(w.sliders[DensitySlider].value, 2);
-        EXPECT_EQ(w.sliders[MaxLivesSlider].value, 6);
-        EXPECT_EQ(w.sliders[MusicVolumeSlider].value, 4);
-        EXPECT_EQ(w.sliders[SoundVolumeSlider].value, 10);
+                EXPECT_EQ(game.settings.freeGameKeys[row][column], (row == 1 && column == 1) || (row == 4 && column == 0));
+        EXPECT_EQ(game.settings.startLevel, 3);
+        EXPECT_EQ(game.settings.speedMod, 9);
+        EXPECT_EQ(game.settings.chanceMod, 2);
+        EXPECT_EQ(game.settings.maxLives, 6);
+        EXPECT_EQ(game.settings.musicVolume, 4);
+        EXPECT_EQ(game.settings.soundVolume, 10);
         EXPECT_EQ(game.settings.regcode, "ABCDEFGHIJ0123456789");
         EXPECT_EQ(game.settings.groups[2], "Typists");
         EXPECT_EQ(game.shell.windowPos.x, 200);
 
         WindowProcedure(game, {platform::MessageKind::KeyDown, vk::F6, 0});  // music 5
-        game.widgets.freeGameToggles[0][0].checked = false;
+        game.settings.freeGameKeys[0][0] = false;
         ShutDown(game);
     }
     Settings written;

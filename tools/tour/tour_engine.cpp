@@ -48,8 +48,9 @@ void DrawToggles(Game& game) {
     Caption(game, "Toggle", 20, 92);
     ToggleButton& toggle = game.widgets.freeGameToggles[0][0];
     const ToggleButton saved = toggle;
+    const bool savedValue = *toggle.checked;
     for (int checked = 0; checked < 2; ++checked) {
-        toggle.checked = checked == 1;
+        *toggle.checked = checked == 1;
         const int left = 160 + 270 * checked;
         DrawInEachState(game, toggle, left - 10, 122, 80, [&](int state) {
             toggle.x = left + state * 80;
@@ -60,6 +61,7 @@ void DrawToggles(Game& game) {
     Caption(game, "unchecked", 160, 144, 100);
     Caption(game, "checked", 430, 144, 100);
     toggle = saved;
+    *toggle.checked = savedValue;
 }
 
 void DrawTextButtons(Game& game) {
@@ -84,7 +86,8 @@ void DrawTextFields(Game& game) {
     Caption(game, "Text field", 20, 262);
     TextField& field = game.widgets.defaultNameField;
     const TextField saved = field;
-    field.label = "Player one";
+    const std::string savedText = *field.text;
+    *field.text = "Player one";
     for (int focused = 0; focused < 2; ++focused) {
         field.x = 160 + 220 * focused;
         field.y = 256;
@@ -95,23 +98,26 @@ void DrawTextFields(Game& game) {
         Caption(game, focused ? "focused" : "not focused", field.x, 292);
     }
     field = saved;
+    *field.text = savedText;
 }
 
 void DrawSliders(Game& game) {
     Caption(game, "Slider", 20, 340);
     Slider& slider = game.widgets.sliders[FallingSpeedSlider];
     const Slider saved = slider;
+    const int savedValue = *slider.value;
     slider.y = 330;
     slider.x = 160;
-    slider.value = 6;
+    *slider.value = 6;
     DrawSlider(game.renderer, game.resources, slider);
     Caption(game, "idle", 560, 340, 80);
     slider.y = 384;
-    slider.value = 3;
+    *slider.value = 3;
     slider.active = true;
     DrawSlider(game.renderer, game.resources, slider);
     Caption(game, "following the mouse", 560, 394, 140);
     slider = saved;
+    *slider.value = savedValue;
 }
 
 }  // namespace

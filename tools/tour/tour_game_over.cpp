@@ -47,8 +47,8 @@ bool PauseAway(TourHarness& tour) {
 
 bool PauseVolume(TourHarness& tour) {
     Game& game = StartRunOn(tour, 1);
-    game.widgets.sliders[MusicVolumeSlider].value = 5;
-    game.widgets.sliders[SoundVolumeSlider].value = 8;
+    game.settings.musicVolume = 5;
+    game.settings.soundVolume = 8;
     Key(tour, vk::F1);
     Key(tour, vk::F6);
     Key(tour, vk::F7);
@@ -72,7 +72,7 @@ void EndRun(TourHarness& tour, Game& game, int score) {
 
 bool GameOverNameEntry(TourHarness& tour) {
     Game& game = StartRunOn(tour, 1);
-    game.widgets.defaultNameField.label.clear();
+    game.settings.defaultName.clear();
     EndRun(tour, game, 23450);
     tour.advance(800);
     TypeChars(tour, "Ada Lovelace");

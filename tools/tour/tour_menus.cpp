@@ -97,7 +97,7 @@ bool HighScoreGroups(TourHarness& tour) {
     game.screen.scoreView = 1;
     const char* groups[] = {"CAT LOVERS", "THE NIGHT SHIFT", "FRIDAY CLUB", "", ""};
     for (int i = 0; i < kGroupFields; ++i) {
-        game.widgets.groupFields[i].label = groups[i];
+        game.settings.groups[i] = groups[i];
         SetFieldActive(game.widgets.groupFields[i], true);
     }
     SetFieldFocus(game.widgets.groupFields[2], true);
@@ -118,13 +118,13 @@ bool HighScoresConnecting(TourHarness& tour) {
 bool FreeGame(TourHarness& tour) {
     Game& game = Show(tour, ScreenKind::FreeGameSetup);
     for (int row = 0; row < kFreeGameToggleRows; ++row) {
-        game.widgets.freeGameToggles[row][0].checked = true;
-        game.widgets.freeGameToggles[row][1].checked = row == 2;
+        game.settings.freeGameKeys[row][0] = true;
+        game.settings.freeGameKeys[row][1] = row == 2;
     }
-    game.widgets.sliders[StartLevelSlider].value = 2;
-    game.widgets.sliders[FallingSpeedSlider].value = 5;
-    game.widgets.sliders[DensitySlider].value = 7;
-    game.widgets.sliders[MaxLivesSlider].value = 8;
+    game.settings.startLevel = 2;
+    game.settings.speedMod = 5;
+    game.settings.chanceMod = 7;
+    game.settings.maxLives = 8;
     tour.advance(16);
     PointAtButton(tour, StartFreeGameButton);
     return Capture(tour, "free-game");
@@ -132,13 +132,13 @@ bool FreeGame(TourHarness& tour) {
 
 bool Settings(TourHarness& tour) {
     Game& game = Show(tour, ScreenKind::Settings);
-    game.widgets.defaultNameField.label = "PLAYER ONE";
+    game.settings.defaultName = "PLAYER ONE";
     SetFieldActive(game.widgets.defaultNameField, true);
     SetFieldFocus(game.widgets.defaultNameField, true);
     game.settings.difficulty = 2;
     game.screen.difficultyHint = true;
-    game.widgets.sliders[MusicVolumeSlider].value = 7;
-    game.widgets.sliders[SoundVolumeSlider].value = 10;
+    game.settings.musicVolume = 7;
+    game.settings.soundVolume = 10;
     PointAt(tour, 400, 190);  // inside the hint's band, where the arrow was pressed
     return Capture(tour, "settings");
 }
