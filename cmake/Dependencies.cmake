@@ -8,6 +8,8 @@ pkg_check_modules(LIBMD REQUIRED IMPORTED_TARGET libmd)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-ft)
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
 

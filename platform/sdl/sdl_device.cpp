@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/png/png_image.h"
+#include "platform/sdl/refresh_interval.h"
 
 namespace glyphora::platform {
 
@@ -32,14 +33,6 @@ using std::chrono::steady_clock;
 SDL_Color ToSdlColour(Colour c, bool keepAlpha) {
     return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c),
                      keepAlpha ? static_cast<Uint8>(c >> 24) : Uint8{255}};
-}
-
-// The display's refresh interval; 60 Hz when the display does not say.
-microseconds RefreshInterval() {
-    SDL_DisplayMode mode;
-    int hz = 60;
-    if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0) hz = mode.refresh_rate;
-    return microseconds(1'000'000 / hz);
 }
 
 // The part [lo, hi] of a quad's side, as fractions of it, over which a texture
@@ -90,7 +83,7 @@ std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) 
     const bool vsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
     // A sync that the driver claims but does not keep (virtual displays) must
     // not let frames run free, so pacing stays on just below the refresh.
-    const microseconds interval = RefreshInterval();
+    const microseconds interval = DisplayRefreshInterval();
     return std::unique_ptr<SdlDevice>(new SdlDevice(renderer, vsync ? interval * 9 / 10 : interval));
 }
 
