@@ -8,6 +8,7 @@
 
 #include "platform/png/png_image.h"
 #include "platform/sdl/refresh_interval.h"
+#include "platform/sdl/right_angle_quad.h"
 
 namespace glyphora::platform {
 
@@ -113,6 +114,8 @@ void SdlDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
     SDL_Texture* handle = sdlTexture->handle();
     SDL_SetTextureScaleMode(handle, filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     if (IsUprightRectangle(corners)) drawRectangle(*sdlTexture, corners);
+    else if (const auto turned = RightAngleCopy(corners, sdlTexture->size()))
+        drawTurnedCopy(*sdlTexture, *turned, corners[0].colour);
     else drawGeometry(*sdlTexture, corners);
 }
 
@@ -149,6 +152,19 @@ void SdlDevice::drawRectangle(const SdlTexture& texture, const QuadVertices& c) 
     SDL_SetTextureColorMod(texture.handle(), tint.r, tint.g, tint.b);
     SDL_SetTextureAlphaMod(texture.handle(), tint.a);
     SDL_RenderCopyF(renderer_, texture.handle(), &src, &dst);
+}
+
+// Right-angle turns and mirrors go through a turned copy: as a pair of
+// triangles the software renderer would copy them without turning them.
+void SdlDevice::drawTurnedCopy(const SdlTexture& texture, const TurnedCopy& copy, Colour colour) {
+    const SDL_Rect src{copy.source.left, copy.source.top, copy.source.right - copy.source.left,
+                       copy.source.bottom - copy.source.top};
+    const SDL_FRect dst{copy.x, copy.y, copy.width, copy.height};
+    const SDL_Color tint = ToSdlColour(colour, alphaSource_ == AlphaSource::Vertex);
+    SDL_SetTextureColorMod(texture.handle(), tint.r, tint.g, tint.b);
+    SDL_SetTextureAlphaMod(texture.handle(), tint.a);
+    const int flip = (copy.flipX ? SDL_FLIP_HORIZONTAL : 0) | (copy.flipY ? SDL_FLIP_VERTICAL : 0);
+    SDL_RenderCopyExF(renderer_, texture.handle(), &src, &dst, copy.degrees, nullptr, SDL_RendererFlip(flip));
 }
 
 // Rotated and scaled quads go through triangles. SDL samples at pixel centres

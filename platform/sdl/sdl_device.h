@@ -11,6 +11,7 @@ struct SDL_Renderer;
 namespace glyphora::platform {
 
 class SdlTexture;
+struct TurnedCopy;
 
 class SdlDevice final : public Device {
 public:
@@ -35,6 +36,7 @@ private:
     void paceFrame();
     static bool IsUprightRectangle(const QuadVertices& corners);
     void drawRectangle(const SdlTexture& texture, const QuadVertices& corners);
+    void drawTurnedCopy(const SdlTexture& texture, const TurnedCopy& copy, Colour colour);
     void drawGeometry(const SdlTexture& texture, const QuadVertices& corners);
 
     SDL_Renderer* renderer_;
