@@ -69,7 +69,9 @@ void CpuDevice::flush() {
     drawDamage();
     unshown_.add(damage_);
     building_.pixelsDrawn += damage_.area();
-    shown_ = current_;
+    // Every unmatched command damages its bounds, which are never empty: no
+    // damage means the lists are equal already.
+    if (!damage_.empty() || shown_.size() != current_.size()) shown_ = current_;
     flushed_ = true;
     pixelsValid_ = true;
 }

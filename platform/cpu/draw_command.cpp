@@ -10,24 +10,6 @@ namespace {
 
 constexpr double kTexelSlack = 1e-3;
 
-std::uint64_t Mix(std::uint64_t hash, const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ bytes[i]) * 0x100000001B3ull;  // FNV-1a
-    return hash;
-}
-
-std::uint64_t HashOf(const DrawCommand& c) {
-    std::uint64_t hash = 0xCBF29CE484222325ull;
-    const auto kind = static_cast<unsigned char>(c.kind);
-    hash = Mix(hash, &kind, 1);
-    hash = Mix(hash, &c.colour, sizeof c.colour);
-    hash = Mix(hash, &c.smooth, sizeof c.smooth);
-    const TexturePixels* texture = c.texture.get();
-    hash = Mix(hash, &texture, sizeof texture);
-    if (c.kind == DrawCommand::Kind::Fill) return Mix(hash, &c.bounds, sizeof c.bounds);
-    return Mix(hash, c.corners, sizeof c.corners);
-}
-
 bool NearWhole(double value) { return std::fabs(value - std::round(value)) < kTexelSlack; }
 
 // The mean of the corners' colours, channel by channel. The game's corners
@@ -124,7 +106,7 @@ bool PlanTriangles(const QuadVertices& c, const TexturePixels& texture, Size fra
 }  // namespace
 
 bool DrawCommand::sameAs(const DrawCommand& other) const {
-    if (hash != other.hash || kind != other.kind || colour != other.colour || smooth != other.smooth) return false;
+    if (kind != other.kind || colour != other.colour || smooth != other.smooth) return false;
     if (kind == Kind::Fill) return bounds == other.bounds;
     return texture == other.texture && std::memcmp(corners, other.corners, sizeof corners) == 0;
 }
@@ -135,7 +117,6 @@ bool MakeFill(Rect rect, Colour colour, Size frame, DrawCommand& out) {
     out.smooth = false;
     out.texture.reset();
     out.bounds = Intersection(rect, {0, 0, frame.width, frame.height});
-    out.hash = HashOf(out);
     return !IsEmpty(out.bounds);
 }
 
@@ -151,9 +132,7 @@ bool MakeQuad(const std::shared_ptr<TexturePixels>& texture, const QuadVertices&
                              ? PlanCopy(corners, texture->size(), frame, out) ||
                                    PlanMapped(corners, *texture, frame, out)
                              : PlanTriangles(corners, *texture, frame, out);
-    if (!planned || IsEmpty(out.bounds)) return false;
-    out.hash = HashOf(out);
-    return true;
+    return planned && !IsEmpty(out.bounds);
 }
 
 Colour ModulationOf(const QuadVertices& corners, AlphaSource alpha) {

@@ -32,7 +32,6 @@ struct DrawCommand {
     // multiplier (255 when the texture's alpha alone counts) in the top byte.
     Colour colour = 0;
     Rect bounds;          // every pixel the command may change, inside the frame
-    std::uint64_t hash = 0;
     std::shared_ptr<TexturePixels> texture;  // kept alive while a frame refers to it
     Vertex corners[4] = {};                  // as given, for comparison
 

@@ -111,12 +111,26 @@ void SdlDevice::fillRect(Rect rect, Colour colour) {
 void SdlDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
     const auto* sdlTexture = static_cast<const SdlTexture*>(texture);
     if (!sdlTexture) return;
-    SDL_Texture* handle = sdlTexture->handle();
-    SDL_SetTextureScaleMode(handle, filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    useScaleMode(sdlTexture->handle());
     if (IsUprightRectangle(corners)) drawRectangle(*sdlTexture, corners);
     else if (const auto turned = RightAngleCopy(corners, sdlTexture->size()))
         drawTurnedCopy(*sdlTexture, *turned, corners[0].colour);
     else drawGeometry(*sdlTexture, corners);
+}
+
+// SDL applies a texture's scale mode at once while earlier draws wait in its
+// queue, and its OpenGL renderer binds the texture to set the mode without
+// noting it: a queued draw whose texture SDL believes still bound then
+// samples this one instead (sheet and atlas pieces across a frame, now and
+// then). So the mode is set only when it changes, after the queue is drawn,
+// and right before a draw of this very texture, which then leads the next
+// flush and is bound correctly whatever SDL believes.
+void SdlDevice::useScaleMode(SDL_Texture* texture) {
+    const SDL_ScaleMode wanted = filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    SDL_ScaleMode current = SDL_ScaleModeNearest;
+    if (SDL_GetTextureScaleMode(texture, &current) == 0 && current == wanted) return;
+    SDL_RenderFlush(renderer_);
+    SDL_SetTextureScaleMode(texture, wanted);
 }
 
 bool SdlDevice::IsUprightRectangle(const QuadVertices& c) {

@@ -7,6 +7,7 @@
 
 struct SDL_Window;
 struct SDL_Renderer;
+struct SDL_Texture;
 
 namespace glyphora::platform {
 
@@ -31,9 +32,14 @@ public:
     std::unique_ptr<Texture> createTexture(const Image& image) override;
     bool readFrame(Image& out) override;
 
+    // Frames are presented no closer together than this (zero: unpaced, for
+    // measurements); the display's vertical sync, where in force, still waits.
+    void setFrameInterval(std::chrono::microseconds interval) { frameInterval_ = interval; }
+
 private:
     SdlDevice(SDL_Renderer* renderer, std::chrono::microseconds frameInterval);
     void paceFrame();
+    void useScaleMode(SDL_Texture* texture);
     static bool IsUprightRectangle(const QuadVertices& corners);
     void drawRectangle(const SdlTexture& texture, const QuadVertices& corners);
     void drawTurnedCopy(const SdlTexture& texture, const TurnedCopy& copy, Colour colour);

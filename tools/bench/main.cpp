@@ -30,6 +30,11 @@
 //                               waits until the game's window shows the
 //                               picture in FILE and prints the milliseconds
 //                               since START_NS (`date +%s%N` before the start)
+//   glyphora-bench window-watch FILE COUNT [PREFIX]
+//                               grabs the game's window COUNT times and prints
+//                               how many grabs differ from the picture in FILE
+//                               in more than a fifth of their pixels (saved as
+//                               PREFIX<n>.png); exit code 1 when any does
 //   glyphora-bench text         the play screen's texts per frame
 //   glyphora-bench startup      a whole start, and the loading of resources
 //   glyphora-bench menu [N]     a start to the interactive main menu, and the
@@ -93,6 +98,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!all && std::strcmp(argv[1], "window-shot") == 0) return argc > 2 && glyphora::bench::SaveWindowShot(argv[2]) ? 0 : 1;
+    if (!all && std::strcmp(argv[1], "window-watch") == 0 && argc > 3) {
+        const int strange = glyphora::bench::CountStrangeFrames(argv[2], std::atoi(argv[3]), argc > 4 ? argv[4] : nullptr);
+        std::printf("%d of %s grabs differ in more than a fifth of their pixels\n", strange, argv[3]);
+        return strange == 0 ? 0 : 1;
+    }
     if (!all && std::strcmp(argv[1], "first-frame") == 0 && argc > 3)
         return glyphora::bench::WaitForPicture(argv[2], std::atoll(argv[3]), argc > 4 ? std::atoi(argv[4]) : 10000) ? 0 : 1;
     if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 && !all ? std::atof(argv[2]) : 5.0);

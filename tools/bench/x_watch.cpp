@@ -81,6 +81,21 @@ bool Close(platform::Colour a, platform::Colour b) {
     return true;
 }
 
+// The share of pixels that differ from the reference by more than 8 in a channel.
+double DifferingShare(const platform::Image& shot, const platform::Image& reference) {
+    long differing = 0;
+    for (std::size_t i = 0; i < shot.pixels.size(); ++i) {
+        const platform::Colour a = shot.pixels[i], b = reference.pixels[i];
+        for (int shift = 0; shift < 24; shift += 8) {
+            if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 8) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    return double(differing) / double(shot.pixels.size());
+}
+
 // Nearly all of a grid of points match: a peeking picture may cover a few.
 bool Shows(const platform::Image& shot, const platform::Image& reference) {
     if (shot.width != reference.width || shot.height != reference.height) return false;
@@ -122,6 +137,25 @@ bool WaitForPicture(const char* referencePng, long long startNs, int timeoutMs) 
         std::this_thread::sleep_for(std::chrono::milliseconds(window == XCB_NONE ? 2 : 4));
     }
     return false;
+}
+
+int CountStrangeFrames(const char* referencePng, int count, const char* savePrefix) {
+    platform::Image reference;
+    Connection x;
+    if (!platform::LoadPng(referencePng, reference) || !x.ok()) return -1;
+    const xcb_window_t window = FindWindow(x.c, xcb_setup_roots_iterator(xcb_get_setup(x.c)).data->root);
+    if (window == XCB_NONE) return -1;
+    int strange = 0;
+    for (int i = 0; i < count; ++i) {
+        const platform::Image shot = Grab(x.c, window);
+        if (shot.width != reference.width || shot.height != reference.height) return -1;
+        if (DifferingShare(shot, reference) > 0.2) {
+            if (savePrefix) platform::SavePng(std::string(savePrefix) + std::to_string(strange) + ".png", shot);
+            ++strange;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return strange;
 }
 
 }  // namespace glyphora::bench

@@ -14,4 +14,11 @@ bool SaveWindowShot(const char* path);
 // `date +%s%N` gives it). False after timeoutMs.
 bool WaitForPicture(const char* referencePng, long long startNs, int timeoutMs);
 
+// Grabs what the window titled "Glyphora" shows count times, one grab every
+// few milliseconds, and returns how many grabs differ from the picture in
+// the PNG file in more than a fifth of their pixels (a frame of garbage, not
+// a moving detail); each such grab is saved as <savePrefix><n>.png when
+// savePrefix is not null. -1 when the window cannot be watched.
+int CountStrangeFrames(const char* referencePng, int count, const char* savePrefix);
+
 }  // namespace glyphora::bench
