@@ -5,6 +5,9 @@
 //                                must be the CPU device, and drawing and
 //                                presenting frames must load no OpenGL or
 //                                LLVM library (read from /proc/self/maps)
+//   x11_device_check probe       the OpenGL probe names the display's
+//                                renderer (Mesa's, in software, on Xvfb)
+//                                while this process loads no OpenGL library
 //   x11_device_check gl-binding  on SDL's OpenGL renderer, a frame that draws
 //                                the textures of the frame before in the other
 //                                order must show each quad's own texture
@@ -17,6 +20,7 @@
 #include <string>
 
 #include "platform/cpu/cpu_device.h"
+#include "platform/sdl/gl_probe.h"
 #include "platform/sdl/sdl_video.h"
 
 using namespace glyphora::platform;
@@ -68,6 +72,16 @@ int NoOpenGl() {
     return 0;
 }
 
+int Probe() {
+    const auto renderer = ProbeOpenGlRenderer(kProbeTimeout);
+    if (!renderer) return std::fprintf(stderr, "the probe found no OpenGL renderer\n"), 1;
+    std::fprintf(stderr, "OpenGL renderer: %s\n", renderer->c_str());
+    if (!IsSoftwareRenderer(*renderer)) return std::fprintf(stderr, "not a software renderer\n"), 1;
+    const std::string loaded = LoadedGraphicsLibraries();
+    if (!loaded.empty()) return std::fprintf(stderr, "loaded by the probe's parent:\n%s", loaded.c_str()), 1;
+    return 0;
+}
+
 int GlBinding() {
     setenv("GLYPHORA_RENDERER", "sdl", 1);
     SdlVideo video;
@@ -102,7 +116,8 @@ int GlBinding() {
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "no-opengl") == 0) return NoOpenGl();
+    if (argc == 2 && std::strcmp(argv[1], "probe") == 0) return Probe();
     if (argc == 2 && std::strcmp(argv[1], "gl-binding") == 0) return GlBinding();
-    std::fprintf(stderr, "usage: x11_device_check no-opengl|gl-binding\n");
+    std::fprintf(stderr, "usage: x11_device_check no-opengl|probe|gl-binding\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The devices on a real X server (Xvfb with openbox), which has no graphics
-# card: the CPU device is chosen and loads no OpenGL; SDL's OpenGL renderer
+# card: the CPU device is chosen and loads no OpenGL; the OpenGL probe finds
+# Mesa's software renderer without loading OpenGL itself; SDL's OpenGL renderer
 # (forced) shows each quad's own texture; and the game's idle main menu on
 # that renderer shows no frame of garbage in many grabs of its window (Mesa's
 # slower softpipe makes a wrong frame last longer, so a grab meets it sooner).
@@ -12,6 +13,7 @@ bench=$3
 start_session "$1"
 
 "$check" no-opengl || fail "the CPU path on Xvfb"
+"$check" probe || fail "the OpenGL probe"
 "$check" gl-binding || fail "SDL's OpenGL renderer drew a quad with another texture"
 
 # A first start is the intro; the second shows the main menu.
