@@ -36,6 +36,7 @@ bool IsSoftwareRenderer(std::string_view glRenderer) {
 }
 
 DrawingPath ChooseDrawingPath(const DrawingPathSettings& settings, const std::function<ServerRendering()>& askServer,
+                              const std::function<KernelGraphics()>& askKernel,
                               const std::function<std::optional<std::string>()>& probeRenderer) {
     if (settings.forced == "cpu") return DrawingPath::Cpu;
     if (settings.forced == "sdl") return DrawingPath::Sdl;
@@ -49,12 +50,17 @@ DrawingPath ChooseDrawingPath(const DrawingPathSettings& settings, const std::fu
         if (server == ServerRendering::Indirect) return DrawingPath::Cpu;
         if (server == ServerRendering::Vendor) return DrawingPath::Sdl;
     }
+    if (!settings.openGlRedirected) {
+        const KernelGraphics kernel = askKernel();
+        if (kernel == KernelGraphics::Hardware) return DrawingPath::Sdl;
+        if (kernel == KernelGraphics::DisplayOnly) return DrawingPath::Cpu;
+    }
     const std::optional<std::string> renderer = probeRenderer();
     return renderer && !IsSoftwareRenderer(*renderer) ? DrawingPath::Sdl : DrawingPath::Cpu;
 }
 
 DrawingPath ChooseDrawingPathForThisProcess() {
-    return ChooseDrawingPath(DrawingPathSettingsFromEnvironment(), AskXServerRendering,
+    return ChooseDrawingPath(DrawingPathSettingsFromEnvironment(), AskXServerRendering, AskKernelGraphics,
                              [] { return ProbeOpenGlRenderer(kProbeTimeout); });
 }
 

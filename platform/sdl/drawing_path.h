@@ -23,6 +23,13 @@ enum class ServerRendering {
     Vendor,    // the NVIDIA driver's own OpenGL (NV-GLX): a graphics card draws
 };
 
+// What the kernel's render nodes (/dev/dri/renderD*) are driven by.
+enum class KernelGraphics {
+    Unknown,      // none, or a driver whose OpenGL may or may not be accelerated (virtio_gpu, vmwgfx)
+    DisplayOnly,  // only drivers without 3D (bochs, cirrus, qxl, simpledrm, vkms, vboxvideo): Mesa draws in software
+    Hardware,     // a graphics card's driver with 3D (i915, amdgpu, nouveau, nvidia, ...)
+};
+
 // The environment's part of the choice.
 struct DrawingPathSettings {
     std::string forced;              // GLYPHORA_RENDERER
@@ -38,10 +45,11 @@ DrawingPathSettings DrawingPathSettingsFromEnvironment();
 // The OpenGL renderer string names a software rasteriser.
 bool IsSoftwareRenderer(std::string_view glRenderer);
 
-// Decides, asking the X server and then probing OpenGL only when the cheaper
-// facts leave the answer open. probeRenderer returns the OpenGL renderer
-// string, or nothing when no OpenGL context could be made.
+// Decides, asking the X server, then the kernel, and probing OpenGL only when
+// the cheaper facts leave the answer open. probeRenderer returns the OpenGL
+// renderer string, or nothing when no OpenGL context could be made.
 DrawingPath ChooseDrawingPath(const DrawingPathSettings& settings, const std::function<ServerRendering()>& askServer,
+                              const std::function<KernelGraphics()>& askKernel,
                               const std::function<std::optional<std::string>()>& probeRenderer);
 
 // The choice for this process, on the real environment, X server and probe.

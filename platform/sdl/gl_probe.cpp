@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 
 namespace glyphora::platform {
 namespace {
@@ -62,7 +64,38 @@ std::optional<std::string> ReadAnswer(int fd, std::chrono::milliseconds timeout)
     return answer;
 }
 
+bool Listed(std::string_view name, std::initializer_list<std::string_view> names) {
+    for (std::string_view n : names)
+        if (n == name) return true;
+    return false;
+}
+
 }  // namespace
+
+KernelGraphics KernelGraphicsOf(const std::vector<std::string>& drivers) {
+    bool displayOnly = !drivers.empty();
+    for (const std::string& driver : drivers) {
+        if (Listed(driver, {"i915", "xe", "amdgpu", "radeon", "nouveau", "nvidia", "nvidia-drm", "msm", "panfrost",
+                            "panthor", "lima", "etnaviv", "v3d", "vc4", "asahi"}))
+            return KernelGraphics::Hardware;
+        if (!Listed(driver, {"bochs-drm", "bochs", "cirrus", "cirrus-qemu", "qxl", "simpledrm", "simple-framebuffer",
+                             "vkms", "vboxvideo", "hyperv_drm", "ast", "mgag200", "udl", "gud"}))
+            displayOnly = false;
+    }
+    return displayOnly ? KernelGraphics::DisplayOnly : KernelGraphics::Unknown;
+}
+
+KernelGraphics AskKernelGraphics() {
+    namespace fs = std::filesystem;
+    std::vector<std::string> drivers;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator("/sys/class/drm", error)) {
+        if (entry.path().filename().string().rfind("renderD", 0) != 0) continue;
+        const fs::path driver = fs::read_symlink(entry.path() / "device" / "driver", error);
+        if (!error) drivers.push_back(driver.filename().string());
+    }
+    return KernelGraphicsOf(drivers);
+}
 
 ServerRendering AskXServerRendering() {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);

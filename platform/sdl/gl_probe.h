@@ -7,6 +7,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/sdl/drawing_path.h"
 
@@ -17,6 +18,11 @@ inline constexpr std::chrono::milliseconds kProbeTimeout{3000};
 // Asks the X server named by DISPLAY for its rendering extensions over a
 // connection of its own.
 ServerRendering AskXServerRendering();
+
+// Reads which kernel drivers run the render nodes, from /sys/class/drm.
+KernelGraphics AskKernelGraphics();
+// The same for a given list of driver names (the tested part).
+KernelGraphics KernelGraphicsOf(const std::vector<std::string>& drivers);
 
 // The GL_RENDERER string of an OpenGL context made by SDL in a child
 // process; nothing when the child could make none, or did not answer within
