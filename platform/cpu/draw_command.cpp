@@ -10,6 +10,25 @@ namespace {
 
 constexpr double kTexelSlack = 1e-3;
 
+// Texel maps beyond this cannot be held in pixman's 16.16 fixed point.
+constexpr double kLargestMapEntry = 30000;
+
+bool Representable(const AffineMap& map) {
+    for (const auto& row : map.m)
+        for (double entry : row)
+            if (!(std::fabs(entry) < kLargestMapEntry)) return false;
+    return true;
+}
+
+// Corners pixman can place: finite, and within its 16.16 fixed point.
+bool Placeable(const QuadVertices& c) {
+    for (int i = 0; i < 4; ++i) {
+        if (!std::isfinite(c[i].u) || !std::isfinite(c[i].v)) return false;
+        if (!(std::fabs(c[i].x) < kLargestMapEntry) || !(std::fabs(c[i].y) < kLargestMapEntry)) return false;
+    }
+    return true;
+}
+
 bool NearWhole(double value) { return std::fabs(value - std::round(value)) < kTexelSlack; }
 
 // The mean of the corners' colours, channel by channel. The game's corners
@@ -59,7 +78,7 @@ bool PlanMapped(const QuadVertices& c, TexturePixels& texture, Size frame, DrawC
     const Vec2 texels[3] = {TexelOf(c[0], size), TexelOf(c[1], size), TexelOf(c[2], size)};
     const auto map = MapTriangle(points, texels);
     const auto back = map ? Inverse(*map) : std::nullopt;
-    if (!back) return false;
+    if (!back || !Representable(*map)) return false;
     const auto edge = [](double a, double b, bool low) {
         return int(low ? std::floor(std::min(a, b) + kTexelSlack) : std::ceil(std::max(a, b) - kTexelSlack));
     };
@@ -94,6 +113,7 @@ bool PlanTriangles(const QuadVertices& c, const TexturePixels& texture, Size fra
         const Vec2 texels[3] = {TexelOf(c[v[0]], size), TexelOf(c[v[1]], size), TexelOf(c[v[2]], size)};
         // A degenerate triangle covers no pixel centre; its map is never used.
         out.maps[t] = MapTriangle(points, texels).value_or(AffineMap{});
+        if (!Representable(out.maps[t])) return false;
     }
     Vec2 points[4];
     for (int i = 0; i < 4; ++i) points[i] = PointOf(c[i]);
@@ -122,7 +142,7 @@ bool MakeFill(Rect rect, Colour colour, Size frame, DrawCommand& out) {
 
 bool MakeQuad(const std::shared_ptr<TexturePixels>& texture, const QuadVertices& corners, Colour modulation,
               Filter filter, Size frame, DrawCommand& out) {
-    if (!texture || (modulation >> 24) == 0) return false;
+    if (!texture || (modulation >> 24) == 0 || !Placeable(corners)) return false;
     out.kind = DrawCommand::Kind::Quad;
     out.colour = modulation;
     out.smooth = filter == Filter::Linear;

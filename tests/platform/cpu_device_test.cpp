@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <random>
 #include <variant>
 
@@ -201,6 +203,28 @@ TEST_F(CpuDeviceFrames, ReadingAFrameBackMidwayShowsTheCallsSoFarAndTheRestFollo
     rig.device.present();
     EXPECT_EQ(rig.frame().at(50, 30), 0xFF00FF00u) << "after presenting, the presented frame";
     EXPECT_TRUE(Covers(log->shows.back(), {0, 0, 96, 64}));
+}
+
+TEST_F(CpuDeviceFrames, QuadsBeyondWhatCanBePlacedDrawNothing) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* what;
+        Vertex corner;  // replaces the top-left corner of a sprite
+    } cases[] = {
+        {"not a number", {nan, 4, 0xFFFFFFFF, 0, 0}},
+        {"infinite texture coordinate", {4, 4, 0xFFFFFFFF, inf, 0}},
+        {"far beyond the frame", {-1e9f, 4, 0xFFFFFFFF, 0, 0}},
+        {"a texel map beyond fixed point", {4, 4, 0xFFFFFFFF, -1e6f, 0}},
+    };
+    for (const auto& c : cases) {
+        Quad quad = Sprite(0, {64, 64}, 8, 8, 16, 16, 4, 4);
+        quad.corners[0] = c.corner;
+        rig.draw({Fill{{0, 0, 96, 64}, 0xFF123456}, quad});
+        const Image frame = rig.frame();
+        EXPECT_TRUE(std::all_of(frame.pixels.begin(), frame.pixels.end(), [](Colour p) { return p == 0xFF123456u; }))
+            << c.what;
+        rig.device.present();
+    }
 }
 
 // A textured call whose texture is released before the frame is drawn still
