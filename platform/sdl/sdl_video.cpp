@@ -99,7 +99,9 @@ std::unique_ptr<Device> SdlVideo::createDevice() {
         if (auto surface = SdlWindowSurface::Create(window_))
             return std::make_unique<CpuDevice>(Size{width, height}, std::move(surface), DisplayRefreshInterval());
     }
-    return SdlDevice::Create(window_, Headless());
+    // Without a window surface the CPU path falls back on SDL's software
+    // renderer, never on OpenGL, which it was chosen to keep out.
+    return SdlDevice::Create(window_, Headless() || path_ == DrawingPath::Cpu);
 }
 
 bool SdlVideo::takePending(Message& out) {
