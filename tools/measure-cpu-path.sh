@@ -8,7 +8,8 @@
 # PATH is a value of GLYPHORA_RENDERER: cpu (the CPU device) or sdl (SDL's
 # renderer, here OpenGL on Mesa's llvmpipe); both by default. For each path:
 #   start      milliseconds from starting Game to its window showing the main
-#              menu (median of 5 starts; glyphora-bench first-frame watches)
+#              menu (median of 5 starts, alternating between the paths;
+#              glyphora-bench first-frame watches the window)
 #   idle menu  processor use of the game and of the X server over 10 s on the
 #              main menu with nothing moving
 #   medium run the same over 10 s of a Medium run right after New game (F3),
@@ -80,14 +81,22 @@ sleep 3
 "$bench" window-shot "$scratch/menu.png" || { echo "cannot see the game's window" >&2; exit 1; }
 stop_game
 
-for path in "${paths[@]}"; do
-  starts=()
-  for _ in 1 2 3 4 5; do
+# The starts of all paths alternate, so that each sees the same load.
+declare -A starts
+for _ in 1 2 3 4 5; do
+  for path in "${paths[@]}"; do
     t0=$(date +%s%N)
     start_game "$path"
-    starts+=("$("$bench" first-frame "$scratch/menu.png" "$t0" 10000 || echo timeout)")
+    starts[$path]+="$("$bench" first-frame "$scratch/menu.png" "$t0" 10000 || echo timeout) "
     stop_game
   done
+done
+
+# The X server alone, for its share of what follows.
+x0=$(ticks "$xvfb_pid"); sleep 5; x1=$(ticks "$xvfb_pid")
+echo "X server with no game running: $(awk -v x=$((x1 - x0)) -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.2f %%", 100 * x / hz / 5 }')"
+
+for path in "${paths[@]}"; do
   start_game "$path"
   window=$(game_window)
   xdotool windowactivate --sync "$window"
@@ -99,9 +108,10 @@ for path in "${paths[@]}"; do
   rss=$(awk '/^VmHWM/ {print $2}' "/proc/$game_pid/status")
   loaded=$(grep -oE 'libLLVM[^ ]*|libGLX?[_a-z]*\.so[^ ]*|swrast_dri\.so' "/proc/$game_pid/maps" | sort -u | tr '\n' ' ')
   stop_game
-  median=$(printf '%s\n' "${starts[@]}" | sort -n | sed -n 3p)
+  read -ra times <<<"${starts[$path]}"
+  median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
   echo "path $path"
-  echo "  start to the main menu: median $median ms (${starts[*]})"
+  echo "  start to the main menu: median $median ms (${times[*]})"
   echo "  idle main menu:         $idle"
   echo "  medium run:             $run"
   echo "  peak resident memory:   $((rss / 1024)) MB ($rss kB)"

@@ -2,9 +2,11 @@
 # The devices on a real X server (Xvfb with openbox), which has no graphics
 # card: the CPU device is chosen and loads no OpenGL; the OpenGL probe finds
 # Mesa's software renderer without loading OpenGL itself; SDL's OpenGL renderer
-# (forced) shows each quad's own texture; and the game's idle main menu on
-# that renderer shows no frame of garbage in many grabs of its window (Mesa's
-# slower softpipe makes a wrong frame last longer, so a grab meets it sooner).
+# (forced) shows each quad's own texture; the busiest play scene and the main
+# menu look the same on both paths (the accelerated renderer being OpenGL on
+# llvmpipe here); and the game's idle main menu on that renderer shows no
+# frame of garbage in many grabs of its window (Mesa's slower softpipe makes a
+# wrong frame last longer, so a grab meets it sooner).
 # Arguments: the game folder, x11_device_check and glyphora-bench.
 set -uo pipefail
 source "$(dirname "$0")/../e2e/x11_session.sh"
@@ -15,6 +17,7 @@ start_session "$1"
 "$check" no-opengl || fail "the CPU path on Xvfb"
 "$check" probe || fail "the OpenGL probe"
 "$check" gl-binding || fail "SDL's OpenGL renderer drew a quad with another texture"
+"$bench" pictures "$scratch/pictures" || fail "the CPU device's pictures differ from OpenGL's"
 
 # A first start is the intro; the second shows the main menu.
 start_game

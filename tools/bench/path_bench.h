@@ -13,7 +13,8 @@ void MeasurePaths(int frames, const char* only = nullptr, const char* scene = nu
 // Draws the busiest play scene and the main menu on both paths on the
 // display SDL finds (on an X server the SDL path is its accelerated
 // renderer), writes each as OUTDIR/<scene>-<path>.png and prints how far the
-// CPU device's pixels are from the other path's.
-void ComparePictures(const char* outputFolder);
+// CPU device's pixels are from the other path's. False when they are farther
+// apart than sampling differences explain.
+bool ComparePictures(const char* outputFolder);
 
 }  // namespace glyphora::bench
