@@ -29,24 +29,28 @@ std::size_t RegionHash(const Rect& r) {
 
 }  // namespace
 
-TexturePixels::TexturePixels(Image&& picture) : size_{picture.width, picture.height} {
-    const int width = std::max(picture.width, 0), height = std::max(picture.height, 0);
-    if (WhereverVisibleWhite(picture.pixels)) {
-        stride_ = (width + 3) & ~3;
-        alpha_.assign(std::size_t(stride_) * std::size_t(height), 0);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                alpha_[std::size_t(y) * std::size_t(stride_) + std::size_t(x)] =
-                    std::uint8_t(picture.pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] >> 24);
-        picture.pixels = {};
-        whole_.reset(pixman_image_create_bits(PIXMAN_a8, width, height,
-                                              reinterpret_cast<std::uint32_t*>(alpha_.data()), stride_));
-        return;
-    }
+TexturePixels::TexturePixels(Image&& picture) : size_{std::max(picture.width, 0), std::max(picture.height, 0)} {
+    if (WhereverVisibleWhite(picture.pixels)) keepAlpha(picture);
+    else keepColour(picture);
+}
+
+void TexturePixels::keepAlpha(Image& picture) {
+    stride_ = (size_.width + 3) & ~3;
+    alpha_.assign(std::size_t(stride_) * std::size_t(size_.height), 0);
+    for (int y = 0; y < size_.height; ++y)
+        for (int x = 0; x < size_.width; ++x)
+            alpha_[std::size_t(y) * std::size_t(stride_) + std::size_t(x)] =
+                std::uint8_t(picture.pixels[std::size_t(y) * std::size_t(size_.width) + std::size_t(x)] >> 24);
+    picture.pixels = {};
+    whole_.reset(pixman_image_create_bits(PIXMAN_a8, size_.width, size_.height,
+                                          reinterpret_cast<std::uint32_t*>(alpha_.data()), stride_));
+}
+
+void TexturePixels::keepColour(Image& picture) {
     argb_ = std::move(picture.pixels);
     std::transform(argb_.begin(), argb_.end(), argb_.begin(), Premultiplied);
-    stride_ = width * 4;
-    whole_.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, width, height, argb_.data(), stride_));
+    stride_ = size_.width * 4;
+    whole_.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, size_.width, size_.height, argb_.data(), stride_));
 }
 
 Rect TexturePixels::visibleBounds(const Rect& texels) const {

@@ -50,6 +50,8 @@ private:
     static constexpr std::size_t kRegionSlots = 128;
     static constexpr std::size_t kProbe = 8;
 
+    void keepAlpha(Image& picture);
+    void keepColour(Image& picture);
     Rect visibleBounds(const Rect& texels) const;
     void makeView(CachedRegion& slot, const Rect& part) const;
     CachedRegion& slotFor(const Rect& texels);
