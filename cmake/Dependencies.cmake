@@ -12,6 +12,8 @@ pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo cairo-ft)
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(PQXX REQUIRED IMPORTED_TARGET libpqxx libpq)
+pkg_check_modules(PIXMAN REQUIRED IMPORTED_TARGET pixman-1)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
 find_package(GTest REQUIRED)
 find_package(Threads REQUIRED)
 

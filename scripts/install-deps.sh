@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   # libraries of the game and its tools
   libsdl2-dev libsdl2-ttf-dev libpng-dev libcurl4-openssl-dev libmd-dev
-  libfontconfig-dev libfreetype-dev libcairo2-dev
+  libfontconfig-dev libfreetype-dev libcairo2-dev libpixman-1-dev libxcb1-dev
   libopenal-dev libopenal1 libvorbis-dev libvorbisfile3
   # the title face
   fonts-bebas-neue

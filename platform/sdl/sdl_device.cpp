@@ -7,6 +7,8 @@
 #include <thread>
 
 #include "platform/png/png_image.h"
+#include "platform/sdl/refresh_interval.h"
+#include "platform/sdl/right_angle_quad.h"
 
 namespace glyphora::platform {
 
@@ -32,14 +34,6 @@ using std::chrono::steady_clock;
 SDL_Color ToSdlColour(Colour c, bool keepAlpha) {
     return SDL_Color{static_cast<Uint8>(c >> 16), static_cast<Uint8>(c >> 8), static_cast<Uint8>(c),
                      keepAlpha ? static_cast<Uint8>(c >> 24) : Uint8{255}};
-}
-
-// The display's refresh interval; 60 Hz when the display does not say.
-microseconds RefreshInterval() {
-    SDL_DisplayMode mode;
-    int hz = 60;
-    if (SDL_GetCurrentDisplayMode(0, &mode) == 0 && mode.refresh_rate > 0) hz = mode.refresh_rate;
-    return microseconds(1'000'000 / hz);
 }
 
 // The part [lo, hi] of a quad's side, as fractions of it, over which a texture
@@ -90,7 +84,7 @@ std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) 
     const bool vsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
     // A sync that the driver claims but does not keep (virtual displays) must
     // not let frames run free, so pacing stays on just below the refresh.
-    const microseconds interval = RefreshInterval();
+    const microseconds interval = DisplayRefreshInterval();
     return std::unique_ptr<SdlDevice>(new SdlDevice(renderer, vsync ? interval * 9 / 10 : interval));
 }
 
@@ -117,10 +111,26 @@ void SdlDevice::fillRect(Rect rect, Colour colour) {
 void SdlDevice::drawQuad(const Texture* texture, const QuadVertices& corners) {
     const auto* sdlTexture = static_cast<const SdlTexture*>(texture);
     if (!sdlTexture) return;
-    SDL_Texture* handle = sdlTexture->handle();
-    SDL_SetTextureScaleMode(handle, filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    useScaleMode(sdlTexture->handle());
     if (IsUprightRectangle(corners)) drawRectangle(*sdlTexture, corners);
+    else if (const auto turned = RightAngleCopy(corners, sdlTexture->size()))
+        drawTurnedCopy(*sdlTexture, *turned, corners[0].colour);
     else drawGeometry(*sdlTexture, corners);
+}
+
+// SDL applies a texture's scale mode at once while earlier draws wait in its
+// queue, and its OpenGL renderer binds the texture to set the mode without
+// noting it: a queued draw whose texture SDL believes still bound then
+// samples this one instead (sheet and atlas pieces across a frame, now and
+// then). So the mode is set only when it changes, after the queue is drawn,
+// and right before a draw of this very texture, which then leads the next
+// flush and is bound correctly whatever SDL believes.
+void SdlDevice::useScaleMode(SDL_Texture* texture) {
+    const SDL_ScaleMode wanted = filter_ == Filter::Linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+    SDL_ScaleMode current = SDL_ScaleModeNearest;
+    if (SDL_GetTextureScaleMode(texture, &current) == 0 && current == wanted) return;
+    SDL_RenderFlush(renderer_);
+    SDL_SetTextureScaleMode(texture, wanted);
 }
 
 bool SdlDevice::IsUprightRectangle(const QuadVertices& c) {
@@ -156,6 +166,19 @@ void SdlDevice::drawRectangle(const SdlTexture& texture, const QuadVertices& c) 
     SDL_SetTextureColorMod(texture.handle(), tint.r, tint.g, tint.b);
     SDL_SetTextureAlphaMod(texture.handle(), tint.a);
     SDL_RenderCopyF(renderer_, texture.handle(), &src, &dst);
+}
+
+// Right-angle turns and mirrors go through a turned copy: as a pair of
+// triangles the software renderer would copy them without turning them.
+void SdlDevice::drawTurnedCopy(const SdlTexture& texture, const TurnedCopy& copy, Colour colour) {
+    const SDL_Rect src{copy.source.left, copy.source.top, copy.source.right - copy.source.left,
+                       copy.source.bottom - copy.source.top};
+    const SDL_FRect dst{copy.x, copy.y, copy.width, copy.height};
+    const SDL_Color tint = ToSdlColour(colour, alphaSource_ == AlphaSource::Vertex);
+    SDL_SetTextureColorMod(texture.handle(), tint.r, tint.g, tint.b);
+    SDL_SetTextureAlphaMod(texture.handle(), tint.a);
+    const int flip = (copy.flipX ? SDL_FLIP_HORIZONTAL : 0) | (copy.flipY ? SDL_FLIP_VERTICAL : 0);
+    SDL_RenderCopyExF(renderer_, texture.handle(), &src, &dst, copy.degrees, nullptr, SDL_RendererFlip(flip));
 }
 
 // Rotated and scaled quads go through triangles. SDL samples at pixel centres

@@ -7,10 +7,12 @@
 
 struct SDL_Window;
 struct SDL_Renderer;
+struct SDL_Texture;
 
 namespace glyphora::platform {
 
 class SdlTexture;
+struct TurnedCopy;
 
 class SdlDevice final : public Device {
 public:
@@ -31,11 +33,17 @@ public:
     std::unique_ptr<Texture> createTexture(const Image& image) override;
     bool readFrame(Image& out) override;
 
+    // Frames are presented no closer together than this (zero: unpaced, for
+    // measurements); the display's vertical sync, where in force, still waits.
+    void setFrameInterval(std::chrono::microseconds interval) { frameInterval_ = interval; }
+
 private:
     SdlDevice(SDL_Renderer* renderer, std::chrono::microseconds frameInterval);
     void paceFrame();
+    void useScaleMode(SDL_Texture* texture);
     static bool IsUprightRectangle(const QuadVertices& corners);
     void drawRectangle(const SdlTexture& texture, const QuadVertices& corners);
+    void drawTurnedCopy(const SdlTexture& texture, const TurnedCopy& copy, Colour colour);
     void drawGeometry(const SdlTexture& texture, const QuadVertices& corners);
 
     SDL_Renderer* renderer_;

@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/sdl/sdl_device.h"
+#include "platform/cpu/cpu_device.h"
 #include "platform/png/png_image.h"
+#include "platform/sdl/refresh_interval.h"
+#include "platform/sdl/sdl_device.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/sdl/sdl_window_surface.h"
 
 namespace glyphora::platform {
 namespace {
@@ -45,13 +48,17 @@ bool SdlVideo::Headless() {
 
 bool SdlVideo::open(const WindowSpec& spec) {
     if (!videoStarted_) {
+        // Before SDL's video starts: the choice may probe OpenGL in a child
+        // process, which must not inherit a started video subsystem.
+        path_ = ChooseDrawingPathForThisProcess();
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
         videoStarted_ = true;
     }
     // The accelerated renderer draws through OpenGL; creating the window with
-    // that flag up front keeps SDL from re-creating it for the renderer.
+    // that flag up front keeps SDL from re-creating it for the renderer. The
+    // CPU device's window must not have it: it would load OpenGL.
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
-    if (!Headless()) flags |= SDL_WINDOW_OPENGL;
+    if (path_ == DrawingPath::Sdl && !Headless()) flags |= SDL_WINDOW_OPENGL;
     window_ = SDL_CreateWindow(spec.title.c_str(), spec.position.x, spec.position.y, spec.size.width,
                                spec.size.height, flags);
     if (!window_ && (flags & SDL_WINDOW_OPENGL)) {
@@ -86,7 +93,15 @@ void SdlVideo::setIcon(const std::string& pngPath) {
 
 std::unique_ptr<Device> SdlVideo::createDevice() {
     if (!window_) return nullptr;
-    return SdlDevice::Create(window_, Headless());
+    if (path_ == DrawingPath::Cpu) {
+        int width = 0, height = 0;
+        SDL_GetWindowSize(window_, &width, &height);
+        if (auto surface = SdlWindowSurface::Create(window_))
+            return std::make_unique<CpuDevice>(Size{width, height}, std::move(surface), DisplayRefreshInterval());
+    }
+    // Without a window surface the CPU path falls back on SDL's software
+    // renderer, never on OpenGL, which it was chosen to keep out.
+    return SdlDevice::Create(window_, Headless() || path_ == DrawingPath::Cpu);
 }
 
 bool SdlVideo::takePending(Message& out) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "platform/sdl/drawing_path.h"
 
 struct SDL_Window;
 union SDL_Event;
@@ -38,12 +39,15 @@ public:
 
     // True for the dummy and offscreen drivers: no display, software drawing.
     static bool Headless();
+    // The device createDevice makes; decided when the window first opens.
+    DrawingPath drawingPath() const { return path_; }
 
 private:
     void translate(const SDL_Event& event);
     bool takePending(Message& out);
 
     bool videoStarted_ = false;
+    DrawingPath path_ = DrawingPath::Sdl;
     SDL_Window* window_ = nullptr;
     std::deque<Message> pending_;
     std::optional<int> quitCode_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -132,9 +133,11 @@ double TimeMakeAllFonts() {
 void MeasureText() {
     ScratchGame scratch;
     if (!scratch.ready()) return;
+    setenv("GLYPHORA_RENDERER", "sdl", 1);  // the software renderer's share is measured
     platform::RealPlatform platform;
     Game game(platform.bundle());
     StartUp(game);
+    unsetenv("GLYPHORA_RENDERER");
     if (!RendererReady(game.renderer)) {
         std::fprintf(stderr, "glyphora-bench: no renderer\n");
         return;

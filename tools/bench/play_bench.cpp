@@ -19,9 +19,6 @@
 #include "tools/bench/software_game.h"
 
 namespace glyphora::bench {
-namespace {
-
-constexpr std::size_t kBusyItems = 40;
 
 // A Medium run on its last sub-level with everything the HUD can show.
 void MakeBusy(Game& game) {
@@ -43,6 +40,8 @@ void KeepBusy(Game& game) {
     game.run.levelStart = GameTime(game);
     if (!game.run.message.shown()) ShowMessage(game.run.message, "! B*O*N*U*S !", 1000, 500, GameTime(game));
 }
+
+namespace {
 
 // Unmeasured frames until the field holds its 40 items spread out. They run
 // the frame's steps without RunFrame itself, so that an instruction count of

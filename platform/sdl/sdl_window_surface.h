@@ -1,0 +1,41 @@
+#pragma once
+// The CPU device's way to the screen: rectangles of its frame copied into
+// the SDL window's surface and shown with SDL_UpdateWindowSurfaceRects (on
+// X11 a shared-memory put of each rectangle). The surface is SDL's plain
+// framebuffer, never a texture of an accelerated renderer, so no OpenGL
+// library is loaded for it.
+#include <array>
+#include <memory>
+
+#include "platform/cpu/damage_region.h"
+#include "platform/cpu/frame_presenter.h"
+
+struct SDL_Window;
+struct SDL_Surface;
+union SDL_Event;
+
+namespace glyphora::platform {
+
+class SdlWindowSurface final : public FramePresenter {
+public:
+    // Nullptr when the window has no surface to draw into.
+    static std::unique_ptr<SdlWindowSurface> Create(SDL_Window* window);
+    ~SdlWindowSurface() override;
+    SdlWindowSurface(const SdlWindowSurface&) = delete;
+    SdlWindowSurface& operator=(const SdlWindowSurface&) = delete;
+
+    void show(const std::uint32_t* frame, Size size, std::span<const Rect> rects) override;
+    bool lostContents() override;
+
+private:
+    SdlWindowSurface(SDL_Window* window, SDL_Surface* surface);
+    // Notes window events that lose what the window showed.
+    static int WatchEvents(void* self, SDL_Event* event);
+
+    SDL_Window* window_;
+    SDL_Surface* surface_;  // SDL's; made anew by SDL when the window changes size
+    unsigned windowId_;
+    bool lost_ = true;
+};
+
+}  // namespace glyphora::platform
