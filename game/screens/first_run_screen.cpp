@@ -8,6 +8,11 @@
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
 
 namespace glyphora {
 namespace {
@@ -69,11 +74,51 @@ void DrawIntro(Game& game, int e) {
 // inherit a half-faded, or still invisible, alpha.
 void DrawFirstRunScreen(Game& game) {
     ClearScreenRgb(game.renderer, 255, 255, 255);
-    PlaceScreenButtons(game, ScreenKind::Intro);
+    PlaceScreenButtons(game);
     SetAlphaFromVertex(game.renderer);
     if (game.menus.noteShown) DrawNote(game);
     else DrawIntro(game, Elapsed(GameTime(game), game.menus.introStart));
     SetAlphaFromTexture(game.renderer);
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+// The note replaces the intro's pictures: only Continue is left to press.
+void ShowNote(Game& game) {
+    game.menus.noteShown = true;
+    game.pointer.mouseDown = false;
+    game.widgets.imageButtons[ShowNoteButton].enabled = false;
+    game.widgets.imageButtons[ContinueButton].enabled = true;
+}
+
+// The intro's two sounds are not needed again.
+void ContinueFromIntro(Game& game) {
+    ReleaseEffect(game, HoHoHo);
+    ReleaseEffect(game, Stop);
+    SwitchScreen(game, ScreenKind::DifficultyChoice);
+    game.pointer.mouseDown = false;
+}
+
+// The intro draws with the vertex alpha; every other screen with the texture's.
+void LeaveIntro(Game& game, ScreenKind) { SetAlphaFromTexture(game.renderer); }
+
+constexpr ButtonAt kButtons[] = {
+    {ShowNoteButton, 557, 403, ShowNote},
+    {ContinueButton, 566, 404, ContinueFromIntro},
+};
+
+}  // namespace
+
+// Entering the intro leaves the cursor as it is.
+extern const ScreenDefinition kIntroScreen{
+    .kind = ScreenKind::Intro,
+    .draw = DrawFirstRunScreen,
+    .leave = LeaveIntro,
+    .buttons = {{{kButtons, {}}}},
+    .keepsCursorOnEntry = true,
+};
 
 }  // namespace glyphora

@@ -6,6 +6,12 @@
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/shell/mouse_input.h"
 
 namespace glyphora {
 namespace {
@@ -24,7 +30,7 @@ void DrawToggles(Game& game) {
 
 // Start and Back, centred as a pair.
 void DrawRunButtons(Game& game) {
-    PlaceScreenButtons(game, ScreenKind::FreeGameSetup);
+    PlaceScreenButtons(game);
     DrawButton(game, StartFreeGameButton);
     DrawButton(game, BackButton);
 }
@@ -40,5 +46,45 @@ void DrawFreeGameScreen(Game& game) {
         DrawFontText(game.renderer, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
                      kNoteColour);
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+void SetTogglesTakeClicks(Game& game, bool take) {
+    for (auto& row : game.widgets.freeGameToggles)
+        for (ToggleButton& toggle : row) toggle.toggleEnabled = take;
+}
+
+// The check boxes take clicks only here.
+void EnterFreeGame(Game& game) { SetTogglesTakeClicks(game, true); }
+
+void LeaveFreeGame(Game& game, ScreenKind) {
+    SetTogglesTakeClicks(game, false);
+    StopSlidersFollowing(game, StartLevelSlider, MaxLivesSlider);
+}
+
+constexpr auto kButtons = CentredRow<2>(15, {{
+    {StartFreeGameButton, 0, kButtonRowY, StartFreeGame},
+    {BackButton, 0, kButtonRowY, ShowMainMenu},
+}});
+constexpr ImageButtonName kFocusOrder[] = {StartFreeGameButton, BackButton};
+
+}  // namespace
+
+// F3 starts the game the check boxes describe, as Start does.
+extern const ScreenDefinition kFreeGameScreen{
+    .kind = ScreenKind::FreeGameSetup,
+    .draw = DrawFreeGameScreen,
+    .enter = EnterFreeGame,
+    .leave = LeaveFreeGame,
+    .frame = {&regions::HeaderCapLong, &regions::HeaderTabFreeGame, &regions::CornerFreeGame},
+    .buttons = {{{kButtons, kFocusOrder}}},
+    .enterKey = ActivateFocusedButton,
+    .escapeKey = ShowMainMenu,
+    .newGameKey = StartFreeGame,
+    .pressSliders = PressFreeGameSliders,
+};
 
 }  // namespace glyphora

@@ -3,8 +3,13 @@
 #include <string_view>
 
 #include "game/gameplay/end_of_run.h"
-#include "game/screens/screen_layout.h"
 #include "game/shell/game_clock.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/shell/run_control.h"
 
 namespace glyphora {
 namespace {
@@ -17,7 +22,7 @@ void DrawLine(Game& game, FontName font, std::string_view text, int top, int bot
 }
 
 void DrawButtons(Game& game) {
-    PlaceScreenButtons(game, ScreenKind::GameOver);
+    PlaceScreenButtons(game);
     ImageButton* buttons = game.widgets.imageButtons;
     if (NameToEnter(game.run)) {
         DrawImageButton(game.renderer, game.pointer, buttons[OkButton]);
@@ -50,5 +55,56 @@ void DrawGameOverScreen(Game& game) {
     DrawLine(game, GameOverFont22, "Type your name below:", 240, 390);
     DrawTextField(game.renderer, game.pointer, game.widgets.nameEntryField);
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+// The name field takes the default name and stays closed until it opens.
+void EnterGameOver(Game& game) {
+    game.screen.enteredName = game.settings.defaultName;
+    game.screen.gameOverEnterTime = GameTime(game);
+    SetFieldActive(game.widgets.nameEntryField, false);
+}
+
+// A name still to be entered is dropped unless it was just confirmed (which
+// opens the high scores); the place stays pending there until they are left.
+void LeaveGameOver(Game& game, ScreenKind next) {
+    SetFieldActive(game.widgets.nameEntryField, false);
+    if (next != ScreenKind::HighScores) game.run.ending.pendingRank = 0;
+}
+
+// Enter is also the blast key: one pressed as the last life went must not
+// enter the default name before the player could type one.
+void EnterOnGameOver(Game& game) {
+    if (!NameToEnter(game.run)) ActivateFocusedButton(game);
+    else if (game.widgets.nameEntryField.active) ConfirmName(game);
+}
+
+int ButtonStateOf(const Game& game) { return NameToEnter(game.run) ? 1 : 0; }
+
+constexpr auto kAfterTheEntry = CentredRow<2>(10, {{
+    {PlayAgainButton, 0, kButtonRowY, NewGame},
+    {BackButton, 0, kButtonRowY, ShowMainMenu},
+}});
+constexpr ImageButtonName kFocusOrder[] = {PlayAgainButton, BackButton};
+constexpr auto kNameEntry = CentredRow<1>(0, {{{OkButton, 0, kButtonRowY, ConfirmName}}});
+
+}  // namespace
+
+// While a name is to be entered only OK stands, and the keyboard focus has
+// no buttons.
+extern const ScreenDefinition kGameOverScreen{
+    .kind = ScreenKind::GameOver,
+    .draw = DrawGameOverScreen,
+    .enter = EnterGameOver,
+    .leave = LeaveGameOver,
+    .frame = {&regions::HeaderCapLong, &regions::GameOverTab, &regions::CornerGameOver},
+    .buttons = {{{kAfterTheEntry, kFocusOrder}, {kNameEntry, {}}}},
+    .buttonState = ButtonStateOf,
+    .enterKey = EnterOnGameOver,
+    .escapeKey = ShowMainMenu,
+};
 
 }  // namespace glyphora

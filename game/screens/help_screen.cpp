@@ -5,6 +5,13 @@
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/online/external_links.h"
+#include "platform/keys.h"
 
 namespace glyphora {
 namespace {
@@ -13,7 +20,6 @@ constexpr Colour kHelpColour = 0xFF808080;
 constexpr int kTextLeft = 170, kTextRight = 670, kTextHeight = 500;
 constexpr int kPictureColumn = 170;  // the pictures are centred left of the text
 constexpr int kItemX = 52;
-constexpr int kButtonGap = 10;
 
 struct HelpLine {
     int y;
@@ -68,7 +74,7 @@ void DrawPage2(Game& game) {
 }
 
 void DrawButtonRow(Game& game) {
-    PlaceScreenButtons(game, ScreenKind::Help);
+    PlaceScreenButtons(game);
     for (ImageButtonName name : {HelpPage1Button, HelpPage2Button, ManualButton, BackButton}) DrawButton(game, name);
 }
 
@@ -79,5 +85,48 @@ void DrawHelpScreen(Game& game) {
     if (game.screen.helpPage == 0) DrawPage1(game);
     else DrawPage2(game);
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+template <int Page>
+void ShowHelpPage(Game& game) {
+    game.screen.helpPage = Page;
+}
+
+void OpenTheManual(Game& game) { OpenManual(*game.platform.shell, *game.platform.files); }
+
+void EnterHelp(Game& game) { game.screen.helpPage = 0; }
+
+// The first focus key focuses the button of the page shown.
+void ArrowOnHelp(Game& game, int key) {
+    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0) FocusButton(game, std::clamp(game.screen.helpPage, 0, 1));
+    else MoveFocusAlong(game, key);
+}
+
+// Page 1, page 2, Manual and Back, 10 apart; the page-2 and manual buttons
+// stand one pixel lower than the others.
+constexpr auto kButtons = CentredRow<4>(10, {{
+    {HelpPage1Button, 0, kButtonRowY, ShowHelpPage<0>},
+    {HelpPage2Button, 0, kButtonRowY + 1, ShowHelpPage<1>},
+    {ManualButton, 0, kButtonRowY + 1, OpenTheManual},
+    {BackButton, 0, kButtonRowY, ShowMainMenu},
+}});
+constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, BackButton};
+
+}  // namespace
+
+extern const ScreenDefinition kHelpScreen{
+    .kind = ScreenKind::Help,
+    .draw = DrawHelpScreen,
+    .enter = EnterHelp,
+    .frame = {&regions::HeaderCapLong, &regions::HeaderTabHelp, &regions::CornerHelp},
+    .buttons = {{{kButtons, kFocusOrder}}},
+    .enterKey = ActivateFocusedButton,
+    .escapeKey = ShowMainMenu,
+    .arrowKey = ArrowOnHelp,
+};
 
 }  // namespace glyphora

@@ -11,6 +11,14 @@
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/shell/main_loop.h"
+#include "game/shell/online_scores.h"
+#include "platform/keys.h"
 
 namespace glyphora {
 namespace {
@@ -21,6 +29,9 @@ constexpr Colour kAchievedColour = 0xFFAEE400;
 constexpr Colour kMessageColour = 0xFF666666;
 constexpr int kMessageLeft = 70, kMessageRight = 630, kMessageHeight = 29;
 constexpr int kGroupNumberX = 173;
+constexpr int kSelectorTop = 105;  // the difficulty selector box; its arrows stand kArrowsDown below
+constexpr int kArrowsDown = 10;
+constexpr int kDownArrowX = 275, kUpArrowX = 397;
 
 // An expired message gives the row back to the buttons.
 void ExpireConnectionMessage(Game& game) {
@@ -63,7 +74,7 @@ void DrawLocalTable(Game& game) {
     }
     FillRect(game.renderer, {350, 150, 351, 360}, 0xFF808080);
     FillRect(game.renderer, {349, 150, 350, 360}, TextGrey);
-    DrawDifficultySelector(game, kHighScoresSelectorTop, viewed);
+    DrawDifficultySelector(game, kSelectorTop, viewed);
 }
 
 void DrawGroupField(Game& game, int i) {
@@ -81,7 +92,7 @@ void DrawGroupField(Game& game, int i) {
 }  // namespace
 
 void DrawHighScoreScreen(Game& game) {
-    PlaceScreenButtons(game, ScreenKind::HighScores);
+    PlaceScreenButtons(game);
     ExpireConnectionMessage(game);
     DrawButtonRow(game);
     const bool local = game.screen.scoreView == 0;
@@ -93,5 +104,78 @@ void DrawHighScoreScreen(Game& game) {
         for (int i = 0; i < kGroupFields; ++i) DrawGroupField(game, i);
     }
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+template <int View>
+void ShowScoreView(Game& game) {
+    game.screen.scoreView = View;
+    for (TextField& field : game.widgets.groupFields) SetFieldActive(field, View == 1);
+}
+
+// The connection message shows for one frame before the exchange blocks.
+void OnlineScores(Game& game) {
+    MenuState& menus = game.menus;
+    menus.connectionMessage = kConnectingMessage;
+    menus.connectionMessageShown = true;
+    menus.connectionMessageDeadline = 0;
+    DrawFrame(game);
+    ExchangeOnlineScores(game);
+}
+
+void ShowTable(Game& game, int step) {
+    game.screen.viewedDifficulty = std::clamp(game.screen.viewedDifficulty + step, 0, kDifficultyCount - 1);
+}
+void ShowEasierTable(Game& game) { ShowTable(game, -1); }
+void ShowHarderTable(Game& game) { ShowTable(game, +1); }
+
+// The local table first, of the player's difficulty; after a game the name
+// confirmation chose the table the entry went into.
+void EnterHighScores(Game& game) {
+    game.screen.scoreView = 0;
+    if (game.screen.previous != ScreenKind::GameOver) game.screen.viewedDifficulty = game.settings.difficulty;
+}
+
+// A place that waits is dropped once the table is left.
+void LeaveHighScores(Game& game, ScreenKind) {
+    for (TextField& field : game.widgets.groupFields) SetFieldActive(field, false);
+    game.run.ending.pendingRank = 0;
+}
+
+// Up and Down show the table of the next harder or easier difficulty.
+void ArrowOnHighScores(Game& game, int key) {
+    if (key == vk::Up) ShowHarderTable(game);
+    else if (key == vk::Down) ShowEasierTable(game);
+    else MoveFocusAlong(game, key);
+}
+
+constexpr auto kButtons = Joined(CentredRow<4>(10, {{
+                                     {LocalScoresButton, 0, kButtonRowY, ShowScoreView<0>},
+                                     {GroupsButton, 0, kButtonRowY, ShowScoreView<1>},
+                                     {OnlineScoresButton, 0, kButtonRowY, OnlineScores},
+                                     {BackButton, 0, kButtonRowY, ShowMainMenu},
+                                 }}),
+                                 std::array<ButtonAt, 2>{{
+                                     {DifficultyDownButton, kDownArrowX, kSelectorTop + kArrowsDown, ShowEasierTable},
+                                     {DifficultyUpButton, kUpArrowX, kSelectorTop + kArrowsDown, ShowHarderTable},
+                                 }});
+constexpr ImageButtonName kFocusOrder[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
+
+}  // namespace
+
+extern const ScreenDefinition kHighScoreScreen{
+    .kind = ScreenKind::HighScores,
+    .draw = DrawHighScoreScreen,
+    .enter = EnterHighScores,
+    .leave = LeaveHighScores,
+    .frame = {&regions::HeaderCapLong, &regions::HeaderTabHighScores, &regions::CornerHighScores},
+    .buttons = {{{kButtons, kFocusOrder}}},
+    .enterKey = ActivateFocusedButton,
+    .escapeKey = ShowMainMenu,
+    .arrowKey = ArrowOnHighScores,
+};
 
 }  // namespace glyphora

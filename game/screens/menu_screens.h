@@ -7,9 +7,6 @@ namespace glyphora {
 
 struct Game;
 
-// Decoration of the menu screens.
-void DrawHeaderStrip(Game& game);
-void DrawFooterBand(Game& game);
 
 // One routine per screen kind.
 void DrawMainMenu(Game& game);

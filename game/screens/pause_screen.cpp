@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "game/gameplay/level_tables.h"
-#include "game/screens/window_border.h"
+#include "game/shell/screens.h"
 #include "game/shell/game_clock.h"
 
 namespace glyphora {

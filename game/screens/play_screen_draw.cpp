@@ -3,8 +3,15 @@
 #include "game/engine/sheet_drawing.h"
 #include "game/screens/pause_screen.h"
 #include "game/screens/play_hud_draw.h"
-#include "game/screens/window_border.h"
+#include "game/screens/screen_rows.h"
+#include "game/audio/music.h"
+#include "game/shell/run_control.h"
+#include "game/shell/screens.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
 
 namespace glyphora {
 namespace {
@@ -68,5 +75,44 @@ void DrawPlayScreen(Game& game) {
     if (!game.run.message.shown()) DrawTntCharges(game, s);
     DrawWindowBorder(game, 0xFF000000);
 }
+
+namespace {
+
+constexpr Colour kInvulnerableBorder = 0xFFDCDC00;
+
+// The run's screen draws its own black border, with a yellow one over it
+// while the letters cost no life.
+void DrawPlay(Game& game) {
+    DrawPlayScreen(game);
+    if (game.cheats.invulnerable) DrawWindowBorder(game, kInvulnerableBorder);
+}
+
+// Esc asks whether to quit (pausing); a second Esc ends the run.
+void EscapeFromPlay(Game& game) {
+    if (PausedFor(game, PauseReason::ConfirmQuit)) EndGame(game);
+    else AskQuestion(game, PauseReason::ConfirmQuit);
+}
+
+// With the F3 question on, F3 asks before a new game (pausing).
+void NewGameFromPlay(Game& game) {
+    if (game.settings.queryF3) AskQuestion(game, PauseReason::ConfirmNewGame);
+    else NewGame(game);
+}
+
+void LeavePlay(Game& game, ScreenKind) { StopAllMusic(game); }
+
+}  // namespace
+
+extern const ScreenDefinition kPlayScreen{
+    .kind = ScreenKind::Play,
+    .draw = DrawPlay,
+    .leave = LeavePlay,
+    .update = UpdatePlay,
+    .framedByBorder = false,
+    .enterKey = DetonateKey,
+    .escapeKey = EscapeFromPlay,
+    .newGameKey = NewGameFromPlay,
+    .canPause = true,
+};
 
 }  // namespace glyphora

@@ -6,6 +6,14 @@
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
 #include "game/shell/game.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/audio/music.h"
+#include "game/shell/saving.h"
+#include "game/shell/mouse_input.h"
 
 namespace glyphora {
 namespace {
@@ -52,7 +60,7 @@ void DrawCaptions(Game& game) {
 }  // namespace
 
 void DrawSettingsScreen(Game& game) {
-    PlaceScreenButtons(game, ScreenKind::Settings);
+    PlaceScreenButtons(game);
     DrawToggleButton(game.renderer, game.pointer, game.widgets.askF3Toggle);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[MusicVolumeSlider]);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[SoundVolumeSlider]);
@@ -61,5 +69,54 @@ void DrawSettingsScreen(Game& game) {
     DrawCaptions(game);
     DrawButton(game, BackButton);
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+namespace {
+
+// The arrows change the game's difficulty and bring up the hint beside it.
+void ChangeDifficulty(Game& game, int step) {
+    game.settings.difficulty = std::clamp(game.settings.difficulty + step, 0, kDifficultyCount - 1);
+    game.screen.difficultyHint = true;
+}
+void LowerDifficulty(Game& game) { ChangeDifficulty(game, -1); }
+void RaiseDifficulty(Game& game) { ChangeDifficulty(game, +1); }
+
+// The check box and the name field take input only here.
+void EnterSettings(Game& game) {
+    game.widgets.askF3Toggle.toggleEnabled = true;
+    SetFieldActive(game.widgets.defaultNameField, true);
+}
+
+// Leaving saves the settings and stops the volume preview.
+void LeaveSettings(Game& game, ScreenKind) {
+    game.widgets.askF3Toggle.toggleEnabled = false;
+    SetFieldActive(game.widgets.defaultNameField, false);
+    SaveGameSettings(game);
+    StopSlidersFollowing(game, MusicVolumeSlider, SoundVolumeSlider);
+    StopCurrentMusic(game);
+}
+
+constexpr auto kButtons = Joined(std::array<ButtonAt, 2>{{
+                                     {DifficultyDownButton, kDownArrowX, kDifficultyY, LowerDifficulty},
+                                     {DifficultyUpButton, kUpArrowX, kDifficultyY, RaiseDifficulty},
+                                 }},
+                                 CentredRow<1>(0, {{{BackButton, 0, kButtonRowY, ShowMainMenu}}}));
+constexpr ImageButtonName kFocusOrder[] = {BackButton};
+
+}  // namespace
+
+extern const ScreenDefinition kSettingsScreen{
+    .kind = ScreenKind::Settings,
+    .draw = DrawSettingsScreen,
+    .enter = EnterSettings,
+    .leave = LeaveSettings,
+    .frame = {&regions::HeaderCapLong, &regions::HeaderTabSettings, &regions::CornerSettings},
+    .buttons = {{{kButtons, kFocusOrder}}},
+    .enterKey = ActivateFocusedButton,
+    .escapeKey = ShowMainMenu,
+    .pressSliders = PressVolumeSliders,
+};
 
 }  // namespace glyphora

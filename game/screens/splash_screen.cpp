@@ -1,7 +1,12 @@
 #include "game/screens/splash_screen.h"
 
-#include "game/screens/window_border.h"
+#include "game/shell/screens.h"
 #include "game/shell/game.h"
+#include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/keyboard_focus.h"
 
 namespace glyphora {
 
@@ -15,5 +20,14 @@ void DrawSplashScreen(Game& game) {
     for (int i = 0; i < r.loadingProgress && i < kLoadingSteps; ++i)
         DrawSprite(game.renderer, r.progressSquare, float(rowLeft + r.progressSquare.srcW * i), float(kWindowHeight / 2 + 10));
 }
+
+}  // namespace glyphora
+
+namespace glyphora {
+
+extern const ScreenDefinition kSplashScreen{
+    .kind = ScreenKind::Splash,
+    .draw = DrawSplashScreen,
+};
 
 }  // namespace glyphora

@@ -16,6 +16,7 @@
 #include "game/gameplay/cheats.h"
 #include "game/gameplay/play_field.h"
 #include "game/gameplay/run_state.h"
+#include "game/shell/screen_definition.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
 #include "platform/platform.h"
@@ -26,11 +27,13 @@ inline constexpr char kWindowTitle[] = "Glyphora";
 inline constexpr char kWindowIcon[] = "Graphics/icon.png";
 
 struct Game {
-    explicit Game(platform::Platform& platformServices) : platform(platformServices) {}
+    Game(platform::Platform& platformServices, const ScreenTable& screenTable)
+        : platform(platformServices), screens(screenTable) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     platform::Platform& platform;
+    const ScreenTable& screens;  // every screen's definition, by kind
     Random random;  // the one random source, seeded from the clock when the renderer starts
     ShellState shell;
     ScreenState screen;

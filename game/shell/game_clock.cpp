@@ -1,14 +1,13 @@
 #include "game/shell/game_clock.h"
 
 #include "game/audio/music.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 
 namespace {
 
-bool ScreenCanPause(const Game& game) {
-    return game.screen.current == ScreenKind::Play || game.screen.current == ScreenKind::Credits;
-}
+bool ScreenCanPause(const Game& game) { return CurrentScreen(game).canPause; }
 
 }  // namespace
 
@@ -32,6 +31,15 @@ void SetPaused(Game& game, bool paused, PauseReason reason) {
         ResumeMusic(game);
     }
     shell.paused = paused;
+}
+
+void AskQuestion(Game& game, PauseReason question) {
+    if (game.shell.paused) game.shell.pauseReason = question;
+    else SetPaused(game, true, question);
+}
+
+bool PausedFor(const Game& game, PauseReason reason) {
+    return game.shell.paused && game.shell.pauseReason == reason;
 }
 
 }  // namespace glyphora

@@ -1,47 +1,12 @@
 #include "game/shell/game_widgets.h"
 
-#include <numeric>
-
 #include "game/audio/sound_effects.h"
 #include "game/engine/sheet_drawing.h"
+#include "game/shell/button_places.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
-
-struct ImageButtonPlace {
-    ImageButtonName name;
-    const regions::Region& region;
-    int x, y;  // x 0: the screen places it
-};
-
-// Main-menu buttons get their x from the centred row.
-constexpr ImageButtonPlace kImageButtonPlaces[] = {
-    {PlayButton, regions::PlayButton, 0, 400},
-    {FreeGameButton, regions::FreeGameButton, 0, 400},
-    {HighScoresButton, regions::HighScoresButton, 0, 400},
-    {HelpButton, regions::HelpButton, 0, 400},
-    {SettingsButton, regions::SettingsButton, 0, 400},
-    {CreditsButton, regions::CreditsButton, 0, 400},
-    {QuitButton, regions::QuitButton, 0, 400},
-    {BackButton, regions::BackButton, 0, 400},
-    {StartFreeGameButton, regions::StartFreeGameButton, 0, 400},
-    {OnlineScoresButton, regions::OnlineScoresButton, 0, 400},
-    {OkButton, regions::OkButton, (kWindowWidth - regions::OkButton.w) / 2, 400},
-    {PlayAgainButton, regions::PlayAgainButton, 0, 400},
-    {GroupsButton, regions::GroupsButton, 0, 400},
-    {LocalScoresButton, regions::LocalScoresButton, 0, 400},
-    {DifficultyDownButton, regions::DifficultyDownButton, 275, 115},
-    {DifficultyUpButton, regions::DifficultyUpButton, 397, 115},
-    {ShowNoteButton, regions::ShowNoteButton, 557, 403},
-    {ContinueButton, regions::ContinueButton, 566, 404},
-    {HelpPage1Button, regions::HelpPage1Button, 0, 400},
-    {HelpPage2Button, regions::HelpPage2Button, 0, 401},
-    {ManualButton, regions::ManualButton, 0, 401},
-    {DonateUsdButton, regions::DonateUsdButton, 0, 398},
-    {DonateEurButton, regions::DonateEurButton, 0, 398},
-};
-static_assert(std::size(kImageButtonPlaces) == kImageButtonCount, "one row per image button");
 
 struct SliderSetup {
     const char* label;
@@ -77,46 +42,13 @@ Sprite RegionSprite(Game& game, const regions::Region& region) {
     return MakeSprite(SheetTexture(game.resources, region.sheet), region.x, region.y, region.w, region.h);
 }
 
-// Positions of buttons in one row with gap pixels between them, the row
-// centred in the window (integer halving, as the layout was drawn).
-template <std::size_t N>
-void CentreRow(const int (&widths)[N], int gap, int (&xs)[N]) {
-    const int total = std::accumulate(widths, widths + N, 0) + gap * int(N - 1);
-    int x = (kWindowWidth - total) / 2;
-    for (std::size_t i = 0; i < N; ++i) {
-        xs[i] = x;
-        x += widths[i] + gap;
-    }
-}
-
-int WidthOf(const Widgets& w, ImageButtonName name) { return w.imageButtons[name].sprite.srcW; }
-
-void LayOutRows(Widgets& w) {
-    WidgetLayout& layout = w.layout;
-    int menuWidths[kMainMenuButtons];
-    for (int i = 0; i < kMainMenuButtons; ++i) menuWidths[i] = WidthOf(w, ImageButtonName(PlayButton + i));
-    CentreRow(menuWidths, 14, layout.mainMenuX);
-    for (int i = 0; i < kMainMenuButtons; ++i) w.imageButtons[PlayButton + i].x = layout.mainMenuX[i];
-    const int scoreWidths[4] = {WidthOf(w, LocalScoresButton), WidthOf(w, GroupsButton),
-                                WidthOf(w, OnlineScoresButton), WidthOf(w, BackButton)};
-    CentreRow(scoreWidths, 10, layout.highScoresRowX);
-    layout.HighScoresBackX = layout.highScoresRowX[3];
-    const int creditWidths[3] = {WidthOf(w, DonateUsdButton), WidthOf(w, DonateEurButton), WidthOf(w, BackButton)};
-    CentreRow(creditWidths, 10, layout.creditsRowX);
-    layout.CreditsBackX = layout.creditsRowX[2];
-    w.imageButtons[LocalScoresButton].x = layout.highScoresRowX[0];
-    w.imageButtons[GroupsButton].x = layout.highScoresRowX[1];
-    w.imageButtons[OnlineScoresButton].x = layout.highScoresRowX[2];
-    w.imageButtons[DonateUsdButton].x = layout.creditsRowX[0];
-    w.imageButtons[DonateEurButton].x = layout.creditsRowX[1];
-}
-
+// Made without a place: every screen places and enables its own buttons
+// (its row of the screen table says where) on entering it.
 void CreateImageButtons(Game& game) {
     Widgets& w = game.widgets;
-    for (const ImageButtonPlace& place : kImageButtonPlaces)
-        MakeImageButton(w.registry, w.imageButtons[place.name], RegionSprite(game, place.region), place.x, place.y,
-                        true, [&game](int state) { PlayButtonSound(game, state); });
-    LayOutRows(w);
+    for (int name = 0; name < kImageButtonCount; ++name)
+        MakeImageButton(w.registry, w.imageButtons[name], RegionSprite(game, *kButtonRegions[name]), 0, 0, true,
+                        [&game](int state) { PlayButtonSound(game, state); });
 }
 
 void CreateSliders(Game& game) {

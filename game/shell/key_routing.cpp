@@ -7,7 +7,7 @@
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"
-#include "game/shell/screens.h"
+#include "game/shell/screen_buttons.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -15,37 +15,14 @@ namespace {
 
 constexpr int kMaxVolume = 10;
 
-bool PausedFor(const Game& game, PauseReason reason) {
-    return game.shell.paused && game.shell.pauseReason == reason;
-}
-
-// Pauses with the question, or turns a pause for another reason into it.
-void Ask(Game& game, PauseReason question) {
-    if (game.shell.paused) game.shell.pauseReason = question;
-    else SetPaused(game, true, question);
+// Without a key of its own, F3 starts a new game.
+void NewGameKey(Game& game) {
+    if (const auto newGameKey = CurrentScreen(game).newGameKey) newGameKey(game);
+    else NewGame(game);
 }
 
 void Escape(Game& game) {
-    switch (game.screen.current) {
-        case ScreenKind::Play:
-            if (PausedFor(game, PauseReason::ConfirmQuit)) EndGame(game);
-            else Ask(game, PauseReason::ConfirmQuit);
-            break;
-        case ScreenKind::MainMenu:
-        case ScreenKind::Intro: break;
-        default: SwitchScreen(game, ScreenKind::MainMenu); break;
-    }
-}
-
-// On the free-game screen F3 starts the game its check boxes describe, as
-// its start button does.
-void NewGameKey(Game& game) {
-    if (game.screen.current == ScreenKind::Play && game.settings.queryF3) {
-        Ask(game, PauseReason::ConfirmNewGame);
-        return;
-    }
-    if (game.screen.current == ScreenKind::FreeGameSetup) StartFreeGame(game);
-    else NewGame(game);
+    if (const auto escapeKey = CurrentScreen(game).escapeKey) escapeKey(game);
 }
 
 void ChangeVolume(Game& game, SliderName volume, int step) {

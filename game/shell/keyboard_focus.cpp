@@ -3,21 +3,12 @@
 #include <algorithm>
 
 #include "game/audio/sound_effects.h"
-#include "game/gameplay/end_of_run.h"
-#include "game/shell/run_control.h"
 #include "game/shell/game.h"
+#include "game/shell/screen_buttons.h"
 #include "platform/keys.h"
 
 namespace glyphora {
 namespace {
-
-constexpr ImageButtonName kMainMenuOrder[] = {PlayButton,     FreeGameButton, HighScoresButton, HelpButton,
-                                              SettingsButton, CreditsButton,  QuitButton};
-constexpr ImageButtonName kHighScoresOrder[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
-constexpr ImageButtonName kFreeGameOrder[] = {StartFreeGameButton, BackButton};
-constexpr ImageButtonName kGameOverOrder[] = {PlayAgainButton, BackButton};
-constexpr ImageButtonName kHelpOrder[] = {HelpPage1Button, HelpPage2Button, BackButton};
-constexpr ImageButtonName kBackOnly[] = {BackButton};
 
 // The buttons whose keyboard state a mouse movement clears.
 constexpr ImageButtonName kMouseReleased[] = {
@@ -57,62 +48,34 @@ int NextFocus(const Game& game, std::span<const ImageButtonName> order, int focu
     return -1;
 }
 
-bool ButtonsTakeEnter(ScreenKind kind) {
-    switch (kind) {
-        case ScreenKind::MainMenu:
-        case ScreenKind::HighScores:
-        case ScreenKind::FreeGameSetup:
-        case ScreenKind::Help:
-        case ScreenKind::GameOver:
-        case ScreenKind::Settings:
-        case ScreenKind::Credits: return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
-std::span<const ImageButtonName> FocusOrder(const Game& game) {
-    switch (game.screen.current) {
-        case ScreenKind::MainMenu: return kMainMenuOrder;
-        case ScreenKind::HighScores: return kHighScoresOrder;
-        case ScreenKind::FreeGameSetup: return kFreeGameOrder;
-        case ScreenKind::GameOver: return NameToEnter(game.run) ? std::span<const ImageButtonName>{} : kGameOverOrder;
-        case ScreenKind::Help: return kHelpOrder;
-        case ScreenKind::Settings:
-        case ScreenKind::Credits: return kBackOnly;
-        default: return {};
-    }
-}
+std::span<const ImageButtonName> FocusOrder(const Game& game) { return CurrentButtons(game).focusOrder; }
 
 void MoveFocus(Game& game, int key) {
-    ScreenState& screen = game.screen;
-    if (screen.current == ScreenKind::HighScores && (key == vk::Up || key == vk::Down)) {
-        screen.viewedDifficulty = std::clamp(screen.viewedDifficulty + (key == vk::Up ? 1 : -1), 0, 2);
-        return;
-    }
+    if (const auto arrowKey = CurrentScreen(game).arrowKey) arrowKey(game, key);
+    else MoveFocusAlong(game, key);
+}
+
+void MoveFocusAlong(Game& game, int key) {
     const std::span<const ImageButtonName> order = FocusOrder(game);
     if (order.empty() || (key != vk::Left && key != vk::Right)) return;
-    if (screen.current == ScreenKind::Help && screen.focus < 0) screen.focus = std::clamp(screen.helpPage, 0, 1);
-    else screen.focus = NextFocus(game, order, screen.focus, key);
-    ShowKeyboardStates(game, order);
+    FocusButton(game, NextFocus(game, order, game.screen.focus, key));
+}
+
+void FocusButton(Game& game, int index) {
+    game.screen.focus = index;
+    ShowKeyboardStates(game, FocusOrder(game));
 }
 
 void ActivateFocus(Game& game) {
-    const ScreenKind kind = game.screen.current;
-    if (kind == ScreenKind::Play) {
-        DetonateKey(game);
-        return;
-    }
-    // Enter is also the blast key: one pressed as the last life went must not
-    // enter the default name before the player could type one.
-    if (kind == ScreenKind::GameOver && NameToEnter(game.run)) {
-        if (game.widgets.nameEntryField.active) ConfirmName(game);
-        return;
-    }
+    if (const auto enterKey = CurrentScreen(game).enterKey) enterKey(game);
+}
+
+void ActivateFocusedButton(Game& game) {
     const std::span<const ImageButtonName> order = FocusOrder(game);
     const int focus = game.screen.focus;
-    if (!ButtonsTakeEnter(kind) || focus < 0 || focus >= static_cast<int>(order.size())) return;
+    if (focus < 0 || focus >= static_cast<int>(order.size())) return;
     ImageButton& button = game.widgets.imageButtons[order[static_cast<std::size_t>(focus)]];
     if (!button.enabled) return;
     PlayEffect(game, BtnClick);

@@ -1,16 +1,8 @@
 #pragma once
 // The keyboard focus of the menu screens: the arrow keys and Tab move it over
-// the current screen's buttons in a fixed order, Enter runs the focused
-// button's action, and any movement of the mouse clears it.
-//
-// Focus orders (index: button):
-//   MainMenu       0 Play, 1 FreeGame, 2 HighScores, 3 Help, 4 Settings, 5 Credits, 6 Quit
-//   HighScores     0 LocalScores, 1 Groups, 2 OnlineScores, 3 Back
-//   FreeGameSetup  0 StartFreeGame, 1 Back
-//   GameOver       0 PlayAgain, 1 Back (only while no name is to be entered)
-//   Help           0 HelpPage1, 1 HelpPage2, 2 Back
-//   Settings       0 Back
-//   Credits        0 Back
+// the current screen's buttons in the order its row of the screen table
+// gives, Enter runs the focused button's action, and any movement of the
+// mouse clears it.
 #include <span>
 
 #include "game/shell/widget_set.h"
@@ -22,19 +14,22 @@ struct Game;
 // The current screen's focus order; empty where the keyboard focus has no buttons.
 std::span<const ImageButtonName> FocusOrder(const Game& game);
 
-// key is Left, Up, Right or Down (Tab arrives as Right). Left and Right move
-// the focus to the previous or next button, wrapping at either end; with no
-// focus, Left takes the last button and Right the first, except on Help,
-// where the first key focuses the button of the page shown. On HighScores,
-// Up and Down raise and lower the difficulty of the table shown. As soon as
-// a button has the focus, the screen's buttons show their keyboard state,
-// the focused one highlighted.
+// key is Left, Up, Right or Down (Tab arrives as Right): the screen's own
+// arrow keys where it has them, otherwise MoveFocusAlong.
 void MoveFocus(Game& game, int key);
+// Left and Right move the focus to the previous or next enabled button,
+// wrapping at either end; with no focus, Left takes the last button and Right
+// the first. As soon as a button has the focus, the screen's buttons show
+// their keyboard state, the focused one highlighted. Up and Down do nothing.
+void MoveFocusAlong(Game& game, int key);
+// Focuses the button at index of the order, as a focus key does.
+void FocusButton(Game& game, int index);
 
-// Enter: on Play a TNT blast (not while paused); on GameOver while a name is
-// to be entered, the name is confirmed whatever has the focus; on the menu
-// screens the focused button clicks and runs its action. Nothing otherwise.
+// Enter: what the current screen does with it.
 void ActivateFocus(Game& game);
+// The menu screens' Enter: the focused button (when enabled) clicks and runs
+// its action.
+void ActivateFocusedButton(Game& game);
 
 // On every mouse movement and on entering a screen (but the intro): the
 // cursor shows again and its idle time starts anew, the settings screen's

@@ -3,12 +3,12 @@
 
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"
-#include "game/shell/button_actions.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/loading.h"
 #include "game/shell/run_control.h"
 #include "game/shell/saving.h"
+#include "game/shell/screen_buttons.h"
 #include "game/shell/screens.h"
 #include "game/shell/settings_binding.h"
 
@@ -87,7 +87,7 @@ int MainLoop(Game& game) {
 void RunFrame(Game& game) {
     FollowPointer(game);
     game.store.refresh();
-    if (game.screen.current == ScreenKind::Play) UpdatePlay(game);
+    if (const auto update = CurrentScreen(game).update) update(game);
     // The audio update goes here: it refills the music streams and retires
     // finished voices.
     DrawFrame(game);

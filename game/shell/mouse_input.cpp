@@ -7,6 +7,7 @@
 #include "game/audio/music.h"
 #include "game/audio/sound_effects.h"
 #include "game/shell/game.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 namespace {
@@ -32,7 +33,9 @@ void ApplyVolumeChanges(Game& game, VolumeValues before) {
     }
 }
 
-void PressGameSliders(Game& game) {
+}  // namespace
+
+void PressFreeGameSliders(Game& game) {
     for (int i = StartLevelSlider; i <= MaxLivesSlider; ++i) SliderMouseDown(game.widgets.sliders[i], game.pointer);
 }
 
@@ -49,7 +52,12 @@ void PressVolumeSliders(Game& game) {
     ApplyVolumeChanges(game, before);
 }
 
-}  // namespace
+void StopSlidersFollowing(Game& game, SliderName first, SliderName last) {
+    for (int i = first; i <= last; ++i) {
+        game.widgets.sliders[i].active = false;
+        game.widgets.sliders[i].changedWhileHeld = false;
+    }
+}
 
 // A slider that follows the mouse takes the cursor as it is now.
 void OnMouseMoveMessage(Game& game) {
@@ -69,8 +77,7 @@ void OnLeftButtonDown(Game& game) {
     ReadCursor(game);
     OnMouseDown(game);
     if (!game.widgets.created || game.screen.current != pressedOn) return;
-    if (pressedOn == ScreenKind::FreeGameSetup) PressGameSliders(game);
-    else if (pressedOn == ScreenKind::Settings) PressVolumeSliders(game);
+    if (const auto pressSliders = CurrentScreen(game).pressSliders) pressSliders(game);
 }
 
 void OnLeftButtonUp(Game& game) {

@@ -1,47 +1,55 @@
 #include "game/shell/screen_buttons.h"
 
-#include <initializer_list>
-
-#include "game/gameplay/end_of_run.h"
-#include "game/screens/screen_layout.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
 namespace {
 
-void Enable(Game& game, std::initializer_list<ImageButtonName> names) {
-    for (ImageButtonName name : names) game.widgets.imageButtons[name].enabled = true;
-}
-
-void EnableMainMenu(Game& game) {
-    for (int i = 0; i < kMainMenuButtons; ++i) Enable(game, {ImageButtonName(PlayButton + i)});
-}
-
-void EnableGameOver(Game& game) {
-    if (NameToEnter(game.run)) Enable(game, {OkButton});
-    else Enable(game, {PlayAgainButton, BackButton});
+void PlaceSet(Game& game, const ButtonSet& set, bool enable) {
+    for (const ButtonAt& at : set.places) {
+        ImageButton& button = game.widgets.imageButtons[at.button];
+        PlaceButton(button, at.x, at.y);
+        if (enable) button.enabled = true;
+    }
 }
 
 }  // namespace
 
-void EnableScreenButtons(Game& game, ScreenKind kind) {
+const ScreenDefinition& ScreenOf(const Game& game, ScreenKind kind) {
+    return *game.screens[static_cast<std::size_t>(kind)];
+}
+
+const ScreenDefinition& CurrentScreen(const Game& game) { return ScreenOf(game, game.screen.current); }
+
+const ButtonSet& CurrentButtons(const Game& game) {
+    const ScreenDefinition& screen = CurrentScreen(game);
+    return screen.buttons[screen.buttonState ? static_cast<std::size_t>(screen.buttonState(game)) : 0];
+}
+
+void EnableScreenButtons(Game& game) {
     for (ImageButton& button : game.widgets.imageButtons) button.enabled = false;
-    PlaceScreenButtons(game, kind);
-    switch (kind) {
-        case ScreenKind::MainMenu: EnableMainMenu(game); break;
-        case ScreenKind::GameOver: EnableGameOver(game); break;
-        case ScreenKind::HighScores:
-            Enable(game, {OnlineScoresButton, BackButton, DifficultyDownButton, DifficultyUpButton, LocalScoresButton,
-                          GroupsButton});
-            break;
-        case ScreenKind::FreeGameSetup: Enable(game, {StartFreeGameButton, BackButton}); break;
-        case ScreenKind::Settings: Enable(game, {DifficultyDownButton, DifficultyUpButton, BackButton}); break;
-        case ScreenKind::Help: Enable(game, {BackButton, HelpPage1Button, HelpPage2Button, ManualButton}); break;
-        case ScreenKind::Credits: Enable(game, {DonateUsdButton, DonateEurButton, BackButton}); break;
-        case ScreenKind::Intro: Enable(game, {ShowNoteButton, ContinueButton}); break;
-        case ScreenKind::DifficultyChoice: Enable(game, {DifficultyDownButton, DifficultyUpButton, OkButton}); break;
-        default: break;
+    PlaceSet(game, CurrentButtons(game), true);
+}
+
+void PlaceScreenButtons(Game& game) { PlaceSet(game, CurrentButtons(game), false); }
+
+void PlaceButton(ImageButton& button, int x, int y) {
+    button.x = x;
+    button.y = y;
+    button.rect = MakeRect(x, y, button.sprite.srcW, button.sprite.srcH);
+}
+
+void PressButton(Game& game, ImageButtonName name) {
+    for (const ButtonAt& at : CurrentButtons(game).places) {
+        if (at.button != name) continue;
+        if (at.action) at.action(game);
+        return;
     }
+}
+
+void BindButtonActions(Game& game) {
+    for (int name = 0; name < kImageButtonCount; ++name)
+        game.widgets.imageButtons[name].onClick = [&game, name] { PressButton(game, ImageButtonName(name)); };
 }
 
 }  // namespace glyphora

@@ -1,50 +1,58 @@
-#include "game/screens/game_over_screen.h"
-#include "game/screens/play_screen_draw.h"
-#include "game/screens/credits_screen.h"
-#include "game/screens/menu_screens.h"
-#include "game/screens/splash_screen.h"
-#include "game/screens/window_border.h"
+#include "game/engine/sheet_drawing.h"
 #include "game/shell/game.h"
+#include "game/shell/screen_buttons.h"
 #include "game/shell/screens.h"
 
 namespace glyphora {
 namespace {
 
 constexpr Colour kBorder = 0xFF000000;
-constexpr Colour kInvulnerableBorder = 0xFFDCDC00;
+constexpr int kHeaderY = 30;
+constexpr int kCornerX = 20, kCornerY = 5;
+constexpr int kFooterY = 360;
+constexpr Rect kFooterFill{1, 380, 701, 449};
+constexpr Colour kFooterColour = 0xFFE5E5E5;
 
-bool HasMenuFrame(ScreenKind kind) {
-    return kind != ScreenKind::Play && kind != ScreenKind::Splash && kind != ScreenKind::Intro;
+void DrawStrip(Game& game, const MenuFrame& frame) {
+    const regions::Region* hovered = frame.hoverTab ? frame.hoverTab(game) : nullptr;
+    const regions::Region& cap = *frame.cap;
+    const regions::Region& tab = hovered ? *hovered : *frame.tab;
+    DrawRegion(game.renderer, game.resources, cap, 1, kHeaderY);
+    DrawRegion(game.renderer, game.resources, tab, float(1 + cap.w), kHeaderY);
+    for (int x = 1 + cap.w + tab.w; x < kWindowWidth; x += regions::HeaderFill.w)
+        DrawRegion(game.renderer, game.resources, regions::HeaderFill, float(x), kHeaderY);
+    if (frame.corner) DrawRegion(game.renderer, game.resources, *frame.corner, kCornerX, kCornerY);
 }
 
-void DrawCurrentScreen(Game& game, ScreenKind kind) {
-    switch (kind) {
-        case ScreenKind::Play: DrawPlayScreen(game); break;
-        case ScreenKind::MainMenu: DrawMainMenu(game); break;
-        case ScreenKind::GameOver: DrawGameOverScreen(game); break;
-        case ScreenKind::HighScores: DrawHighScoreScreen(game); break;
-        case ScreenKind::FreeGameSetup: DrawFreeGameScreen(game); break;
-        case ScreenKind::Settings: DrawSettingsScreen(game); break;
-        case ScreenKind::Help: DrawHelpScreen(game); break;
-        case ScreenKind::Credits: DrawCreditsScreen(game); break;
-        case ScreenKind::Splash: DrawSplashScreen(game); break;
-        case ScreenKind::Intro: DrawFirstRunScreen(game); break;
-        case ScreenKind::DifficultyChoice: DrawDifficultyChoice(game); break;
-    }
+// The footer band under the screen's content, behind the button row.
+void DrawFooterBand(Game& game) {
+    DrawRegion(game.renderer, game.resources, regions::FooterBand, 0, kFooterY);
+    FillRect(game.renderer, kFooterFill, kFooterColour);
 }
 
 }  // namespace
 
+void DrawHeaderStrip(Game& game) {
+    const MenuFrame& frame = CurrentScreen(game).frame;
+    if (frame.cap) DrawStrip(game, frame);
+}
+
+void DrawWindowBorder(Game& game, Colour colour) {
+    FillRect(game.renderer, {0, 0, 1, kWindowHeight}, colour);
+    FillRect(game.renderer, {kWindowWidth - 1, 0, kWindowWidth, kWindowHeight}, colour);
+    FillRect(game.renderer, {0, 0, kWindowWidth, 1}, colour);
+    FillRect(game.renderer, {0, kWindowHeight - 1, kWindowWidth, kWindowHeight}, colour);
+}
+
 void DrawScreen(Game& game) {
-    const ScreenKind kind = game.screen.current;
+    const ScreenDefinition& screen = CurrentScreen(game);
     ClearScreen(game.renderer, 0xFFFFFFFF);
-    if (HasMenuFrame(kind)) {
-        DrawHeaderStrip(game);
+    if (screen.frame.cap) {
+        DrawStrip(game, screen.frame);
         DrawFooterBand(game);
     }
-    DrawCurrentScreen(game, kind);
-    if (kind != ScreenKind::Play) DrawWindowBorder(game, kBorder);
-    else if (game.cheats.invulnerable) DrawWindowBorder(game, kInvulnerableBorder);
+    if (screen.draw) screen.draw(game);
+    if (screen.framedByBorder) DrawWindowBorder(game, kBorder);
 }
 
 }  // namespace glyphora

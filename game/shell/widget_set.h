@@ -57,15 +57,6 @@ inline constexpr int kFreeGameToggleRows = 5;
 inline constexpr int kFreeGameToggleColumns = 2;
 inline constexpr int kGroupFields = 5;
 
-// Button rows laid out at load time: each row is centred in the window.
-struct WidgetLayout {
-    int mainMenuX[kMainMenuButtons] = {};
-    int highScoresRowX[4] = {};  // LocalScores, Groups, OnlineScores, Back
-    int creditsRowX[3] = {};     // DonateUsd, DonateEur, Back
-    int HighScoresBackX = 0;     // BackButton on the high-score screen
-    int CreditsBackX = 0;        // BackButton on the credits screen
-};
-
 struct Widgets {
     bool created = false;
     WidgetRegistry registry;
@@ -76,7 +67,6 @@ struct Widgets {
     TextField defaultNameField;
     TextField groupFields[kGroupFields];
     Slider sliders[kSliderCount];
-    WidgetLayout layout;
 };
 
 // Plays the mouse-over sound on entering a button and the click sound on

@@ -9,6 +9,7 @@
 #include "game/shell/game.h"
 #include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
+#include "game/screens/screen_table.h"
 
 namespace glyphora::platform {
 
@@ -44,7 +45,7 @@ protected:
     void clearCalls() { calls().clear(); }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 // Corner 0 (top-left) and corner 3 (bottom-right) of a drawn quad.

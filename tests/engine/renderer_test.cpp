@@ -1,4 +1,5 @@
 #include "game/engine/renderer.h"
+#include "game/screens/screen_table.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,7 @@ protected:
     const DrawCall& lastCall() { return fake.window.device->calls.back(); }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 TEST_F(RendererTest, TheLastTexelOfASheetMapsToOne) {
@@ -116,7 +117,7 @@ TEST_F(RendererTest, ClearScreenRgbTakesEachComponentModulo256) {
 TEST(RendererWithoutDevice, FailsAndDrawsNothing) {
     platform::FakePlatform fake;
     fake.window.deviceFails = true;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     EXPECT_FALSE(InitRenderer(game.renderer, fake.window, game.log));
     Texture sheet;
     Sprite sprite = MakeSprite(sheet, 0, 0, 1, 1);
@@ -134,14 +135,14 @@ TEST(DebugLog, OffLeavesTheFileAloneOnWritesTheDescribedPage) {
     testing::ScratchDir folder;
     platform::FakePlatform fake;
     {
-        Game game{fake.bundle()};
+        Game game{fake.bundle(), GameScreens()};
         game.log.path = folder.file("Debuggario.html");
         testing::WriteBytes(folder.file("Debuggario.html"), "untouched");
         InitRenderer(game.renderer, fake.window, game.log);
         ReleaseRenderer(game.renderer, game.log);
         EXPECT_EQ(testing::ReadBytes(folder.file("Debuggario.html")), "untouched");
     }
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     game.log = {true, folder.file("Debuggario.html")};
     InitRenderer(game.renderer, fake.window, game.log);
     ReleaseRenderer(game.renderer, game.log);

@@ -3,6 +3,7 @@
 #include "game/shell/loading.h"
 #include "game/audio/sound_effects.h"
 #include "game/engine/resources.h"
+#include "game/screens/screen_table.h"
 
 #include <filesystem>
 
@@ -43,7 +44,7 @@ protected:
     testing::ScratchDir scratch{true};
     std::map<std::string, std::string> storedForm;
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 // The progress squares of each presented frame.
@@ -118,20 +119,15 @@ TEST_F(ResourcesTest, ReleaseDropsEverythingBeforeTheTitleFontAndRemovesTheServe
     EXPECT_FALSE(game.widgets.created);
 }
 
-TEST_F(ResourcesTest, ButtonRowsAreCentredInTheWindow) {
+// Buttons are made without a place: each screen places the ones it shows
+// when it is entered (tests/screens/button_places_test.cpp).
+TEST_F(ResourcesTest, ButtonsAreMadeWithoutAPlace) {
     StartUp(game);
-    const Widgets& w = game.widgets;
-    EXPECT_EQ(w.imageButtons[OkButton].x, 336);
-    EXPECT_EQ(w.layout.HighScoresBackX, 441);
-    EXPECT_EQ(w.layout.CreditsBackX, 434);
-    EXPECT_EQ(w.imageButtons[BackButton].x, 0) << "placed by each screen";
-    const int menu[] = {42, 135, 229, 339, 457, 541, 620};
-    for (int i = 0; i < kMainMenuButtons; ++i) EXPECT_EQ(w.imageButtons[PlayButton + i].x, menu[i]);
-    EXPECT_EQ(w.imageButtons[LocalScoresButton].x, 150);
-    EXPECT_EQ(w.imageButtons[GroupsButton].x, 222);
-    EXPECT_EQ(w.imageButtons[OnlineScoresButton].x, 294);
-    EXPECT_EQ(w.imageButtons[DonateUsdButton].x, 158);
-    EXPECT_EQ(w.imageButtons[DonateEurButton].x, 296);
+    EXPECT_EQ(game.screen.current, ScreenKind::MainMenu);
+    for (ImageButtonName name : {BackButton, OkButton, ContinueButton, DonateUsdButton}) {
+        EXPECT_EQ(game.widgets.imageButtons[name].x, 0) << name;
+        EXPECT_FALSE(game.widgets.imageButtons[name].enabled) << name;
+    }
 }
 
 TEST_F(ResourcesTest, SlidersShowTheirNumbersFromTheirSteps) {

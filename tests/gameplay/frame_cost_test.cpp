@@ -10,6 +10,7 @@
 #include "play_fixture.h"
 #include "platform/fake/null_device.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -30,7 +31,7 @@ TEST(FrameCost, FramesOfABusyRunAllocateNothing) {
     platform::FakePlatform fake;
     platform::NullDeviceWindow window;
     fake.bundle().window = &window;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     NewGame(game);
     game.run.lives = game.run.maxLives = 8;

@@ -10,6 +10,7 @@
 #include "game/shell/main_loop.h"
 #include "game/shell/run_control.h"
 #include "platform/fake/fake_platform.h"
+#include "game/screens/screen_table.h"
 
 namespace glyphora::testing {
 
@@ -49,7 +50,7 @@ protected:
     int now() const { return GameTime(game); }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     PlayModel play = PlayModelOf(game);
     PlayEvents events;  // what the rules called in a test reported
 };

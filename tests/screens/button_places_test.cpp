@@ -2,6 +2,7 @@
 // screen put it would be drawn, and clicked, in the wrong place.
 #include "game/screens/menu_screens.h"
 
+#include "game/screens/credits_screen.h"
 #include "game/shell/game_clock.h"
 #include "tests/screens/menu_fixture.h"
 
@@ -16,27 +17,32 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
         int x, y;
     };
     struct Case {
-        const char* screen;
+        ScreenKind screen;
         void (*draw)(Game&);
         std::vector<Place> places;
     } cases[] = {
-        {"high scores", DrawHighScoreScreen,
+        {ScreenKind::MainMenu, DrawMainMenu,
+         {{PlayButton, 42, 400}, {FreeGameButton, 135, 400}, {HighScoresButton, 229, 400}, {HelpButton, 339, 400},
+          {SettingsButton, 457, 400}, {CreditsButton, 541, 400}, {QuitButton, 620, 400}}},
+        {ScreenKind::Credits, DrawCreditsScreen,
+         {{DonateUsdButton, 158, 398}, {DonateEurButton, 296, 398}, {BackButton, 434, 400}}},
+        {ScreenKind::HighScores, DrawHighScoreScreen,
          {{LocalScoresButton, 150, 400}, {GroupsButton, 222, 400}, {OnlineScoresButton, 294, 400},
           {BackButton, 441, 400}, {DifficultyDownButton, 275, 115}, {DifficultyUpButton, 397, 115}}},
-        {"free game", DrawFreeGameScreen, {{StartFreeGameButton, 263, 400}, {BackButton, 328, 400}}},
-        {"settings", DrawSettingsScreen,
+        {ScreenKind::FreeGameSetup, DrawFreeGameScreen, {{StartFreeGameButton, 263, 400}, {BackButton, 328, 400}}},
+        {ScreenKind::Settings, DrawSettingsScreen,
          {{BackButton, 296, 400}, {DifficultyDownButton, 363, 180}, {DifficultyUpButton, 485, 180}}},
-        {"difficulty choice", DrawDifficultyChoice,
+        {ScreenKind::DifficultyChoice, DrawDifficultyChoice,
          {{OkButton, 336, 400}, {DifficultyDownButton, 275, 215}, {DifficultyUpButton, 397, 215}}},
-        {"help", DrawHelpScreen,
+        {ScreenKind::Help, DrawHelpScreen,
          {{HelpPage1Button, 137, 400}, {HelpPage2Button, 243, 401}, {ManualButton, 380, 401}, {BackButton, 454, 400}}},
-        {"end of the intro",
+        {ScreenKind::Intro,
          [](Game& g) {
              g.menus.introStart = GameTime(g) - 10000;
              DrawFirstRunScreen(g);
          },
          {{ShowNoteButton, 557, 403}}},
-        {"freeware note",
+        {ScreenKind::Intro,
          [](Game& g) {
              g.menus.noteShown = true;
              DrawFirstRunScreen(g);
@@ -44,8 +50,9 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
          {{ContinueButton, 566, 404}}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.screen);
+        SCOPED_TRACE(::testing::Message() << "screen " << int(c.screen));
         for (ImageButton& button : game.widgets.imageButtons) button.x = button.y = 0;
+        game.screen.current = c.screen;
         c.draw(game);
         for (const Place& place : c.places) {
             const ImageButton& button = game.widgets.imageButtons[place.button];

@@ -3,6 +3,8 @@
 #include "game/screens/menu_screens.h"
 
 #include "game/shell/game_clock.h"
+#include "game/shell/screen_buttons.h"
+#include "game/shell/screens.h"
 #include "tests/screens/menu_fixture.h"
 
 namespace glyphora {
@@ -43,6 +45,7 @@ TEST_F(HeaderStrip, ShowsTheTabOfTheScreenKindAndOnTheMainMenuOfTheButtonPointed
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "kind " << int(c.kind) << ", button " << c.pointedButton);
         game.screen.current = c.kind;
+        PlaceScreenButtons(game);
         if (c.pointedButton == kNone) pointAt(350, 200);
         else pointAtButton(ImageButtonName(c.pointedButton));
         DrawHeaderStrip(game);
@@ -79,6 +82,7 @@ protected:
     void SetUp() override {
         MenuFixture::SetUp();
         game.screen.current = ScreenKind::MainMenu;
+        PlaceScreenButtons(game);
         game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game);  // no peek during these frames
     }
 };

@@ -15,6 +15,7 @@
 #include "game/shell/game.h"
 #include "platform/fake/fake_platform.h"
 #include "game/shell/window_position.h"
+#include "game/screens/screen_table.h"
 
 namespace glyphora::testing {
 
@@ -75,7 +76,7 @@ protected:
     }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 
 private:
     std::optional<Picture> asPicture(const platform::DrawCall& call) {

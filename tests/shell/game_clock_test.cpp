@@ -1,6 +1,7 @@
 #include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ namespace {
 class GameClock : public ::testing::Test {
 protected:
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 TEST_F(GameClock, ATenSecondPauseLeavesTheClockTheFallingLetterAndTheLevelTimerWhereTheyWere) {

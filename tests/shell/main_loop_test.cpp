@@ -1,5 +1,6 @@
 #include "game/shell/main_loop.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ protected:
     int presents() const { return fake.window.device ? fake.window.device->presents : 0; }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 TEST_F(MainLoopTest, OpensTheBorderlessWindowAndDrawsTheFirstFrame) {
@@ -112,7 +113,7 @@ protected:
     void key(int code) { WindowProcedure(game, {MessageKind::KeyDown, static_cast<std::uint32_t>(code), 0}); }
 
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 TEST_F(PlayLoop, FramesMoveTheFieldOnlyOnThePlayScreen) {

@@ -2,6 +2,7 @@
 // game runs: read into them at start-up and written back from them.
 #include "game/shell/settings_binding.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ protected:
 
 TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItBack) {
     {
-        Game game{fake.bundle()};
+        Game game{fake.bundle(), GameScreens()};
         StartUp(game);
         ASSERT_TRUE(fake.desktop.boxes.empty()) << "the data files pass their check";
         EXPECT_FALSE(game.settings.queryF3);
@@ -88,7 +89,7 @@ TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItB
 }
 
 TEST_F(SettingsBinding, AFreeGameRunsOnTheFreeGameWidgets) {
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     game.run.freeGame = true;
     NewGame(game);

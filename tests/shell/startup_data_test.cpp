@@ -10,6 +10,7 @@
 #include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
+#include "game/screens/screen_table.h"
 
 namespace glyphora {
 namespace {
@@ -22,7 +23,7 @@ protected:
     }
     // One whole run of the game on the fakes: start-up, no frames, shutdown.
     void runOnce() {
-        Game game{fake.bundle()};
+        Game game{fake.bundle(), GameScreens()};
         StartUp(game);
         lastPosition = {game.shell.windowPos.x, game.shell.windowPos.y};
         firstRun = game.settings.firstRun;
@@ -66,7 +67,7 @@ TEST_F(StartupDataTest, AnEditedFileIsReportedAndRestoredBeforeTheFullRead) {
     settings.replace(settings.find("difficulty=1"), 12, "difficulty=2");
     testing::WriteBytes("Data/Settings.ini", settings);
 
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     ASSERT_EQ(fake.desktop.boxes.size(), 1u);
     EXPECT_EQ(fake.desktop.boxes[0].caption, "Error: Corrupted Files");
@@ -85,7 +86,7 @@ TEST_F(StartupDataTest, AnEditedFileIsReportedAndRestoredBeforeTheFullRead) {
 TEST_F(StartupDataTest, AFailedSaveIsToldOnceWithTheFileItCouldNotWrite) {
     runOnce();
     std::filesystem::create_directory("Data/Settings.ini.new");
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     SwitchScreen(game, ScreenKind::Settings);
     SwitchScreen(game, ScreenKind::MainMenu);
@@ -106,7 +107,7 @@ TEST_F(StartupDataTest, TheRecoveryMessageNamesFilesThatHadNoBackup) {
     std::filesystem::remove("Data/WordList.txt");
     std::filesystem::remove("Data/Backup/WordList.txt");
     std::filesystem::remove("Data/Backup/Scores.txt");
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     ASSERT_EQ(fake.desktop.boxes.size(), 1u);
     const std::string& text = fake.desktop.boxes[0].text;

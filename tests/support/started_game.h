@@ -16,6 +16,7 @@
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 namespace glyphora::testing {
 
@@ -63,7 +64,7 @@ protected:
 
     ScratchDir scratch{true};
     platform::FakePlatform fake;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 
 private:
     void send(platform::MessageKind kind, std::uint32_t wParam = 0) {

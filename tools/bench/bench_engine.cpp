@@ -1,4 +1,5 @@
 #include "tools/bench/bench_engine.h"
+#include "game/screens/screen_table.h"
 
 #include <algorithm>
 #include <chrono>
@@ -103,7 +104,7 @@ public:
     LoadingGame& operator=(const LoadingGame&) = delete;
 
     platform::RealPlatform platform;
-    Game game{platform.bundle()};
+    Game game{platform.bundle(), GameScreens()};
 };
 
 double TimeLoadAllResources() {
@@ -135,7 +136,7 @@ void MeasureText() {
     if (!scratch.ready()) return;
     setenv("GLYPHORA_RENDERER", "sdl", 1);  // the software renderer's share is measured
     platform::RealPlatform platform;
-    Game game(platform.bundle());
+    Game game(platform.bundle(), GameScreens());
     StartUp(game);
     unsetenv("GLYPHORA_RENDERER");
     if (!RendererReady(game.renderer)) {
@@ -153,7 +154,7 @@ void MeasureStartUp() {
     {
         const auto start = Clock::now();
         platform::RealPlatform platform;
-        Game game(platform.bundle());
+        Game game(platform.bundle(), GameScreens());
         StartUp(game);
         RunFrame(game);
         std::printf("startup: a whole start to the first frame after loading: %.1f ms (goal: under 300 ms)\n",

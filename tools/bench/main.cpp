@@ -51,6 +51,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "game/screens/screen_table.h"
 #include "game/shell/main_loop.h"
 #include "platform/sdl/real_platform.h"
 #include "tools/bench/audio_bench.h"
@@ -74,7 +75,7 @@ double ProcessorSeconds() {
 // Runs the game's loop as Game does (messages, then a frame) for a while.
 void MeasureLoop(double seconds) {
     glyphora::platform::RealPlatform platform;
-    glyphora::Game game(platform.bundle());
+    glyphora::Game game(platform.bundle(), glyphora::GameScreens());
     glyphora::StartUp(game);
     const auto start = std::chrono::steady_clock::now();
     const double cpuStart = ProcessorSeconds();

@@ -1,4 +1,5 @@
 #include "tools/bench/menu_bench.h"
+#include "game/screens/screen_table.h"
 
 #include <algorithm>
 #include <chrono>
@@ -28,7 +29,7 @@ constexpr int kStarts = 5;
 double TimeStartToMainMenu() {
     const auto start = Clock::now();
     platform::RealPlatform platform;
-    Game game(platform.bundle());
+    Game game(platform.bundle(), GameScreens());
     StartUp(game);
     RunFrame(game);
     const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -42,7 +43,7 @@ void MeasureStartToMainMenu() {
     if (!scratch.ready()) return;
     {
         platform::RealPlatform platform;  // the first run: it ends on the intro and records itself
-        Game game(platform.bundle());
+        Game game(platform.bundle(), GameScreens());
         StartUp(game);
         ShutDown(game);
     }
@@ -84,7 +85,7 @@ FrameCosts MenuFrameCosts(int frames) {
     platform::FakePlatform fake;
     platform::NullDeviceWindow window;
     fake.bundle().window = &window;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
     StartUp(game);
     costs.own = MedianMenuFrame(game, frames, [&] { fake.clock.advance(kFrameMs); });
     return costs;

@@ -1,5 +1,6 @@
 #include "tools/bench/play_bench.h"
 #include "game/shell/run_control.h"
+#include "game/screens/screen_table.h"
 
 #include <algorithm>
 #include <chrono>
@@ -89,7 +90,7 @@ struct NullGame {
     }
     platform::FakePlatform fake;
     platform::NullDeviceWindow window;
-    Game game{fake.bundle()};
+    Game game{fake.bundle(), GameScreens()};
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/screens/screen_table.h"
 #include "game/shell/main_loop.h"
 #include "platform/png/png_image.h"
 
@@ -40,7 +41,7 @@ TourHarness::TourHarness(const fs::path& gameFolder, const fs::path& outputFolde
     bundle_.shell = &shell_;
     bundle_.http = &http_;
     desktop_.cursor = {1000, 1000};  // far outside the window until a scene moves it
-    game_ = std::make_unique<Game>(bundle_);
+    game_ = std::make_unique<Game>(bundle_, GameScreens());
 }
 
 TourHarness::~TourHarness() {
