@@ -66,6 +66,8 @@ extern const ScreenDefinition kCreditsScreen{
     .enterKey = ActivateFocusedButton,
     .escapeKey = ShowMainMenu,
     .canPause = true,
+    .loadResources = BuildCreditPages,
+    .releaseResources = FreeCreditPages,
 };
 
 }  // namespace glyphora

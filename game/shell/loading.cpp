@@ -5,7 +5,6 @@
 #include "game/shell/game_widgets.h"
 #include "game/engine/sheet_regions.h"
 #include "game/engine/title_font.h"
-#include "game/screens/credits_pages.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
@@ -80,7 +79,8 @@ void LoadAllResources(Game& game) {
     game.words = LoadStoredWordList(paths::kWordList);
     // The cheat-phrase matchers are made here, and the play field's counters
     // take their start values.
-    BuildCreditPages(game);
+    for (const ScreenDefinition* screen : game.screens)
+        if (screen && screen->loadResources) screen->loadResources(game);
 }
 
 void ReleaseSplash(Game& game) {
@@ -100,7 +100,8 @@ void ReleaseAllResources(Game& game) {
     RemoveTitleFont(game.platform.fonts, game.log);
     // The sound library shuts down here.
     if (game.platform.files) game.platform.files->remove(paths::kTemp);
-    FreeCreditPages(game);
+    for (const ScreenDefinition* screen : game.screens)
+        if (screen && screen->releaseResources) screen->releaseResources(game);
 }
 
 void ShowLoadingProgress(Game& game, int step) {

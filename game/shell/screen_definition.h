@@ -63,6 +63,9 @@ struct ScreenDefinition {
     void (*arrowKey)(Game&, int key) = nullptr;
     GameAction pressSliders = nullptr;  // a left press, after the widgets took it
     bool canPause = false;              // F1 and leaving the window stop its clock
+    // What the screen makes once at the end of loading and frees at exit.
+    GameAction loadResources = nullptr;
+    GameAction releaseResources = nullptr;
 };
 
 // By ScreenKind (1..11); entry 0 is unused.

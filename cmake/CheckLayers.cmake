@@ -1,0 +1,43 @@
+# Fails when a file of a game layer includes a header of a layer it may not
+# use: run with -DSOURCE_DIR=<project> -DSTAMP=<file> -P CheckLayers.cmake.
+# The layers and what each may include besides itself (common/ and the
+# platform contract are open to all):
+cmake_minimum_required(VERSION 3.25)
+set(allowed_engine "")
+set(allowed_data "")
+set(allowed_audio "")
+set(allowed_gameplay "engine;data")
+set(allowed_online "data")
+set(allowed_shell "engine;data;audio;gameplay;online")
+set(allowed_screens "shell;engine;data;audio;gameplay;online")
+
+set(violations "")
+foreach(layer engine data audio gameplay online shell screens)
+  file(GLOB files ${SOURCE_DIR}/game/${layer}/*.h ${SOURCE_DIR}/game/${layer}/*.cpp)
+  foreach(file ${files})
+    set(owner ${layer})
+    # The game's sound seams lie with the sound library but are the shell's.
+    if(file MATCHES "/game/audio/(music|sound_effects|volume)\\.(h|cpp)$")
+      set(owner shell)
+    endif()
+    file(STRINGS ${file} includes REGEX "^#include \"(game|platform)/")
+    foreach(line ${includes})
+      string(REGEX MATCH "\"(game|platform)/([^/\"]+)" found "${line}")
+      set(root ${CMAKE_MATCH_1})
+      set(folder ${CMAKE_MATCH_2})
+      if(root STREQUAL "platform")
+        if(NOT line MATCHES "\"platform/(platform|keys)\\.h\"")
+          list(APPEND violations "${file}: ${line} (game code sees the platform through its contract)")
+        endif()
+      elseif(NOT folder STREQUAL owner AND NOT folder STREQUAL layer AND NOT folder IN_LIST allowed_${owner})
+        list(APPEND violations "${file}: ${line} (${owner} may not use ${folder})")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " text)
+  message(FATAL_ERROR "Includes across the game's layers:\n  ${text}")
+endif()
+file(TOUCH ${STAMP})
