@@ -1,18 +1,17 @@
-// glyphora-artgen OUTDIR [--mockups DIR]
+// glyphora-artgen OUTDIR
 //
 // Paints Splash.png, Shapes.png, Design1.png, Design2.png, Design3.png and
 // icon.png into OUTDIR, plus one contact sheet per sheet (contact-NAME.png:
-// the sheet with every region outlined and named) for review. With --mockups
-// it also composes screens from the sheets as the game places them. Exits
-// non-zero when the region table breaks the layout rule, a region is left
-// unpainted, a label does not fit, or a file cannot be written.
+// the sheet with every region outlined and named) for review. The screens
+// themselves are pictured by the tour from the running game. Exits non-zero
+// when the region table breaks the layout rule, a region is left unpainted, a
+// label does not fit, or a file cannot be written.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "tools/artgen/contact_sheet.h"
-#include "tools/artgen/mockups.h"
 #include "tools/artgen/painters.h"
 
 namespace {
@@ -20,24 +19,6 @@ namespace {
 using namespace glyphora::artgen;
 namespace regions = glyphora::regions;
 
-struct Options {
-    std::string outDir;
-    std::string mockupDir;
-};
-
-bool ParseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--mockups" && i + 1 < argc) {
-            options.mockupDir = argv[++i];
-        } else if (options.outDir.empty() && arg.rfind("--", 0) != 0) {
-            options.outDir = arg;
-        } else {
-            return false;
-        }
-    }
-    return !options.outDir.empty();
-}
 
 const char* BaseName(const regions::SheetInfo& info) {
     const char* slash = std::strrchr(info.file, '/');
@@ -69,26 +50,25 @@ bool Write(const Image& image, const std::filesystem::path& path) {
     return false;
 }
 
-bool WriteAll(const Canvases& canvases, const Studio& studio, const Options& options) {
-    const std::filesystem::path out = options.outDir;
+bool WriteAll(const Canvases& canvases, const Studio& studio, const std::string& outDir) {
+    const std::filesystem::path out = outDir;
     bool ok = Write(PaintIcon(studio, 64), out / "icon.png");
     for (const regions::SheetInfo& info : regions::kSheets) {
         const Image& image = canvases.Of(info.sheet).image();
         ok = Write(image, out / BaseName(info)) && ok;
         ok = Write(ContactSheet(image, info.sheet, studio), out / (std::string("contact-") + BaseName(info))) && ok;
     }
-    if (!options.mockupDir.empty()) ok = WriteMockups(canvases, studio, options.mockupDir) && ok;
     return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: glyphora-artgen OUTDIR [--mockups DIR]\n");
+    if (argc != 2 || std::strncmp(argv[1], "--", 2) == 0) {
+        std::fprintf(stderr, "usage: glyphora-artgen OUTDIR\n");
         return 2;
     }
+    const std::string outDir = argv[1];
     for (const std::string& violation : LayoutViolations())
         std::fprintf(stderr, "artgen: regions overlap: %s\n", violation.c_str());
     if (!LayoutViolations().empty()) return 1;
@@ -101,8 +81,7 @@ int main(int argc, char** argv) {
 
     // The pictures are written even when a problem was found, so that it can be looked at.
     std::error_code error;
-    std::filesystem::create_directories(options.outDir, error);
-    if (!options.mockupDir.empty()) std::filesystem::create_directories(options.mockupDir, error);
-    const bool written = WriteAll(canvases, studio, options);
+    std::filesystem::create_directories(outDir, error);
+    const bool written = WriteAll(canvases, studio, outDir);
     return written && studio.problems().empty() ? 0 : 1;
 }
