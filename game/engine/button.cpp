@@ -5,7 +5,7 @@ namespace glyphora {
 
 void RegisterButton(WidgetRegistry& registry, Button& button) { registry.buttons.push_back(&button); }
 
-int StateIndex(const Button& button) { return button.state < 0 ? 0 : button.state > 2 ? 2 : button.state; }
+int StateIndex(const Button& button) { return static_cast<int>(button.state); }
 
 void UpdateButtonState(const PointerState& pointer, Button& button) {
     if (button.forced) {

@@ -17,17 +17,17 @@ enum ButtonState { ButtonNormal = 0, ButtonHover = 1, ButtonPressed = 2 };
 // Called when the button is pressed.
 using ClickHandler = std::function<void()>;
 // Called when the displayed state changes, with the new state.
-using StateHandler = std::function<void(int state)>;
+using StateHandler = std::function<void(ButtonState state)>;
 
 struct Button {
     ClickHandler onClick = nullptr;
     StateHandler onStateChange = nullptr;
     Rect rect;             // hit area in client coordinates
     bool enabled = true;   // takes part in click dispatch
-    int state = ButtonNormal;
-    int previousState = ButtonNormal;
+    ButtonState state = ButtonNormal;
+    ButtonState previousState = ButtonNormal;
     bool forced = false;   // the state is dictated from outside (keyboard selection)
-    int forcedState = ButtonNormal;
+    ButtonState forcedState = ButtonNormal;
 };
 
 struct ToggleButton;

@@ -24,7 +24,7 @@ bool Within(int now, int since, int span) {
 void MaybeStartPeek(MenuState& menus, int now, Random& random) {
     if (Within(now, menus.lastPeekEnd, kPeekPause) || Within(now, menus.lastPeekTry, kPeekRetry)) return;
     random.next();
-    menus.peekState = 1;
+    menus.peekState = PeekState::Showing;
     menus.peekStart = now;
     int picture = random.below(kPeekPictures);
     while (picture == menus.peekPicture) picture = random.below(kPeekPictures);
@@ -35,15 +35,15 @@ void MaybeStartPeek(MenuState& menus, int now, Random& random) {
 }  // namespace
 
 std::optional<int> StepPeek(MenuState& menus, int now, Random& random) {
-    if (menus.peekState == 0) MaybeStartPeek(menus, now, random);
-    if (menus.peekState == 0) return std::nullopt;
+    if (menus.peekState == PeekState::Idle) MaybeStartPeek(menus, now, random);
+    if (menus.peekState == PeekState::Idle) return std::nullopt;
     // Wide enough for any gap between two frames (the window may sleep for hours).
     const std::int64_t e = Elapsed(now, menus.peekStart);
-    if (e > kPeekLeaveAfter) menus.peekState = 2;
-    if (menus.peekState == 1) return int(std::max<std::int64_t>(kRightEdge - e * kPeekSpeed / 1000, kRestX));
+    if (e > kPeekLeaveAfter) menus.peekState = PeekState::Leaving;
+    if (menus.peekState == PeekState::Showing) return int(std::max<std::int64_t>(kRightEdge - e * kPeekSpeed / 1000, kRestX));
     const std::int64_t x = kRightEdge + (e - kPeekLeaveAfter) * kPeekSpeed / 1000 - kPeekWidth;
     if (x <= kRightEdge) return int(x);
-    menus.peekState = 0;
+    menus.peekState = PeekState::Idle;
     menus.lastPeekEnd = now;
     return std::nullopt;
 }

@@ -48,7 +48,7 @@ void CreateImageButtons(Game& game) {
     Widgets& w = game.widgets;
     for (int name = 0; name < kImageButtonCount; ++name)
         MakeImageButton(w.registry, w.imageButtons[name], RegionSprite(game, *kButtonRegions[name]), 0, 0, true,
-                        [&game](int state) { PlayButtonSound(game, state); });
+                        [&game](ButtonState state) { PlayButtonSound(game, state); });
 }
 
 void CreateSliders(Game& game) {
@@ -113,7 +113,7 @@ void CreateToggles(Game& game) {
 
 }  // namespace
 
-void PlayButtonSound(Game& game, int state) {
+void PlayButtonSound(Game& game, ButtonState state) {
     if (state == ButtonHover) PlayEffect(game, BtnMouseOver);
     else if (state == ButtonPressed) PlayEffect(game, BtnClick);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Which screen is shown, and the state the screen state machine keeps for the
 // screens. The screens themselves draw and react elsewhere.
+#include <iosfwd>
 #include <string>
 
 namespace glyphora {
@@ -33,11 +34,18 @@ struct ScreenState {
     std::string enteredName;      // game-over screen: the name being typed for the table
 };
 
+// The main menu's peeking picture: none, sliding in or resting, sliding out.
+enum class PeekState { Idle, Showing, Leaving };
+
+// Names for logs and test failure messages ("MainMenu", "Showing").
+std::ostream& operator<<(std::ostream& out, ScreenKind screen);
+std::ostream& operator<<(std::ostream& out, PeekState state);
+
 // State of the menu screens that only they read and write (besides the
 // resets that screen switches make).
 struct MenuState {
     // Main menu's peeking picture.
-    int peekState = 0;  // 0 idle, 1 entering or staying, 2 leaving
+    PeekState peekState = PeekState::Idle;
     int peekStart = 0;
     int lastPeekEnd = 0;
     int lastPeekTry = 0;

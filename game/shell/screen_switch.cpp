@@ -21,7 +21,7 @@ void SwitchScreen(Game& game, ScreenKind kind) {
     ResumeScreenLeft(game, kind);
     if (!next.keepsCursorOnEntry) ResetKeyboardFocus(game);
     ReleaseKeyboardStates(game);
-    game.menus.peekState = 0;
+    game.menus.peekState = PeekState::Idle;
     game.menus.lastPeekEnd = GameTime(game);
     screen.previous = left;
     screen.current = kind;

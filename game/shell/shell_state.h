@@ -1,6 +1,7 @@
 #pragma once
 // State of the application shell: the window, the pause and the cursor.
 #include <cstdint>
+#include <iosfwd>
 
 #include "platform/platform.h"
 
@@ -8,6 +9,7 @@ namespace glyphora {
 
 // Why the game clock stands still; selects the extra line of the pause screen.
 enum class PauseReason { Key = 1, ConfirmNewGame = 2, ConfirmQuit = 3, Away = 4 };
+std::ostream& operator<<(std::ostream& out, PauseReason reason);
 
 struct ShellState {
     bool windowActive = true;

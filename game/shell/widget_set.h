@@ -71,6 +71,6 @@ struct Widgets {
 
 // Plays the mouse-over sound on entering a button and the click sound on
 // pressing it: the onStateChange of every image button.
-void PlayButtonSound(Game& game, int state);
+void PlayButtonSound(Game& game, ButtonState state);
 
 }  // namespace glyphora

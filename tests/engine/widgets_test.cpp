@@ -15,8 +15,8 @@ using platform::MessageKind;
 using testing::QuadBox;
 
 std::vector<const Button*> clicked;
-std::vector<int> stateChanges;
-void RecordState(int state) { stateChanges.push_back(state); }
+std::vector<ButtonState> stateChanges;
+void RecordState(ButtonState state) { stateChanges.push_back(state); }
 constexpr bool kRecordsClicks = true;
 
 // The window stands at (100, 100); positions below are client positions.
@@ -115,7 +115,7 @@ TEST_F(WidgetsTest, AForcedButtonShowsItsForcedStateAndStillReportsChanges) {
     EXPECT_EQ(b.state, ButtonHover);
     b.forcedState = ButtonNormal;
     DrawImageButton(game.renderer, game.pointer, b);
-    EXPECT_EQ(stateChanges, (std::vector<int>{ButtonHover, ButtonNormal}));
+    EXPECT_EQ(stateChanges, (std::vector<ButtonState>{ButtonHover, ButtonNormal}));
 }
 
 TEST_F(WidgetsTest, AnImageButtonDrawsThePictureOfItsStateBelowTheNormalOne) {

@@ -22,9 +22,9 @@ TEST(Peek, StartsOnlyAfterFiveQuietSecondsAndOneSecondAfterTheLastTry) {
     Random random(3);
     MenuState menus = QuietSince(kT0);
     EXPECT_FALSE(StepPeek(menus, kT0 + 5000, random));
-    EXPECT_EQ(menus.peekState, 0);
+    EXPECT_EQ(menus.peekState, PeekState::Idle);
     EXPECT_EQ(StepPeek(menus, kT0 + 5001, random), 700) << "starts at the right edge";
-    EXPECT_EQ(menus.peekState, 1);
+    EXPECT_EQ(menus.peekState, PeekState::Showing);
     EXPECT_EQ(menus.peekStart, kT0 + 5001);
     EXPECT_EQ(menus.lastPeekTry, kT0 + 5001);
 
@@ -38,10 +38,11 @@ TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
     struct Step {
         int ms;                  // since the peek started
         std::optional<int> x;    // where it is drawn
-        int state;
+        PeekState state;
     } steps[] = {
-        {0, 700, 1},    {425, 615, 1},  {850, 530, 1},  {1500, 530, 1}, {3000, 530, 1},
-        {3001, 530, 2}, {3425, 615, 2}, {3850, 700, 2}, {3855, std::nullopt, 0},
+        {0, 700, PeekState::Showing},    {425, 615, PeekState::Showing},  {850, 530, PeekState::Showing},
+        {1500, 530, PeekState::Showing}, {3000, 530, PeekState::Showing}, {3001, 530, PeekState::Leaving},
+        {3425, 615, PeekState::Leaving}, {3850, 700, PeekState::Leaving}, {3855, std::nullopt, PeekState::Idle},
     };
     Random random(5);
     MenuState menus = QuietSince(kT0 - 6000);
@@ -53,9 +54,9 @@ TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
     EXPECT_EQ(menus.lastPeekEnd, kT0 + 3855);
     EXPECT_FALSE(StepPeek(menus, kT0 + 3855 + 5000, random)) << "a quiet pause follows every peek";
 
-    menus.peekState = 1;  // a peek under way when the window went to sleep for a day
+    menus.peekState = PeekState::Showing;  // a peek under way when the window went to sleep for a day
     EXPECT_FALSE(StepPeek(menus, menus.peekStart + 86'400'000, random));
-    EXPECT_EQ(menus.peekState, 0);
+    EXPECT_EQ(menus.peekState, PeekState::Idle);
 }
 
 TEST(Peek, NeverShowsTheSameCharacterTwiceInARow) {
@@ -64,13 +65,13 @@ TEST(Peek, NeverShowsTheSameCharacterTwiceInARow) {
     int now = kT0, previous = menus.peekPicture;
     int seen[kPeekPictures] = {};
     for (int peek = 0; peek < 300; ++peek) {
-        while (menus.peekState == 0) StepPeek(menus, now += 100, random);
+        while (menus.peekState == PeekState::Idle) StepPeek(menus, now += 100, random);
         ASSERT_NE(menus.peekPicture, previous) << "peek " << peek;
         ASSERT_GE(menus.peekPicture, 0);
         ASSERT_LT(menus.peekPicture, kPeekPictures);
         ++seen[menus.peekPicture];
         previous = menus.peekPicture;
-        while (menus.peekState != 0) StepPeek(menus, now += 100, random);
+        while (menus.peekState != PeekState::Idle) StepPeek(menus, now += 100, random);
     }
     for (int count : seen) EXPECT_GT(count, 0) << "every character peeks now and then";
 }
@@ -89,7 +90,7 @@ TEST_F(PeekOnTheMenu, EachCharacterIsDrawnFromItsOwnPictureAtTheRestingPlace) {
     game.screen.current = ScreenKind::MainMenu;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.picture);
-        game.menus.peekState = 1;
+        game.menus.peekState = PeekState::Showing;
         game.menus.peekPicture = c.picture;
         game.menus.peekStart = GameTime(game) - 1000;
         DrawMainMenu(game);
@@ -106,7 +107,7 @@ TEST(Peek, ComesAtOnceWhenTheClockStandsPastTheMiddleOfItsRange) {
     MenuState menus = QuietSince(0);
     Random random;
     EXPECT_TRUE(StepPeek(menus, static_cast<int>(0x80000000u + 10), random));
-    EXPECT_EQ(menus.peekState, 1);
+    EXPECT_EQ(menus.peekState, PeekState::Showing);
 }
 
 // Each try first draws its chance, then the picture.

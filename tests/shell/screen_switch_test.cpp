@@ -149,5 +149,13 @@ TEST_F(ScreenSwitch, TheOnlineButtonShowsTheConnectionMessageForAFrameAndTheButt
     EXPECT_FALSE(game.menus.connectionMessageShown);
 }
 
+TEST(StateNames, FailureMessagesNameTheStatesAndFallBackToTheNumber) {
+    EXPECT_EQ(::testing::PrintToString(ScreenKind::DifficultyChoice), "DifficultyChoice");
+    EXPECT_EQ(::testing::PrintToString(ScreenKind::Play), "Play");
+    EXPECT_EQ(::testing::PrintToString(PeekState::Leaving), "Leaving");
+    EXPECT_EQ(::testing::PrintToString(PauseReason::Away), "Away");
+    EXPECT_EQ(::testing::PrintToString(static_cast<ScreenKind>(42)), "42");
+}
+
 }  // namespace
 }  // namespace glyphora

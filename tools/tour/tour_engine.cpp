@@ -23,7 +23,7 @@ void Caption(Game& game, const std::string& text, int x, int y, int width = 200)
 // Draws each of the three states of a button, forced, with its name under it.
 template <typename Draw>
 void DrawInEachState(Game& game, Button& button, int captionX, int captionY, int step, Draw&& draw) {
-    for (int state = ButtonNormal; state <= ButtonPressed; ++state) {
+    for (const ButtonState state : {ButtonNormal, ButtonHover, ButtonPressed}) {
         button.forced = true;
         button.forcedState = state;
         draw(state);

@@ -64,7 +64,7 @@ bool MainMenuPeeks(TourHarness& tour) {
     game.menus.lastPeekEnd = game.menus.lastPeekTry = GameTime(game) - kPeekPause - 1;
     bool ok = Capture(tour, "main-menu-peek", 620);
     for (int picture = 0; picture < kPeekPictures; ++picture) {
-        game.menus.peekState = 1;
+        game.menus.peekState = PeekState::Showing;
         game.menus.peekPicture = picture;
         game.menus.peekStart = GameTime(game) - 1000;
         ok = Capture(tour, "main-menu-peek-" + std::to_string(picture), 16) && ok;
