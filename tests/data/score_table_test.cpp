@@ -10,9 +10,8 @@ namespace glyphora {
 namespace {
 
 // Medium's table holds 500, 400, 300, 200, 100 under the names A to E.
-class ScoreTableTest : public ::testing::Test {
-protected:
-    ScoreTableTest() {
+struct MediumTable {
+    MediumTable() {
         for (int rank = 1; rank <= 5; ++rank) {
             table.at(1, rank).name = std::string(1, static_cast<char>('A' + rank - 1));
             table.at(1, rank).level = rank;
@@ -28,6 +27,8 @@ protected:
     ScoreStore store;
 };
 
+class ScoreTableTest : public ::testing::Test, protected MediumTable {};
+
 TEST_F(ScoreTableTest, RankForTiesInBelowEqualScores) {
     struct Case {
         int score;
@@ -41,21 +42,29 @@ TEST_F(ScoreTableTest, RankForTiesInBelowEqualScores) {
     EXPECT_EQ(RankFor(store, 1, 1000, false), 0);
 }
 
-TEST_F(ScoreTableTest, InsertAtRankOneMovesEveryEntryDownAndDropsTheFifth) {
-    std::string name = "Neo";
-    FinishedRun run{900, 12, 300, 20, 2, 1};
-    EXPECT_EQ(InsertEntry(table, store, 1, 1, name, run), InsertResult::kStored);
-    EXPECT_EQ(Names(), "Neo:900 A:500 B:400 C:300 D:200 ");
-    EXPECT_EQ(table.at(1, 1).level, 12);
-    EXPECT_EQ(table.at(1, 1).letters, 300);
-    EXPECT_EQ(table.at(1, 1).panics, 1);
-    EXPECT_EQ(table.at(1, 2).level, 1);  // A kept its counters
-}
-
-TEST_F(ScoreTableTest, InsertAtRankFiveReplacesOnlyTheFifth) {
-    std::string name = "Neo";
-    EXPECT_EQ(InsertEntry(table, store, 1, 5, name, {150, 3, 0, 0, 0, 0}), InsertResult::kStored);
-    EXPECT_EQ(Names(), "A:500 B:400 C:300 D:200 Neo:150 ");
+TEST_F(ScoreTableTest, AnInsertMovesTheEntriesBelowItDownAndDropsTheFifth) {
+    struct Case {
+        int rank, score;
+        const char* names;
+    } cases[] = {
+        {1, 900, "Neo:900 A:500 B:400 C:300 D:200 "},
+        {3, 350, "A:500 B:400 Neo:350 C:300 D:200 "},
+        {5, 150, "A:500 B:400 C:300 D:200 Neo:150 "},
+    };
+    for (const Case& c : cases) {
+        MediumTable fresh;
+        std::string name = "Neo";
+        const FinishedRun run{c.score, 12, 300, 20, 2, 1};
+        EXPECT_EQ(InsertEntry(fresh.table, fresh.store, 1, c.rank, name, run), InsertResult::kStored);
+        EXPECT_EQ(fresh.Names(), c.names);
+        const ScoreEntry& entry = fresh.table.at(1, c.rank);
+        EXPECT_EQ(entry.level, 12);
+        EXPECT_EQ(entry.letters, 300);
+        EXPECT_EQ(entry.panics, 1);
+        if (c.rank < 5) {
+            EXPECT_EQ(fresh.table.at(1, c.rank + 1).level, c.rank) << "the entry moved down keeps its counters";
+        }
+    }
 }
 
 TEST_F(ScoreTableTest, EmptyNameBecomesAnonymousFirstAndIsStoredOnTheSecondConfirmation) {
