@@ -59,6 +59,7 @@
 #include "tools/bench/menu_bench.h"
 #include "tools/bench/path_bench.h"
 #include "tools/bench/play_bench.h"
+#include "tools/bench/scratch_game.h"
 #include "tools/bench/x_watch.h"
 
 namespace {
@@ -72,8 +73,11 @@ double ProcessorSeconds() {
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Runs the game's loop as Game does (messages, then a frame) for a while.
+// Runs the game's loop as Game does (messages, then a frame) for a while, in
+// a scratch copy of the game folder so that no player's data is touched.
 void MeasureLoop(double seconds) {
+    glyphora::bench::ScratchGame scratch;
+    if (!scratch.ready()) return;
     glyphora::platform::RealPlatform platform;
     glyphora::Game game(platform.bundle(), glyphora::GameScreens());
     glyphora::StartUp(game);
