@@ -2,11 +2,12 @@
 
 #include "common/data_file.h"
 #include "common/ini_file.h"
+#include "common/player_folder.h"
 
 namespace glyphora {
 
 std::string CheckRecordPath(const std::string& installFolder) {
-    return installFolder + "/Data/Data/Libraries.ini";
+    return (ChoosePlayerFolder(installFolder + "/Data") / "Data" / "Libraries.ini").string();
 }
 
 int ReadCheckRecord(const std::string& path) {

@@ -5,7 +5,8 @@
 
 namespace glyphora {
 
-// The record's path below the folder that holds the launcher.
+// The record's path below the folder that holds the launcher, or in the
+// player's own folder when the game folder is not writable.
 std::string CheckRecordPath(const std::string& installFolder);
 
 // The value of Installed in [DirectX]; 0 for a missing file, section or key
