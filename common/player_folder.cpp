@@ -23,6 +23,24 @@ void RenewLink(const fs::path& link, const fs::path& target, std::error_code& er
     fs::create_symlink(target, link, error);
 }
 
+// Copies a folder tree, leaving every copy writable by the player whatever
+// the installed files' modes (a system-wide install's are read-only).
+bool CopyAsPlayersOwn(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    fs::create_directory(to, error);
+    for (auto entry = fs::recursive_directory_iterator(from, error); !error && entry != fs::end(entry);
+         entry.increment(error)) {
+        const fs::path target = to / fs::relative(entry->path(), from, error);
+        if (entry->is_directory()) {
+            fs::create_directory(target, error);
+        } else {
+            fs::copy_file(entry->path(), target, fs::copy_options::overwrite_existing, error);
+            if (!error) fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+        }
+    }
+    return !error;
+}
+
 // Makes folder into the game folder's stand-in; false when it cannot.
 bool SetUpPerUserFolder(const fs::path& gameDataFolder, const fs::path& folder) {
     std::error_code error;
@@ -33,8 +51,7 @@ bool SetUpPerUserFolder(const fs::path& gameDataFolder, const fs::path& folder) 
         // first start leaves no half-copied data for the next one to trust.
         const fs::path partial = folder / "Data.partial";
         fs::remove_all(partial, error);
-        fs::copy(gameDataFolder / "Data", partial, fs::copy_options::recursive, error);
-        if (error) return false;
+        if (!CopyAsPlayersOwn(gameDataFolder / "Data", partial)) return false;
         fs::rename(partial, folder / "Data", error);
         if (error) return false;
     }

@@ -64,4 +64,23 @@ bash "$installer" uninstall "$prefix" >"$scratch/out" || fail "the last uninstal
 grep -q "stay in $game/Data/Data/" "$scratch/out" || fail "the uninstall did not say where the data stays: $(cat "$scratch/out")"
 [ "$(cd "$game" && find . -mindepth 1 | sort | tr '\n' ' ')" = "./Data ./Data/Data ./Data/Data/Settings.ini " ] ||
   fail "beside the player's data the uninstall left: $(cd "$game" && find . -mindepth 1 | sort | tr '\n' ' ')"
+# A system-wide install, read-only to the player: the game keeps the
+# player's data in their own folder and says nothing of failed saves. Run as
+# an unprivileged user, since root may write anywhere.
+if [ "$(id -u)" -eq 0 ] && command -v runuser >/dev/null; then
+  bash "$installer" install "$prefix" "$build" >/dev/null || fail "install failed"
+  chmod -R a-w "$game" && chmod a+rx "$scratch"
+  home=$scratch/home && mkdir -p "$home" && chown nobody "$home"
+  before=$(sha256sum "$game/Data/Data/Settings.ini")
+  (cd "$game/Data" && timeout 4 runuser -u nobody -- env -u XDG_DATA_HOME HOME="$home" SDL_VIDEODRIVER=dummy \
+    ALSOFT_DRIVERS=null ./Game) >"$scratch/out" 2>&1
+  own=$home/.local/share/glyphora
+  [ -f "$own/Data/Settings.ini" ] && [ -f "$own/Data/Backup/Hashes.txt" ] || fail "no data of the player's own in $own"
+  [ -L "$own/Graphics" ] || fail "the player's folder does not link the game's pictures"
+  ! grep -q "Could Not Save" "$scratch/out" || fail "the game could not save: $(cat "$scratch/out")"
+  [ "$(sha256sum "$game/Data/Data/Settings.ini")" = "$before" ] || fail "the installed settings changed"
+  chmod -R u+w "$game"
+  bash "$installer" uninstall "$prefix" >/dev/null || fail "uninstall failed"
+  echo "a read-only install keeps the player's data in their own folder: ok"
+fi
 echo "install: ok"
