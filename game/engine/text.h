@@ -2,6 +2,7 @@
 // Text: fonts opened from a face name at a GDI cell height, each rasterised
 // once into a glyph atlas and drawn as quads (no text is rasterised per
 // frame), with the DrawText format flags and "\n" line breaks.
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,8 +32,16 @@ struct GlyphBox {
 // One face at one cell height, rasterised once into a glyph atlas. A font
 // whose atlas could not be made measures as an empty text of its height and
 // draws nothing.
+// A font's atlas on the device. Fonts of the same face, height and weight
+// share one (the screens ask for several names of the same size).
+struct AtlasTexture {
+    std::shared_ptr<platform::Texture> texture;  // null: the font draws nothing
+    int width = -1;
+    int height = -1;
+};
+
 struct Font {
-    Texture atlas;             // white glyphs, coverage in alpha; null texture: draws nothing
+    AtlasTexture atlas;        // white glyphs, coverage in alpha
     GlyphBox glyphs[256];      // by byte (Windows-1252); zero for bytes without a picture
     int lineHeight = 0;        // the GDI cell height: ascent + descent
     bool substituted = false;  // the face asked for was not found; another stands in

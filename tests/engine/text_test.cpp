@@ -2,6 +2,8 @@
 // and H high placed at the pen, so every position can be worked out by hand.
 #include "game/engine/text.h"
 
+#include "game/engine/font_table.h"
+
 #include "tests/engine/game_on_fakes.h"
 
 namespace glyphora {
@@ -92,6 +94,19 @@ TEST_F(TextTest, DrawingAgainCostsGlyphQuadsOnly) {
     }
     EXPECT_EQ(fake.fonts.rasterised.size(), 1u);
     EXPECT_EQ(device().liveTextures(), texturesAfterMaking);
+}
+
+TEST_F(TextTest, TheGameRasterisesEachSizeOnceAndItsNamesShareOneAtlas) {
+    Font fonts[kFontCount];
+    const int before = device().liveTextures();
+    const std::size_t rasterisedBefore = fake.fonts.rasterised.size();
+    MakeAllFonts(game.platform.fonts, game.renderer, fonts);
+    EXPECT_EQ(device().liveTextures() - before, 6) << "heights 22, 26, 28, 30, 36 and 40";
+    EXPECT_EQ(fake.fonts.rasterised.size() - rasterisedBefore, 6u);
+    EXPECT_EQ(fonts[HudFont36a].atlas.texture, fonts[NameEntryFont36].atlas.texture);
+    EXPECT_NE(fonts[HudFont36a].atlas.texture, fonts[HudFont40].atlas.texture);
+    DestroyAllFonts(fonts);
+    EXPECT_EQ(device().liveTextures(), before);
 }
 
 TEST_F(TextTest, GlyphsCarryTheTextColourWithItsAlphaAndLeaveThePicturesAlphaAlone) {
