@@ -4,8 +4,8 @@
 #include <iterator>
 #include "game/shell/window_position.h"
 
-#include "game/audio/music.h"
-#include "game/audio/sound_effects.h"
+#include "game/shell/music.h"
+#include "game/shell/sound_effects.h"
 #include "game/shell/game.h"
 #include "game/shell/screen_buttons.h"
 
