@@ -37,6 +37,7 @@ protected:
         game.settings.musicVolume = game.settings.soundVolume = 7;  // a fresh installation's
         ApplySoundVolume(game);
     }
+    void TearDown() override { StopSound(game); }  // before the libraries go
     AudioSystem& audio() { return *AudioOf(game); }
     const Stream* music() { return FindStream(audio(), game.sound.music.current); }
     ALint state(ALuint source) { return SourceState(audio().al, source); }
@@ -90,6 +91,16 @@ TEST_F(GameSoundTest, ARunPlaysItsTrackThatPausesFollowsTheVolumeKeysAndStopsAtT
 
     EndGame(game);
     EXPECT_EQ(screen(), ScreenKind::GameOver);
+    EXPECT_TRUE(audio().streams.empty());
+}
+
+TEST_F(GameSoundTest, TheCreditsPlayTheirTrackPausedWithTheGameUntilLeft) {
+    SwitchScreen(game, ScreenKind::Credits);
+    ASSERT_NE(music(), nullptr);
+    key(vk::F1);
+    EXPECT_EQ(state(music()->source), AL_PAUSED);
+    key(vk::F1);
+    SwitchScreen(game, ScreenKind::MainMenu);
     EXPECT_TRUE(audio().streams.empty());
 }
 
