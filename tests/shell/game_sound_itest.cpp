@@ -94,6 +94,19 @@ TEST_F(GameSoundTest, ARunPlaysItsTrackThatPausesFollowsTheVolumeKeysAndStopsAtT
     EXPECT_TRUE(audio().streams.empty());
 }
 
+// F4 answers the new-game question of a pause: what the pause held is let go
+// (and ends), not kept paused for ever.
+TEST_F(GameSoundTest, ANewGameFromAPauseLetsGoOfWhatThePauseHeld) {
+    startRun(kEasy);
+    PlayEffect(game, Letter1);
+    key(vk::F1);
+    ASSERT_EQ(audio().voices.size(), 1u);
+    EXPECT_EQ(state(audio().voices[0].source), AL_PAUSED);
+    NewGame(game);
+    EXPECT_TRUE(voicesReaped(2000));
+    EXPECT_EQ(audio().streams.size(), 1u);  // the new run's track only
+}
+
 TEST_F(GameSoundTest, TheCreditsPlayTheirTrackPausedWithTheGameUntilLeft) {
     SwitchScreen(game, ScreenKind::Credits);
     ASSERT_NE(music(), nullptr);
