@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # What a player hears, under a real X server with OpenAL Soft mixing into one
 # WAVE file (its wave back end) for the whole session: the intro, clicks
-# through its note and the difficulty choice, a run (the music, the volume
-# keys, the word on offer typed, a row of letters, the pause), the game over,
-# then the window closed. glyphora-soundcheck finds each effect at the moment
+# through its note and the difficulty choice, a run (the word on offer typed
+# eight times over to a bonus, the music and the volume keys, the pause), the
+# game over, then the window closed. glyphora-soundcheck finds each effect at the moment
 # its key or click came, the music during the run at the level F5 and F6 set,
 # and silence while paused.
 # Usage: sound_e2e.sh GAME_FOLDER SOUNDCHECK
@@ -13,7 +13,9 @@ start_session "$1"
 soundcheck="$2"
 data="$scratch/Glyphora/Data"
 
-printf '1\nKEYBOARD 100\n' >"$scratch/words.txt"
+# One word of ten letters: 100 points a word on Medium, so the eighth in a
+# row overflows the bonus bar (700).
+printf '1\nTYPEWRITER 100\n' >"$scratch/words.txt"
 "$GLYPHORA_FRESHDATA" "$scratch/words.txt" "$data" >/dev/null || fail "cannot write a fresh installation"
 
 # The effects as plain WAVE files, from their stored (byte-pair swapped) form.
@@ -63,7 +65,17 @@ sleep 0.5
 click_at 349 414 BtnMouseOver  # OK on the difficulty choice (Medium)
 click_at 81 414 BtnMouseOver   # New game
 xdotool mousemove 0 0
-sleep 2.5
+sleep 1
+
+# Each key of the word sounds its letter, and a pop as well when it catches a
+# falling letter (which may sound alone over the tick). Seven more words in a
+# row and the bonus comes with the last key.
+letters="WordLetter|Letter1|Letter2|Letter3|Letter4"
+for letter in t y p e w r i t e r; do key "$letter" "$letters"; done
+xdotool type --delay 60 typewritertypewritertypewritertypewritertypewritertypewritertypewrite
+sleep 0.2
+key r "DoubleBonus"
+sleep 2
 
 mark level music-7
 sleep 2
@@ -77,10 +89,6 @@ for _ in 1 2 3 4 5 6 7; do key F6; done
 mark level music-7-again
 sleep 2
 
-# Each key of the word sounds its letter, and a pop as well when it catches a
-# falling letter (which may sound alone over the tick).
-for letter in k e y b o a r d; do key "$letter" "WordLetter|Letter1|Letter2|Letter3|Letter4"; done
-sleep 0.5
 key F1
 mark silence
 sleep 2
