@@ -117,6 +117,25 @@ TEST_F(GameSoundTest, TheCreditsPlayTheirTrackPausedWithTheGameUntilLeft) {
     EXPECT_TRUE(audio().streams.empty());
 }
 
+// Dragging the music slider of Settings plays a track at the level being set;
+// letting go of it stops the track.
+TEST_F(GameSoundTest, TheMusicSliderPlaysItsPreviewWhileDragged) {
+    SwitchScreen(game, ScreenKind::Settings);
+    const Rect bar = game.widgets.sliders[MusicVolumeSlider].segmentsRect;
+    const auto mouse = [&](platform::MessageKind kind, int x) {
+        fake.desktop.cursor = {x + game.shell.windowPos.x, (bar.top + bar.bottom) / 2 + game.shell.windowPos.y};
+        WindowProcedure(game, {kind, 0, 0});
+    };
+    mouse(platform::MessageKind::LButtonDown, bar.right - 2);
+    ASSERT_NE(music(), nullptr);
+    EXPECT_FLOAT_EQ(gain(music()->source), 1.0f);
+    mouse(platform::MessageKind::MouseMove, bar.left + 2);
+    EXPECT_EQ(game.settings.musicVolume, 1);
+    EXPECT_FLOAT_EQ(gain(music()->source), 0.1f);
+    mouse(platform::MessageKind::LButtonUp, bar.left + 2);
+    EXPECT_TRUE(audio().streams.empty());
+}
+
 TEST_F(GameSoundTest, TheSoundVolumeKeysChangeTheNextEffectsGain) {
     key(vk::F7);
     key(vk::F7);
