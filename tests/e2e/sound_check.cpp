@@ -29,7 +29,7 @@ using glyphora::testing::Samples;
 constexpr int kRate = 44100;
 constexpr std::size_t kTemplateFrames = 2048;  // 46 ms of an effect's onset
 constexpr double kMatchNeeded = 0.5;           // correlation of an onset over the music
-constexpr double kEarly = 0.1, kLate = 0.1;    // s around a scripted moment: key, frame, mixer period
+constexpr double kEarly = 0.15, kLate = 0.15;  // s around a scripted moment; keys come 0.18 s apart
 constexpr double kAnchorSearch = 600;          // s of capture where the anchor is looked for
 constexpr double kLevelFrom = 0.3, kLevelTo = 1.8;  // s after a level mark
 
