@@ -7,7 +7,7 @@
 #include "game/shell/screen_buttons.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/online/external_links.h"
-#include "game/audio/music.h"
+#include "game/shell/music.h"
 #include "game/screens/credits_pages.h"
 #include "game/shell/game_clock.h"
 

@@ -1,7 +1,7 @@
 // The first-run screen: a short intro whose pictures fade in one after
 // another, then, on request, the freeware note. Every picture here takes its
 // alpha from the vertices, so each can fade on its own.
-#include "game/audio/sound_effects.h"
+#include "game/shell/sound_effects.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/screens/intro_timeline.h"
 #include "game/screens/menu_buttons.h"

@@ -4,7 +4,7 @@
 #include "game/screens/pause_screen.h"
 #include "game/screens/play_hud_draw.h"
 #include "game/screens/screen_rows.h"
-#include "game/audio/music.h"
+#include "game/shell/music.h"
 #include "game/shell/run_control.h"
 #include "game/shell/screens.h"
 #include "game/shell/game_clock.h"

@@ -11,7 +11,7 @@
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
 #include "game/shell/keyboard_focus.h"
-#include "game/audio/music.h"
+#include "game/shell/music.h"
 #include "game/shell/saving.h"
 #include "game/shell/mouse_input.h"
 

@@ -19,6 +19,7 @@
 #include "game/shell/screen_definition.h"
 #include "game/shell/screen_state.h"
 #include "game/shell/shell_state.h"
+#include "game/shell/sound_state.h"
 #include "platform/platform.h"
 
 namespace glyphora {
@@ -51,6 +52,7 @@ struct Game {
     PlayField field;
     RunState run;
     CheatState cheats;
+    SoundState sound;
 };
 
 }  // namespace glyphora

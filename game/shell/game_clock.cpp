@@ -1,6 +1,6 @@
 #include "game/shell/game_clock.h"
 
-#include "game/audio/music.h"
+#include "game/shell/music.h"
 #include "game/shell/screen_buttons.h"
 
 namespace glyphora {

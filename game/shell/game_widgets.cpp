@@ -1,6 +1,6 @@
 #include "game/shell/game_widgets.h"
 
-#include "game/audio/sound_effects.h"
+#include "game/shell/sound_effects.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/shell/button_places.h"
 #include "game/shell/game.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game/audio/music.h"
-#include "game/audio/sound_effects.h"
+#include "game/shell/music.h"
+#include "game/shell/sound_effects.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/audio/sound_effects.h"
+#include "game/shell/sound_effects.h"
 #include "game/shell/game.h"
 #include "game/shell/screen_buttons.h"
 #include "platform/keys.h"

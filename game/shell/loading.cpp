@@ -8,6 +8,7 @@
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/sound.h"
 
 namespace glyphora {
 namespace {
@@ -74,8 +75,7 @@ void LoadAllResources(Game& game) {
     MakeAllFonts(game.platform.fonts, game.renderer, game.fonts);
     CreateGameWidgets(game);
     game.resources.creditsFinale = SpriteOf(game.resources.design1Sheet, regions::CreditsFinale);
-    // The sound library starts here and loads the effects in order, running
-    // the audio-runtime installer once when the runtime is missing.
+    StartSound(game);
     game.words = LoadStoredWordList(paths::kWordList);
     // The cheat-phrase matchers are made here, and the play field's counters
     // take their start values.
@@ -98,7 +98,7 @@ void ReleaseAllResources(Game& game) {
     DestroyButtonsAndFields(game);
     for (Texture* sheet : {&r.design1Sheet, &r.design2Sheet, &r.design3Sheet, &r.shapesSheet}) ReleaseTexture(*sheet);
     RemoveTitleFont(game.platform.fonts, game.log);
-    // The sound library shuts down here.
+    StopSound(game);
     if (game.platform.files) game.platform.files->remove(paths::kTemp);
     for (const ScreenDefinition* screen : game.screens)
         if (screen && screen->releaseResources) screen->releaseResources(game);

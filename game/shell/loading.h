@@ -16,8 +16,8 @@ void LoadSplash(Game& game);
 void LoadAllResources(Game& game);
 void ReleaseSplash(Game& game);
 // The reverse at exit: word list, sliders, fonts, sprites, buttons and
-// fields, sheets, then the title font's registration and the server's reply
-// file.
+// fields, sheets, the title font's registration, the sound, then the
+// server's reply file.
 void ReleaseAllResources(Game& game);
 // Sets the progress counter and draws and presents one whole frame.
 void ShowLoadingProgress(Game& game, int step);

@@ -11,6 +11,8 @@
 #include "game/shell/screen_buttons.h"
 #include "game/shell/screens.h"
 #include "game/shell/settings_binding.h"
+#include "game/shell/sound.h"
+#include "game/shell/sound_effects.h"
 
 namespace glyphora {
 namespace {
@@ -61,6 +63,7 @@ void StartUp(Game& game) {
     LoadAllResources(game);
     BindButtonActions(game);
     ReadAllSettings(game);
+    ApplySoundVolume(game);  // the effects loaded before the settings were read
     LoadScores(game.scores, game.store);
     EnterFirstScreen(game);
     ReleaseSplash(game);
@@ -88,8 +91,7 @@ void RunFrame(Game& game) {
     FollowPointer(game);
     game.store.refresh();
     if (const auto update = CurrentScreen(game).update) update(game);
-    // The audio update goes here: it refills the music streams and retires
-    // finished voices.
+    UpdateSound(game);
     DrawFrame(game);
 }
 

@@ -4,8 +4,8 @@
 #include <iterator>
 #include "game/shell/window_position.h"
 
-#include "game/audio/music.h"
-#include "game/audio/sound_effects.h"
+#include "game/shell/music.h"
+#include "game/shell/sound_effects.h"
 #include "game/shell/game.h"
 #include "game/shell/screen_buttons.h"
 
@@ -80,8 +80,11 @@ void OnLeftButtonDown(Game& game) {
     if (const auto pressSliders = CurrentScreen(game).pressSliders) pressSliders(game);
 }
 
+// Letting go of the music slider after dragging it ends its track.
 void OnLeftButtonUp(Game& game) {
+    const bool previewing = game.widgets.sliders[MusicVolumeSlider].active;
     for (Slider& slider : game.widgets.sliders) SliderMouseUp(slider, game.pointer);
+    if (previewing && !game.widgets.sliders[MusicVolumeSlider].active) StopCurrentMusic(game);
     ReadCursor(game);
     OnMouseUp(game);
 }

@@ -1,7 +1,7 @@
 #include "game/shell/run_control.h"
 
-#include "game/audio/music.h"
-#include "game/audio/sound_effects.h"
+#include "game/shell/music.h"
+#include "game/shell/sound_effects.h"
 #include "game/gameplay/end_of_run.h"
 #include "game/gameplay/play_keys.h"
 #include "game/gameplay/progression.h"
@@ -42,7 +42,10 @@ PlayModel PlayModelOf(Game& game) {
     return {game.run, game.field, game.cheats, game.store, game.random, game.words};
 }
 
+// A new game may start from a pause (F4): what the pause held is let go,
+// the old run's music only to be stopped by the new run's start.
 void NewGame(Game& game) {
+    if (game.shell.paused) ResumeMusic(game);
     game.shell.paused = false;
     game.shell.pausedTotal = 0;
     PlayModel play = PlayModelOf(game);

@@ -1,7 +1,7 @@
 // Loading and releasing everything, on a scratch game folder whose stored
 // files lie in swapped form as the build leaves them.
 #include "game/shell/loading.h"
-#include "game/audio/sound_effects.h"
+#include "game/shell/sound_effects.h"
 #include "game/engine/resources.h"
 #include "game/screens/screen_table.h"
 

@@ -61,7 +61,9 @@ long ProcessedBuffers(AudioSystem& audio) {
     return processed;
 }
 
-void MeasureFrames(AudioSystem& audio, int frames) {
+// The median cost of the frames' audio update, printed with its details
+// when verbose.
+double MeasureFrames(AudioSystem& audio, int frames, bool verbose) {
     std::vector<double> all, refills;
     for (int i = 0; i < frames; ++i) {
         const bool refill = ProcessedBuffers(audio) > 0;
@@ -73,6 +75,7 @@ void MeasureFrames(AudioSystem& audio, int frames) {
         if (refill) refills.push_back(cost);
         std::this_thread::sleep_for(std::chrono::microseconds(16667));
     }
+    if (!verbose) return Median(all);
     std::printf("audio: update with %zu streams and %zu voices: median %.1f us a frame (goal: under 20 us), "
                 "99th percentile %.1f us, over %d frames\n",
                 audio.streams.size(), audio.voices.size(), Median(all), Percentile(all, 0.99), frames);
@@ -80,6 +83,7 @@ void MeasureFrames(AudioSystem& audio, int frames) {
         std::printf("audio: the %zu frames that refilled a stream (%d ms decoded each): median %.0f us, max %.0f us\n",
                     refills.size(), kMusicBufferMs, Median(refills), *std::max_element(refills.begin(), refills.end()));
     }
+    return Median(all);
 }
 
 void MeasureJump(AudioSystem& audio, const std::string& track) {
@@ -91,24 +95,31 @@ void MeasureJump(AudioSystem& audio, const std::string& track) {
     StopAllMusic(audio, music);
 }
 
-}  // namespace
-
-void MeasureAudio(int frames) {
+// Four music streams and eight effect voices playing on OpenAL Soft's null
+// output; -1 when audio does not start.
+double MeasureBusyAudio(int frames, bool verbose) {
     setenv("ALSOFT_DRIVERS", "null", 0);  // silent unless asked otherwise
     const BenchSounds sounds;
     platform::PosixLibraries libraries;
     AudioSystemPtr audio = MakeAudioSystem(libraries, "");
     if (const AudioResult up = AudioStartup(*audio, true); up != kAudioSuccess) {
         std::fprintf(stderr, "glyphora-bench: audio did not start (%d)\n", up);
-        return;
+        return -1;
     }
     SoundId effect = -1;
     CreateSound(*audio, sounds.effect(), &effect, 0);
     for (int i = 0; i < 4; ++i) OpenStream(*audio, sounds.track(), 0, kMusicBufferCount, kMusicBufferMs, 0, nullptr);
     for (int i = 0; i < 8; ++i) StartVoice(*audio, effect, 0, nullptr);
-    MeasureFrames(*audio, frames);
-    MeasureJump(*audio, sounds.track());
+    const double median = MeasureFrames(*audio, frames, verbose);
+    if (verbose) MeasureJump(*audio, sounds.track());
     AudioShutdown(*audio);
+    return median;
 }
+
+}  // namespace
+
+void MeasureAudio(int frames) { MeasureBusyAudio(frames, true); }
+
+double AudioUpdateMedian(int frames) { return MeasureBusyAudio(frames, false); }
 
 }  // namespace glyphora::bench

@@ -10,5 +10,7 @@ namespace glyphora::bench {
 // the frames that refill a stream. Also the cost of starting a track 80 s in
 // (the cheat codes' jump to a sub-level).
 void MeasureAudio(int frames);
+// The median of the same update alone, quietly, for the frame's table.
+double AudioUpdateMedian(int frames);
 
 }  // namespace glyphora::bench

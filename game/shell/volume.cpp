@@ -1,4 +1,4 @@
-#include "game/audio/volume.h"
+#include "game/shell/volume.h"
 
 #include "game/shell/game.h"
 

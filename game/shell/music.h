@@ -7,13 +7,16 @@ namespace glyphora {
 
 struct Game;
 
-// Pauses both music streams (the game was paused).
+// Pauses everything that plays, both music streams and the effects (the game
+// was paused).
 void PauseMusic(Game& game);
-// Resumes the current music stream; the previous, fading one stays paused.
+// Resumes what PauseMusic paused, where it was; sounds started during the
+// pause (its buttons' clicks) are left alone.
 void ResumeMusic(Game& game);
 // Starts "Music/Track<n>.ogg"-style files as the current stream at the music
-// volume, startMs into the track; the stream that was current becomes the
-// previous one and plays out.
+// volume. From the start (startMs 0), the stream that was current becomes the
+// previous one and plays out; startMs into the track (the jump to a part of
+// it), both streams stop first, so that no two parts overlap.
 void StartMusic(Game& game, const std::string& path, int startMs = 0);
 // Stops and releases both music streams.
 void StopAllMusic(Game& game);

@@ -1,6 +1,7 @@
 #pragma once
 // The twelve sound effects, by the index every part of the game plays them
-// with (their load order).
+// with (their load order; their files are kEffectFiles).
+#include "game/audio/effect_table.h"
 
 namespace glyphora {
 
@@ -19,14 +20,7 @@ enum EffectSound {
     Stop = 9,
     Tnt = 10,
     WordLetter = 11,
-    kEffectCount = 12,
-};
-
-// The sound effects' files, by effect index (their load order).
-inline constexpr const char* kEffectFiles[kEffectCount] = {
-    "Sounds/BtnClick.ogg", "Sounds/BtnMouseOver.ogg", "Sounds/DoubleBonus.ogg", "Sounds/GameOver.ogg",
-    "Sounds/HoHoHo.ogg",   "Sounds/Letter1.ogg",      "Sounds/Letter2.ogg",     "Sounds/Letter3.ogg",
-    "Sounds/Letter4.ogg",  "Sounds/Stop.ogg",         "Sounds/TNT.ogg",         "Sounds/WordLetter.ogg",
+    kEffectCount = kEffectSoundCount,
 };
 
 // Plays one effect at the sound volume; nothing when it failed to load.
