@@ -2,6 +2,7 @@
 
 #include "game/data/data_paths.h"
 #include "game/engine/font_table.h"
+#include "game/gameplay/cheat_codes.h"
 #include "game/shell/game_widgets.h"
 #include "game/engine/sheet_regions.h"
 #include "game/engine/title_font.h"
@@ -77,8 +78,7 @@ void LoadAllResources(Game& game) {
     // The sound library starts here and loads the effects in order, running
     // the audio-runtime installer once when the runtime is missing.
     game.words = LoadStoredWordList(paths::kWordList);
-    // The cheat-phrase matchers are made here, and the play field's counters
-    // take their start values.
+    BuildCheatMatchers(game.cheats);
     for (const ScreenDefinition* screen : game.screens)
         if (screen && screen->loadResources) screen->loadResources(game);
 }
