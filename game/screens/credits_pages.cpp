@@ -34,12 +34,12 @@ const std::array<CreditPageText, kCreditPageCount> kCreditTexts = {{
      "Chosen by how often we say them",
      {"Word frequencies: SUBTLEXus, Brysbaert and New (2009),\n51 million words of film and TV subtitles",
       "Spelling checked against SCOWL, Debian's wamerican list"}},
-    // The first entry is a blank: the finale picture takes its place once
-    // the credits have run for a minute, which is about when this page
-    // begins.
+    // The first entry is a blank: the finale picture, a thank-you, takes its
+    // place once the credits have run for a minute, which is while this
+    // page's subheading types.
     {"AND ",
      "YOU",
-     "Thank you for playing",
+     "Our players",
      {" ", "for every letter caught and every word typed", "for every bug report and every idea",
       "See you on the high-score table!"}},
 }};
