@@ -221,6 +221,9 @@ TEST_F(CheatCodes, TheLevelChoiceTakesTwoDigitsAndReopensTheTrackAtTheSubLevelsP
         PlayModel play = PlayModelOf(game);
         JumpToLevel(play, c.fromLevel, GameTime(game));
         const std::string track(game.run.musicFile.data());
+        FallingItem falling;
+        falling.speed = ItemSpeed(game.run);  // as fast as the level makes new items
+        game.field.items.assign(1, falling);
         press("qxhgly");
         press(std::string_view(c.digits, 1));
         EXPECT_EQ(message(), std::string("Level ") + c.digits[0] + "?");
@@ -235,6 +238,7 @@ TEST_F(CheatCodes, TheLevelChoiceTakesTwoDigitsAndReopensTheTrackAtTheSubLevelsP
             continue;
         }
         EXPECT_EQ(LevelNumber(game.run), c.level);
+        EXPECT_FLOAT_EQ(game.field.items[0].speed, ItemSpeed(game.run)) << "falling items keep pace";
         EXPECT_EQ(game.run.message.start, GameTime(game));
         EXPECT_EQ(game.run.stage, (c.level - 1) / 5);
         EXPECT_EQ(game.run.levelStart, GameTime(game)) << "the sub-level's 20 s start now";
