@@ -93,6 +93,10 @@ void ReleaseAllResources(Game& game) {
     Resources& r = game.resources;
     game.words = WordList{};
     DestroySliders(game);
+    // The screens' own fonts (the credits' lines) go with the others, before
+    // the title face's registration.
+    for (const ScreenDefinition* screen : game.screens)
+        if (screen && screen->releaseResources) screen->releaseResources(game);
     DestroyAllFonts(game.fonts);
     ReleaseSprites(r);
     DestroyButtonsAndFields(game);
@@ -100,8 +104,6 @@ void ReleaseAllResources(Game& game) {
     RemoveTitleFont(game.platform.fonts, game.log);
     // The sound library shuts down here.
     if (game.platform.files) game.platform.files->remove(paths::kTemp);
-    for (const ScreenDefinition* screen : game.screens)
-        if (screen && screen->releaseResources) screen->releaseResources(game);
 }
 
 void ShowLoadingProgress(Game& game, int step) {
