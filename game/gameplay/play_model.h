@@ -32,8 +32,12 @@ struct PlayEvents {
     bool bonus = false;         // the bonus bar ran over and paid out
     bool tntCharge = false;     // a TNT charge was gained
     int livesLost = 0;
-    bool musicStopped = false;  // a run began: every music stream stops
+    bool musicStopped = false;  // every music stream stops (first, before any start below)
     int track = 0;              // 1..7: this track starts as the current music (run.musicFile)
+    bool musicReopened = false;  // run.musicFile starts again as the current music
+    int musicStartMs = 0;        // where in the track a start above begins
+    bool musicVolumeApplied = false;  // the music volume is applied again after the start
+    bool cheatsUnlocked = false;      // the cheat codes were unlocked: their sound plays
     bool runOver = false;       // the last life is gone
 };
 

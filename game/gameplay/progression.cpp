@@ -152,6 +152,20 @@ void SetSubLevel(PlayModel& play, int k, bool withMusic, int now, PlayEvents& ev
     UpdateLetterValue(play);
 }
 
+void JumpToLevel(PlayModel& play, int level, int now) {
+    assert(level >= 1);
+    RunState& run = play.run;
+    const float speedBefore = ItemSpeed(run);
+    run.stage = (level - 1) / kSubLevelCount;
+    run.subLevel = (level - 1) % kSubLevelCount;
+    const float ratio = ItemSpeed(run) / speedBefore;
+    for (FallingItem& item : play.field.items) item.speed *= ratio;
+    EnableGroups(run, run.subLevel);
+    run.spawnChance = SpawnChanceFor(run, run.subLevel);
+    run.levelStart = now;
+    UpdateLetterValue(play);
+}
+
 void UpdateLetterValue(PlayModel& play) {
     const float multiplier = StageFactor(play.run.stage, &StageFactors::points) * DifficultyOf(play.run).points;
     play.store.setLevelMultiplier(multiplier);

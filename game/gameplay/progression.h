@@ -26,6 +26,13 @@ PlayEvents StartRun(PlayModel& play, const RunSetup& setup, int now);
 // Items already falling change speed with it. withMusic: a new stage picks a
 // track (events.track).
 void SetSubLevel(PlayModel& play, int k, bool withMusic, int now, PlayEvents& events);
+// Puts the run on level (1 and up) at now: its stage and sub-level, with
+// that sub-level's groups, spawn chance, letter value and 20-second timer.
+// No stage counts as completed on the way (entering sub-level 0 from 4
+// through SetSubLevel would add one to the chosen stage), and items already
+// falling change speed by the ratio of the two levels' speeds. The music is
+// the caller's.
+void JumpToLevel(PlayModel& play, int level, int now);
 void UpdateLetterValue(PlayModel& play);
 // Speed of a new item, pixels per second.
 float ItemSpeed(const RunState& run);

@@ -36,8 +36,9 @@ WordList MakeBuiltInWords() {
 
 int WordPoints(int length, std::int32_t frequency, std::int32_t averageFrequency) {
     const double ratio = averageFrequency > 0 ? double(frequency) / double(averageFrequency) : 1.0;
-    // Whole-number percentages: the points are exact integers (70 at 120 % is
-    // 84) and never depend on how a fraction rounds.
+    // Whole-number percentages keep the points exact integers (70 at 120 % is
+    // 84). Products in doubles happen to come out whole for every word length
+    // too (70 x 1.2 is exactly 84.0), but integers do not rely on that.
     return length * 10 * RarityPercent(ratio) / 100;
 }
 

@@ -10,15 +10,23 @@
 #include "game/shell/music.h"
 #include "game/screens/credits_pages.h"
 #include "game/shell/game_clock.h"
+#include "common/elapsed.h"
 
 namespace glyphora {
 
-// The pages themselves are not in the game yet; the buttons stand in their
-// row.
 void DrawCreditsScreen(Game& game) {
     PlaceScreenButtons(game);
     for (ImageButtonName name : {DonateUsdButton, DonateEurButton, BackButton})
         DrawImageButton(game.renderer, game.pointer, game.widgets.imageButtons[name]);
+    const int now = GameTime(game);
+    CreditPages& credits = game.credits;
+    for (std::size_t page = 0; page < credits.pages.size(); ++page) {
+        if (credits.done[page]) continue;
+        credits.done[page] = PlayCreditPage(game.renderer, credits.pages[page], now, game.screen.creditsStart);
+        break;
+    }
+    if (Elapsed(now, game.screen.creditsStart) > kCreditsFinaleAfterMs)
+        DrawSprite(game.renderer, game.resources.creditsFinale, kCreditsFinaleX, kCreditsFinaleY);
 }
 
 }  // namespace glyphora

@@ -2,6 +2,7 @@
 // The one Game object: the platform it runs on and one plain state struct per
 // subsystem. Operations are free functions that take the game.
 #include "common/random.h"
+#include "game/engine/credit_lines.h"
 #include "game/engine/debug_log.h"
 #include "game/data/score_store.h"
 #include "game/data/score_table.h"
@@ -53,6 +54,7 @@ struct Game {
     RunState run;
     CheatState cheats;
     SoundState sound;
+    CreditPages credits;  // built at load, played by the credits screen
 };
 
 }  // namespace glyphora

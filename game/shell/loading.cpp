@@ -2,6 +2,7 @@
 
 #include "game/data/data_paths.h"
 #include "game/engine/font_table.h"
+#include "game/gameplay/cheat_codes.h"
 #include "game/shell/game_widgets.h"
 #include "game/engine/sheet_regions.h"
 #include "game/engine/title_font.h"
@@ -77,8 +78,7 @@ void LoadAllResources(Game& game) {
     game.resources.creditsFinale = SpriteOf(game.resources.design1Sheet, regions::CreditsFinale);
     StartSound(game);
     game.words = LoadStoredWordList(paths::kWordList);
-    // The cheat-phrase matchers are made here, and the play field's counters
-    // take their start values.
+    BuildCheatMatchers(game.cheats);
     for (const ScreenDefinition* screen : game.screens)
         if (screen && screen->loadResources) screen->loadResources(game);
 }
@@ -93,6 +93,10 @@ void ReleaseAllResources(Game& game) {
     Resources& r = game.resources;
     game.words = WordList{};
     DestroySliders(game);
+    // The screens' own fonts (the credits' lines) go with the others, before
+    // the title face's registration.
+    for (const ScreenDefinition* screen : game.screens)
+        if (screen && screen->releaseResources) screen->releaseResources(game);
     DestroyAllFonts(game.fonts);
     ReleaseSprites(r);
     DestroyButtonsAndFields(game);
@@ -100,8 +104,6 @@ void ReleaseAllResources(Game& game) {
     RemoveTitleFont(game.platform.fonts, game.log);
     StopSound(game);
     if (game.platform.files) game.platform.files->remove(paths::kTemp);
-    for (const ScreenDefinition* screen : game.screens)
-        if (screen && screen->releaseResources) screen->releaseResources(game);
 }
 
 void ShowLoadingProgress(Game& game, int step) {

@@ -15,9 +15,9 @@ void LoadSplash(Game& game);
 // No file of the game folder is written: stored files are decoded in memory.
 void LoadAllResources(Game& game);
 void ReleaseSplash(Game& game);
-// The reverse at exit: word list, sliders, fonts, sprites, buttons and
-// fields, sheets, the title font's registration, the sound, then the
-// server's reply file.
+// The reverse at exit: word list, sliders, the screens' own resources (the
+// credits' pages), fonts, sprites, buttons and fields, sheets, the title
+// font's registration, the sound, then the server's reply file.
 void ReleaseAllResources(Game& game);
 // Sets the progress counter and draws and presents one whole frame.
 void ShowLoadingProgress(Game& game, int step);

@@ -2,6 +2,7 @@
 
 #include "game/shell/music.h"
 #include "game/shell/sound_effects.h"
+#include "game/gameplay/cheat_codes.h"
 #include "game/gameplay/end_of_run.h"
 #include "game/gameplay/play_keys.h"
 #include "game/gameplay/progression.h"
@@ -76,11 +77,21 @@ void UpdatePlay(Game& game) {
 }
 
 void HandlePlayKey(Game& game, int key) {
-    const int accepted = FeedCheatMatchers(game.cheats, key);
-    if (accepted > 0) game.run.panic -= kCheatPanicRelief * static_cast<float>(accepted);  // may go below 0 here
-    if (game.screen.current != ScreenKind::Play || game.shell.paused) return;
     PlayModel play = PlayModelOf(game);
-    ApplyPlayEvents(game, HandleRunKey(play, key, GameTime(game), game.platform.clock->tickCount(), accepted > 0));
+    const bool onPlay = game.screen.current == ScreenKind::Play;
+    PlayEvents cheatEvents;
+    const CheatAcceptance accepted = FeedCheatMatchers(play, key, onPlay, GameTime(game), cheatEvents);
+    game.run.panic -= kCheatPanicRelief * static_cast<float>(accepted.count());  // may go below 0 here
+    ApplyPlayEvents(game, cheatEvents);
+    if (!onPlay || game.shell.paused) return;
+    ApplyPlayEvents(game, HandleRunKey(play, key, GameTime(game), game.platform.clock->tickCount(), accepted.any()));
+}
+
+void HandleCheatCharacter(Game& game, char c) {
+    PlayModel play = PlayModelOf(game);
+    PlayEvents events;
+    CheatCharacter(play, c, game.screen.current == ScreenKind::Play, GameTime(game), events);
+    ApplyPlayEvents(game, events);
 }
 
 void DetonateKey(Game& game) {
@@ -126,8 +137,10 @@ void ApplyPlayEvents(Game& game, const PlayEvents& events) {
     if (events.letterSound >= 0) PlayEffect(game, Letter1 + events.letterSound);
     if (events.wordLetter) PlayEffect(game, WordLetter);
     if (events.bonus) PlayEffect(game, DoubleBonus);
+    if (events.cheatsUnlocked) PlayEffect(game, HoHoHo);
     if (events.musicStopped) StopAllMusic(game);
-    if (events.track > 0) StartMusic(game, game.run.musicFile.data());
+    if (events.track > 0 || events.musicReopened) StartMusic(game, game.run.musicFile.data(), events.musicStartMs);
+    if (events.musicVolumeApplied) ApplyMusicVolume(game);
 }
 
 }  // namespace glyphora

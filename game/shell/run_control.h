@@ -27,6 +27,9 @@ void UpdatePlay(Game& game);
 // Every key-down on every screen, before the key routing: the cheat matchers
 // see it everywhere, the run only on the play screen while not paused.
 void HandlePlayKey(Game& game, int key);
+// Every typed character, after the text fields: the cheat codes' track and
+// level choices take their digits.
+void HandleCheatCharacter(Game& game, char c);
 // Enter during play: a blast, when a charge is in hand.
 void DetonateKey(Game& game);
 // Puts the run on sub-level k (0-4) of its stage at once, without a new track.

@@ -28,7 +28,7 @@ void OnActivated(Game& game) {
 
 void OnCharacter(Game& game, std::uint32_t code) {
     OnChar(game.widgets.registry, code & 0xFF);
-    // The cheat codes' digit entry takes the character next.
+    HandleCheatCharacter(game, static_cast<char>(code & 0xFF));
 }
 
 }  // namespace

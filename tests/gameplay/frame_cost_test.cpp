@@ -10,6 +10,7 @@
 #include "play_fixture.h"
 #include "platform/fake/null_device.h"
 #include "game/shell/run_control.h"
+#include "game/shell/screens.h"
 #include "game/screens/screen_table.h"
 
 namespace {
@@ -50,6 +51,25 @@ TEST(FrameCost, FramesOfABusyRunAllocateNothing) {
     }
     // 48 s of play within one stage (a new stage starts its music track by name).
     EXPECT_EQ(allocations.load() - before, 0) << "allocations in 3000 frames";
+}
+
+TEST(FrameCost, AVisitToTheCreditsAllocatesNothing) {
+    platform::FakePlatform fake;
+    platform::NullDeviceWindow window;
+    fake.bundle().window = &window;
+    Game game{fake.bundle(), GameScreens()};
+    StartUp(game);
+    SwitchScreen(game, ScreenKind::Credits);
+
+    const long before = allocations.load();
+    for (int frame = 0; frame < 75000 / 16; ++frame) {
+        fake.clock.advance(16);
+        RunFrame(game);
+    }
+    // 75 s: every page typed and faded in, the finale from the minute on, and
+    // the screen after the last page.
+    EXPECT_TRUE(game.credits.done.back());
+    EXPECT_EQ(allocations.load() - before, 0) << "allocations in 75 s of credits";
 }
 
 }  // namespace

@@ -39,8 +39,9 @@
 //   glyphora-bench text         the play screen's texts per frame
 //   glyphora-bench startup      a whole start, and the loading of resources
 //   glyphora-bench menu [N]     a start to the interactive main menu, and the
-//                               main menu's frame beside the play screen's,
-//                               medians over N frames (default 2000)
+//                               main menu's frame beside the credits' and the
+//                               play screen's, medians over N frames (default
+//                               2000; the credits over a whole 75 s visit)
 //   glyphora-bench audio [N]    the audio update with 4 streams and 8 voices,
 //                               over N frames at 60 a second (default 600)
 #include <sys/resource.h>

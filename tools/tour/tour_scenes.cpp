@@ -1,5 +1,6 @@
 #include "tools/tour/tour_scenes.h"
 
+#include "tools/tour/tour_credits.h"
 #include "tools/tour/tour_engine.h"
 #include "tools/tour/tour_game_over.h"
 #include "tools/tour/tour_menus.h"
@@ -25,6 +26,7 @@ const std::vector<Scene>& AllScenes() {
             {"fonts", FontTable},
         };
         AddMenuScenes(all);
+        AddCreditsScenes(all);
         AddPlayScenes(all);
         AddPauseAndGameOverScenes(all);
         return all;
