@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace glyphora::soundgen {
 
@@ -94,6 +95,13 @@ void SilenceFluidSynthWarnings() {
 }
 
 bool RenderScore(const Score& score, const std::string& soundFont, Pcm& out, std::string& error) {
+    // One track at a time: FluidSynth fills shared tables when its first
+    // synthesiser is made and shares a SoundFont's samples, with their
+    // reference counts, between synthesisers, none of it guarded. Two tracks
+    // rendered at once on the generator's two threads came out different
+    // from one build to the next; effects still render beside a track.
+    static std::mutex rendering;
+    const std::lock_guard<std::mutex> alone(rendering);
     Settings settings = MakeSettings();
     Synth synth(settings ? new_fluid_synth(settings.get()) : nullptr);
     if (!synth) {
