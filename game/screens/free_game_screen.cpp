@@ -70,6 +70,15 @@ constexpr auto kButtons = CentredRow<2>(15, {{
     {BackButton, 0, kButtonRowY, ShowMainMenu},
 }});
 constexpr ImageButtonName kFocusOrder[] = {StartFreeGameButton, BackButton};
+// The boxes row by row, then the four sliders, then Start and Back.
+constexpr FocusControl kFocusControls[] = {
+    {FocusKind::Toggle, 0},  {FocusKind::Toggle, 1},  {FocusKind::Toggle, 2},
+    {FocusKind::Toggle, 3},  {FocusKind::Toggle, 4},  {FocusKind::Toggle, 5},
+    {FocusKind::Toggle, 6},  {FocusKind::Toggle, 7},  {FocusKind::Toggle, 8},
+    {FocusKind::Toggle, 9},  {FocusKind::Slider, StartLevelSlider}, {FocusKind::Slider, FallingSpeedSlider},
+    {FocusKind::Slider, DensitySlider}, {FocusKind::Slider, MaxLivesSlider},
+};
+static_assert(std::size(kFocusControls) == kFreeGameToggleRows * kFreeGameToggleColumns + 4);
 
 }  // namespace
 
@@ -81,6 +90,7 @@ extern const ScreenDefinition kFreeGameScreen{
     .leave = LeaveFreeGame,
     .frame = {&regions::HeaderCapLong, &regions::HeaderTabFreeGame, &regions::CornerFreeGame},
     .buttons = {{{kButtons, kFocusOrder}}},
+    .focusControls = kFocusControls,
     .enterKey = ActivateFocusedButton,
     .escapeKey = ShowMainMenu,
     .newGameKey = StartFreeGame,

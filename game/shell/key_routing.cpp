@@ -46,7 +46,8 @@ void Minimise(Game& game) {
 
 void RouteKey(Game& game, int key) {
     switch (key) {
-        case vk::Tab: MoveFocus(game, vk::Right); break;
+        case vk::Tab: MoveFocus(game, vk::Tab); break;
+        case vk::Space: FlipFocusedBox(game); break;
         case vk::Left:
         case vk::Up:
         case vk::Right:

@@ -1,8 +1,8 @@
 #pragma once
 // The global keys and the keyboard focus keys, after the play field's own
 // key handler has seen each key-down:
-//   Tab, arrows, Enter   the keyboard focus (keyboard_focus.h), or what the
-//          current screen does with them
+//   Tab, arrows, Enter, Space   the keyboard focus (keyboard_focus.h), or
+//          what the current screen does with them
 //   Esc    what the current screen does with it (its row of the table)
 //   F1     pauses or resumes (screens that can pause only)
 //   F3     a new game, or what the current screen does with it
