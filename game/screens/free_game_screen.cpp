@@ -23,7 +23,10 @@ constexpr Colour kNoteColour = 0xFFD04020;
 
 void DrawToggles(Game& game) {
     for (auto& row : game.widgets.freeGameToggles)
-        for (ToggleButton& toggle : row) DrawToggleButton(game.renderer, game.pointer, toggle);
+        for (ToggleButton& toggle : row) {
+            DrawBoxFocus(game, toggle);
+            DrawToggleButton(game.renderer, game.pointer, toggle);
+        }
     DrawRegion(game.renderer, game.resources, regions::FreeGameRowCaptions, kRowCaptionsX, kRowCaptionsY);
     DrawRegion(game.renderer, game.resources, regions::FreeGameColumnCaptions, kColumnCaptionsX, kColumnCaptionsY);
 }

@@ -61,6 +61,7 @@ void DrawCaptions(Game& game) {
 
 void DrawSettingsScreen(Game& game) {
     PlaceScreenButtons(game);
+    DrawBoxFocus(game, game.widgets.askF3Toggle);
     DrawToggleButton(game.renderer, game.pointer, game.widgets.askF3Toggle);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[MusicVolumeSlider]);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[SoundVolumeSlider]);
