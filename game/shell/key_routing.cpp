@@ -8,6 +8,7 @@
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/window_scale.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -63,6 +64,7 @@ void RouteKey(Game& game, int key) {
         case vk::F6: ChangeVolume(game, MusicVolumeSlider, +1); break;
         case vk::F7: ChangeVolume(game, SoundVolumeSlider, -1); break;
         case vk::F8: ChangeVolume(game, SoundVolumeSlider, +1); break;
+        case vk::F11: CycleWindowScale(game); break;
         case vk::F12: Minimise(game); break;
         default: break;
     }

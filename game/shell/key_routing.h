@@ -9,6 +9,7 @@
 //   F4     answers the new-game question
 //   F5/F6  music volume down / up, F7/F8 sound volume down / up (0-10);
 //          during a pause the pause screen shows the volumes for a while
+//   F11    the window's next scale (window_scale.h)
 //   F12    pauses and minimises the window
 // Keys without an action on the current screen are ignored.
 

@@ -12,6 +12,7 @@ enum class PauseReason { Key = 1, ConfirmNewGame = 2, ConfirmQuit = 3, Away = 4 
 struct ShellState {
     bool windowActive = true;
     platform::Point windowPos{40, 30};      // the window's screen position
+    int windowScale = 1;                    // 1..3: window pixels per game pixel each way
     platform::Point savedPosition{40, 30};  // position remembered on deactivation
     bool paused = false;
     PauseReason pauseReason = PauseReason::Key;  // meaningful only while paused
