@@ -67,6 +67,10 @@ bool SdlVideo::open(const WindowSpec& spec) {
     }
     if (!window_) return false;
     picture_ = spec.size;
+    // A window manager may resize it (full screen asks for that): the
+    // picture then stands scaled in the middle, never smaller than it is.
+    SDL_SetWindowMinimumSize(window_, spec.size.width, spec.size.height);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
     SDL_StartTextInput();
     return true;
 }
