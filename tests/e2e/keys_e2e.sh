@@ -20,7 +20,7 @@ keys() {
 tabs() {
   for _ in $(seq "$1"); do xdotool key Tab; sleep 0.05; done
 }
-setting() { awk -F= -v k="$1" '$1 == k { print $2; exit }' "$data/Data/Settings.ini"; }
+setting() { tr -d '\r' <"$data/Data/Settings.ini" | awk -F= -v k="$1" '$1 == k { print $2; exit }'; }
 # The name at rank 1 of a local table (see play_e2e.sh for the layout).
 leader_name() {
   od -An -v -tu1 -j $(($1 * 5 * 64)) -N 40 "$data/Data/Scores.txt" |
