@@ -50,7 +50,8 @@ bool SdlWindowSurface::lostContents() {
 
 bool SdlWindowSurface::readWindow(Image& out) {
     if (!surface_ || surface_->w <= 0 || surface_->h <= 0) return false;
-    if (surface_->w == frameSize_.width && surface_->h == frameSize_.height) return false;
+    // Before the first frame shows, or where it shows unscaled, the frame is the picture.
+    if (frameSize_.width <= 0 || (surface_->w == frameSize_.width && surface_->h == frameSize_.height)) return false;
     out.width = surface_->w;
     out.height = surface_->h;
     out.pixels.resize(std::size_t(out.width) * std::size_t(out.height));
