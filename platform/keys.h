@@ -23,6 +23,7 @@ inline constexpr int F5 = 0x74;
 inline constexpr int F6 = 0x75;
 inline constexpr int F7 = 0x76;
 inline constexpr int F8 = 0x77;
+inline constexpr int F11 = 0x7A;
 inline constexpr int F12 = 0x7B;
 
 }  // namespace glyphora::vk

@@ -16,6 +16,7 @@
 //   7. Files, dynamic libraries, processes, shell and HTTP
 //   8. The platform bundle handed to the game
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -98,6 +99,17 @@ struct WindowSpec {
     Size size;
 };
 
+// How the window shows the picture of the size it was opened with: every
+// picture pixel as a scale × scale square (nearest neighbour), the picture's
+// top-left corner at origin in window pixels, black around it.
+struct WindowView {
+    int scale = 1;
+    Point origin{0, 0};
+    Size window{0, 0};        // the window's size in screen pixels
+    bool fullScreen = false;  // the window covers the whole display
+    friend bool operator==(const WindowView&, const WindowView&) = default;
+};
+
 class Window {
 public:
     virtual ~Window() = default;
@@ -114,7 +126,25 @@ public:
     // Creates the 2D device that draws into this window; nullptr when it
     // cannot be created. At most one device exists per window.
     virtual std::unique_ptr<Device> createDevice() = 0;
+    // Resizes the window to scale times the size it was opened with; the
+    // top-left corner stays. A window that cannot scale ignores it.
+    virtual void setScale(int scale) { (void)scale; }
+    // Where the picture stands now: the largest whole scale that fits the
+    // window's size (a window manager may have resized it, full screen),
+    // centred.
+    virtual WindowView view() { return {}; }
 };
+
+// The view of a picture in a window on a display of the given sizes.
+inline WindowView ViewInWindow(Size picture, Size window, Size display) {
+    WindowView view;
+    view.window = window;
+    if (picture.width > 0 && picture.height > 0)
+        view.scale = std::max(1, std::min(window.width / picture.width, window.height / picture.height));
+    view.origin = {(window.width - picture.width * view.scale) / 2, (window.height - picture.height * view.scale) / 2};
+    view.fullScreen = window.width >= display.width && window.height >= display.height;
+    return view;
+}
 
 class MessageQueue {
 public:

@@ -1,5 +1,7 @@
 #include "game/engine/pointer.h"
 
+#include <algorithm>
+
 #include "game/engine/image_button.h"
 #include "game/engine/text_field.h"
 #include "game/engine/window_size.h"
@@ -18,21 +20,30 @@ platform::Point FollowDrag(PointerState& pointer, platform::Point windowPos) {
     if (moved == platform::Point{}) return windowPos;
     const platform::Point moveTo = windowPos + moved;
     // The client position follows the window at once, not only at the next read.
-    pointer.cursorClient = pointer.cursorScreen - moveTo;
+    pointer.cursorClient = ClientPoint(pointer.view, pointer.cursorScreen, moveTo);
     return moveTo;
 }
 
+int FloorDivide(int value, int by) { return value >= 0 ? value / by : -((-value + by - 1) / by); }
+
 }  // namespace
+
+platform::Point ClientPoint(const platform::WindowView& view, platform::Point screen, platform::Point windowPos) {
+    const platform::Point corner = view.fullScreen ? platform::Point{} : windowPos;
+    const int scale = std::max(view.scale, 1);
+    return {FloorDivide(screen.x - corner.x - view.origin.x, scale), FloorDivide(screen.y - corner.y - view.origin.y, scale)};
+}
 
 void ReadCursor(PointerState& pointer, platform::Desktop& desktop, platform::Point windowPos) {
     pointer.cursorScreen = desktop.cursorPosition();
-    pointer.cursorClient = pointer.cursorScreen - windowPos;
+    pointer.cursorClient = ClientPoint(pointer.view, pointer.cursorScreen, windowPos);
 }
 
-void OnMouseDown(PointerState& pointer, WidgetRegistry& registry, platform::Point windowPos) {
+void OnMouseDown(PointerState& pointer, WidgetRegistry& registry) {
     pointer.mouseDown = true;
-    const Rect window = MakeRect(windowPos.x, windowPos.y, kWindowWidth, kWindowHeight);
-    if (window.contains(pointer.cursorScreen)) {
+    // A window that covers the display stays where it is.
+    const Rect picture = MakeRect(0, 0, kWindowWidth, kWindowHeight);
+    if (picture.contains(pointer.cursorClient) && !pointer.view.fullScreen) {
         pointer.dragAnchor = pointer.cursorScreen;
         pointer.dragging = true;
     }

@@ -9,13 +9,13 @@
 
 namespace glyphora {
 
-// Reads the cursor for a window at windowPos; every hit test uses the client
-// position read last.
+// Reads the cursor for a window at windowPos shown as pointer.view; every
+// hit test uses the client position read last.
 void ReadCursor(PointerState& pointer, platform::Desktop& desktop, platform::Point windowPos);
-// The left button went down (after ReadCursor): a press inside the window at
-// windowPos starts a drag, then the registry's toggles, buttons and text
-// fields take the press.
-void OnMouseDown(PointerState& pointer, WidgetRegistry& registry, platform::Point windowPos);
+// The left button went down (after ReadCursor): a press on the game's
+// picture starts a drag (not on a window that covers the display), then the
+// registry's toggles, buttons and text fields take the press.
+void OnMouseDown(PointerState& pointer, WidgetRegistry& registry);
 // The left button went up: the drag ends where the cursor is now. Returns
 // where the window goes: windowPos moved by the drag's last step.
 platform::Point OnMouseUp(PointerState& pointer, platform::Desktop& desktop, platform::Point windowPos);

@@ -142,6 +142,7 @@ inline constexpr Region ShowNoteButton{"ShowNoteButton", Sheet::Design2, 480, 65
 inline constexpr Region ContinueButton{"ContinueButton", Sheet::Design2, 616, 657, 114, 28, kButtonStates};
 inline constexpr Region HelpPage1Button{"HelpPage1Button", Sheet::Design2, 651, 328, 96, 29, kButtonStates};
 inline constexpr Region HelpPage2Button{"HelpPage2Button", Sheet::Design2, 748, 328, 127, 29, kButtonStates};
+inline constexpr Region HelpPage3Button{"HelpPage3Button", Sheet::Design2, 684, 744, 72, 29, kButtonStates};
 inline constexpr Region DonateEurButton{"DonateEurButton", Sheet::Design2, 896, 313, 128, 32, kButtonStates};
 
 // ---- Design1 sheet: menu buttons, header, previews, menu pictures ---------
@@ -226,7 +227,7 @@ inline constexpr Region kAllRegions[] = {
     BonusBarFilled, BonusBarEmpty, SliderSegment, SliderGap, SelectionArrows, GameOverTab, GroupNumbers,
     PeekPictures, HelpWordPicture, HelpBonusBarPicture, IntroStopPicture, IntroCaption, IntroGreeting,
     IntroDecorationLarge, IntroDecorationSmall, NoteHeading, ShowNoteButton, ContinueButton, HelpPage1Button,
-    HelpPage2Button, DonateEurButton,
+    HelpPage2Button, HelpPage3Button, DonateEurButton,
     PlayButton, FreeGameButton, HighScoresButton, HelpButton, SettingsButton, CreditsButton, QuitButton,
     BackButton, StartFreeGameButton, OnlineScoresButton, OkButton, PlayAgainButton, GroupsButton,
     DifficultyDownButton, DifficultyUpButton, ManualButton,

@@ -60,7 +60,7 @@ int SliderShownValue(const Slider& s) { return FilledSegments(s) * s.step + s.of
 
 void DrawSlider(Renderer& renderer, Resources& sheets, Slider& s) {
     LayOutSlider(s);
-    if (s.active) DrawActiveFrame(renderer, sheets, s);
+    if (s.active || s.keyboardFocus) DrawActiveFrame(renderer, sheets, s);
     if (s.font) DrawFontText(renderer, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
                              s.textColour);
     DrawSegments(renderer, s);
@@ -81,6 +81,14 @@ void SliderMouseDown(Slider& s, PointerState& pointer) {
 
 void SliderMouseMove(Slider& s, const PointerState& pointer) {
     if (s.active) TakeValueFromCursor(s, pointer);
+}
+
+bool StepSlider(Slider& s, int step) {
+    if (!s.value) return false;
+    const int old = *s.value;
+    const int highest = std::min(s.segmentCount, s.maxValue);
+    *s.value = std::clamp(old + step, std::min(s.minValue, highest), highest);
+    return *s.value != old;
 }
 
 void SliderMouseUp(Slider& s, PointerState& pointer) {

@@ -27,6 +27,7 @@ struct Slider {
     std::string label;  // at most kMaxLabel characters
     std::string unit;   // after the shown number, e.g. "%"
     bool active = false;            // follows the mouse
+    bool keyboardFocus = false;     // framed as while active, without following the mouse
     bool changedWhileHeld = false;  // the value changed while the button was held
     Rect wholeRect, labelRect, barRect, segmentsRect;
 
@@ -38,7 +39,8 @@ struct Slider {
 void LayOutSlider(Slider& slider);
 int SliderShownValue(const Slider& slider);
 
-// While active, the selection band's arrows and fill frame the slider.
+// While active or focused from the keyboard, the selection band's arrows and
+// fill frame the slider.
 void DrawSlider(Renderer& renderer, Resources& sheets, Slider& slider);
 // A press anywhere on the label sets the minimum, on the bar the segment
 // under the cursor; a press on a segment also toggles following the mouse
@@ -48,5 +50,8 @@ void SliderMouseDown(Slider& slider, PointerState& pointer);
 void SliderMouseMove(Slider& slider, const PointerState& pointer);
 // A slider whose value changed while the button was held lets go.
 void SliderMouseUp(Slider& slider, PointerState& pointer);
+// One segment more or fewer from the keyboard, kept within the values a press
+// can give; whether the value changed.
+bool StepSlider(Slider& slider, int step);
 
 }  // namespace glyphora

@@ -1,5 +1,6 @@
 // The difficulty choice that follows the first-run screen: the selector on
 // the game's difficulty, two lines of explanation and OK.
+#include "game/shell/sound_effects.h"
 #include "game/screens/difficulty_selector.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
@@ -9,6 +10,7 @@
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
 #include "game/shell/keyboard_focus.h"
+#include "platform/keys.h"
 
 namespace glyphora {
 namespace {
@@ -24,6 +26,18 @@ void ChangeDifficulty(Game& game, int step) {
 }
 void LowerDifficulty(Game& game) { ChangeDifficulty(game, -1); }
 void RaiseDifficulty(Game& game) { ChangeDifficulty(game, +1); }
+
+// Left and Right press the arrows, Enter presses OK.
+void ArrowOnDifficultyChoice(Game& game, int key) {
+    if (key == vk::Left) PressButton(game, DifficultyDownButton);
+    else if (key == vk::Right) PressButton(game, DifficultyUpButton);
+    else return;
+    PlayEffect(game, BtnClick);
+}
+void EnterOnDifficultyChoice(Game& game) {
+    PlayEffect(game, BtnClick);
+    PressButton(game, OkButton);
+}
 
 constexpr auto kButtons = Joined(std::array<ButtonAt, 2>{{
                                      {DifficultyDownButton, kDownArrowX, kSelectorTop + 10, LowerDifficulty},
@@ -52,7 +66,9 @@ extern const ScreenDefinition kDifficultyChoiceScreen{
     .draw = DrawDifficultyChoice,
     .frame = {&regions::HeaderCapShort, &regions::HeaderTabMainMenu, nullptr},
     .buttons = {{{kButtons, {}}}},
+    .enterKey = EnterOnDifficultyChoice,
     .escapeKey = ShowMainMenu,
+    .arrowKey = ArrowOnDifficultyChoice,
 };
 
 }  // namespace glyphora

@@ -102,6 +102,15 @@ void ContinueFromIntro(Game& game) {
     game.pointer.mouseDown = false;
 }
 
+// Enter presses the button that shows: the note's once it has faded in,
+// then Continue.
+void EnterOnIntro(Game& game) {
+    if (game.menus.noteShown) ContinueFromIntro(game);
+    else if (IntroShows(kDecorationsFade, Elapsed(GameTime(game), game.menus.introStart))) ShowNote(game);
+    else return;
+    PlayEffect(game, BtnClick);
+}
+
 // The intro draws with the vertex alpha; every other screen with the texture's.
 void LeaveIntro(Game& game, ScreenKind) { SetAlphaFromTexture(game.renderer); }
 
@@ -119,6 +128,7 @@ extern const ScreenDefinition kIntroScreen{
     .leave = LeaveIntro,
     .buttons = {{{kButtons, {}}}},
     .keepsCursorOnEntry = true,
+    .enterKey = EnterOnIntro,
 };
 
 }  // namespace glyphora

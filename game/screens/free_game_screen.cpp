@@ -23,7 +23,10 @@ constexpr Colour kNoteColour = 0xFFD04020;
 
 void DrawToggles(Game& game) {
     for (auto& row : game.widgets.freeGameToggles)
-        for (ToggleButton& toggle : row) DrawToggleButton(game.renderer, game.pointer, toggle);
+        for (ToggleButton& toggle : row) {
+            DrawBoxFocus(game, toggle);
+            DrawToggleButton(game.renderer, game.pointer, toggle);
+        }
     DrawRegion(game.renderer, game.resources, regions::FreeGameRowCaptions, kRowCaptionsX, kRowCaptionsY);
     DrawRegion(game.renderer, game.resources, regions::FreeGameColumnCaptions, kColumnCaptionsX, kColumnCaptionsY);
 }
@@ -70,6 +73,15 @@ constexpr auto kButtons = CentredRow<2>(15, {{
     {BackButton, 0, kButtonRowY, ShowMainMenu},
 }});
 constexpr ImageButtonName kFocusOrder[] = {StartFreeGameButton, BackButton};
+// The boxes row by row, then the four sliders, then Start and Back.
+constexpr FocusControl kFocusControls[] = {
+    {FocusKind::Toggle, 0},  {FocusKind::Toggle, 1},  {FocusKind::Toggle, 2},
+    {FocusKind::Toggle, 3},  {FocusKind::Toggle, 4},  {FocusKind::Toggle, 5},
+    {FocusKind::Toggle, 6},  {FocusKind::Toggle, 7},  {FocusKind::Toggle, 8},
+    {FocusKind::Toggle, 9},  {FocusKind::Slider, StartLevelSlider}, {FocusKind::Slider, FallingSpeedSlider},
+    {FocusKind::Slider, DensitySlider}, {FocusKind::Slider, MaxLivesSlider},
+};
+static_assert(std::size(kFocusControls) == kFreeGameToggleRows * kFreeGameToggleColumns + 4);
 
 }  // namespace
 
@@ -81,6 +93,7 @@ extern const ScreenDefinition kFreeGameScreen{
     .leave = LeaveFreeGame,
     .frame = {&regions::HeaderCapLong, &regions::HeaderTabFreeGame, &regions::CornerFreeGame},
     .buttons = {{{kButtons, kFocusOrder}}},
+    .focusControls = kFocusControls,
     .enterKey = ActivateFocusedButton,
     .escapeKey = ShowMainMenu,
     .newGameKey = StartFreeGame,

@@ -1,6 +1,6 @@
 // The help screen: two pages that explain the game beside pictures taken
-// from the game's own sheets, and a row of buttons to turn the pages, open
-// the manual or go back.
+// from the game's own sheets, a page of the keys, and a row of buttons to
+// turn the pages, open the manual or go back.
 #include "game/engine/sheet_drawing.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
@@ -20,6 +20,7 @@ constexpr Colour kHelpColour = 0xFF808080;
 constexpr int kTextLeft = 170, kTextRight = 670, kTextHeight = 500;
 constexpr int kPictureColumn = 170;  // the pictures are centred left of the text
 constexpr int kItemX = 52;
+constexpr int kHelpPages = 3;
 
 struct HelpLine {
     int y;
@@ -41,6 +42,26 @@ constexpr HelpLine kPage2[] = {
     {238, "And finally, this is a TNT letter. If you catch three of those, you can blow a TNT \n"
           "by pressing Enter, instantly destroying all the letters on the screen. \nEnjoy the fireworks!"},
 };
+
+// The keys page: the key in the left column, what it does on the right.
+struct KeyLine {
+    const char* key;
+    const char* text;
+};
+constexpr KeyLine kKeys[] = {
+    {"F1", "Pause the game, or go on."},
+    {"F3 / F4", "A new game; when it asks first, F4 says yes."},
+    {"Esc", "Main menu. In a game it asks; Esc again ends it."},
+    {"F5 / F6", "Music volume down / up."},
+    {"F7 / F8", "Sound volume down / up."},
+    {"F11", "Window size: 1x, 2x, 3x in turn."},
+    {"F12", "Pause and minimise the window."},
+    {"Tab, arrows", "Move the focus; Left and Right set a slider."},
+    {"Enter, Space", "Press the focused button; Space ticks a box."},
+    {"Panic lock", "Keys hammered at random lock the play for four seconds."},
+};
+constexpr int kKeysTop = 106, kKeysPitch = 25;
+constexpr Colour kKeyColour = 0xFF505050;
 
 template <std::size_t N>
 void DrawLines(Game& game, const HelpLine (&lines)[N]) {
@@ -73,9 +94,20 @@ void DrawPage2(Game& game) {
     DrawItem(game, 240, regions::kTntStyle, 5, 2);
 }
 
+void DrawPage3(Game& game) {
+    Font& font = game.fonts[HelpFont22];
+    int y = kKeysTop;
+    for (const KeyLine& line : kKeys) {
+        DrawFontText(game.renderer, font, line.key, {0, y, kPictureColumn - 10, y + kKeysPitch}, DT_RIGHT, kKeyColour);
+        DrawFontText(game.renderer, font, line.text, {kTextLeft, y, kTextRight, y + kKeysPitch}, DT_LEFT, kHelpColour);
+        y += kKeysPitch;
+    }
+}
+
 void DrawButtonRow(Game& game) {
     PlaceScreenButtons(game);
-    for (ImageButtonName name : {HelpPage1Button, HelpPage2Button, ManualButton, BackButton}) DrawButton(game, name);
+    for (ImageButtonName name : {HelpPage1Button, HelpPage2Button, HelpPage3Button, ManualButton, BackButton})
+        DrawButton(game, name);
 }
 
 }  // namespace
@@ -83,7 +115,8 @@ void DrawButtonRow(Game& game) {
 void DrawHelpScreen(Game& game) {
     DrawButtonRow(game);
     if (game.screen.helpPage == 0) DrawPage1(game);
-    else DrawPage2(game);
+    else if (game.screen.helpPage == 1) DrawPage2(game);
+    else DrawPage3(game);
 }
 
 }  // namespace glyphora
@@ -102,19 +135,21 @@ void EnterHelp(Game& game) { game.screen.helpPage = 0; }
 
 // The first focus key focuses the button of the page shown.
 void ArrowOnHelp(Game& game, int key) {
-    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0) FocusButton(game, std::clamp(game.screen.helpPage, 0, 1));
+    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0) 
+        FocusButton(game, std::clamp(game.screen.helpPage, 0, kHelpPages - 1));
     else MoveFocusAlong(game, key);
 }
 
-// Page 1, page 2, Manual and Back, 10 apart; the page-2 and manual buttons
+// The three pages, Manual and Back, 10 apart; the page-2 and manual buttons
 // stand one pixel lower than the others.
-constexpr auto kButtons = CentredRow<4>(10, {{
+constexpr auto kButtons = CentredRow<5>(10, {{
     {HelpPage1Button, 0, kButtonRowY, ShowHelpPage<0>},
     {HelpPage2Button, 0, kButtonRowY + 1, ShowHelpPage<1>},
+    {HelpPage3Button, 0, kButtonRowY, ShowHelpPage<2>},
     {ManualButton, 0, kButtonRowY + 1, OpenTheManual},
     {BackButton, 0, kButtonRowY, ShowMainMenu},
 }});
-constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, BackButton};
+constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, HelpPage3Button, BackButton};
 
 }  // namespace
 

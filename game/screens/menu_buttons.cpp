@@ -1,5 +1,6 @@
 #include "game/screens/menu_buttons.h"
 
+#include "game/engine/selection_band.h"
 #include "game/shell/game.h"
 
 namespace glyphora {
@@ -10,6 +11,12 @@ void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
     ImageButton& button = game.widgets.imageButtons[name];
     button.enabled = shown;
     if (shown) DrawImageButton(game.renderer, game.pointer, button);
+}
+
+void DrawBoxFocus(Game& game, const ToggleButton& box) {
+    if (!box.forced || box.forcedState != ButtonHover) return;
+    constexpr int kLeft = 2, kWidth = 44, kAbove = 2;  // around the box drawn in the right of its picture
+    DrawSelectionBand(game.renderer, game.resources, box.x + kLeft, box.y - kAbove, kWidth);
 }
 
 bool CursorOverButton(const Game& game, ImageButtonName name) {

@@ -13,6 +13,10 @@ void DrawButton(Game& game, ImageButtonName name);
 // only while it is shown: enabled = shown, and drawn when shown.
 void DrawButtonWhen(Game& game, ImageButtonName name, bool shown);
 
+// A check box with the keyboard focus stands on a selection band (its own
+// hover picture alone is too faint to tell); drawn before the box.
+void DrawBoxFocus(Game& game, const ToggleButton& box);
+
 // Whether the cursor lies over the button where it now stands.
 bool CursorOverButton(const Game& game, ImageButtonName name);
 // Index 0..6 of the main-menu button under the cursor (PlayButton first),

@@ -61,6 +61,7 @@ void DrawCaptions(Game& game) {
 
 void DrawSettingsScreen(Game& game) {
     PlaceScreenButtons(game);
+    DrawBoxFocus(game, game.widgets.askF3Toggle);
     DrawToggleButton(game.renderer, game.pointer, game.widgets.askF3Toggle);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[MusicVolumeSlider]);
     DrawSlider(game.renderer, game.resources, game.widgets.sliders[SoundVolumeSlider]);
@@ -104,6 +105,14 @@ constexpr auto kButtons = Joined(std::array<ButtonAt, 2>{{
                                  }},
                                  CentredRow<1>(0, {{{BackButton, 0, kButtonRowY, ShowMainMenu}}}));
 constexpr ImageButtonName kFocusOrder[] = {BackButton};
+// Top to bottom as the screen shows them, then Back.
+constexpr FocusControl kFocusControls[] = {
+    {FocusKind::NameField},
+    {FocusKind::Arrows, DifficultyDownButton},
+    {FocusKind::Slider, MusicVolumeSlider},
+    {FocusKind::Slider, SoundVolumeSlider},
+    {FocusKind::Toggle, kAskF3Box},
+};
 
 }  // namespace
 
@@ -114,6 +123,7 @@ extern const ScreenDefinition kSettingsScreen{
     .leave = LeaveSettings,
     .frame = {&regions::HeaderCapLong, &regions::HeaderTabSettings, &regions::CornerSettings},
     .buttons = {{{kButtons, kFocusOrder}}},
+    .focusControls = kFocusControls,
     .enterKey = ActivateFocusedButton,
     .escapeKey = ShowMainMenu,
     .pressSliders = PressVolumeSliders,

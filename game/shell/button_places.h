@@ -19,7 +19,7 @@ inline constexpr const regions::Region* kButtonRegions[kImageButtonCount] = {
     &regions::GroupsButton,        &regions::LocalScoresButton,    &regions::DifficultyDownButton,
     &regions::DifficultyUpButton,  &regions::ShowNoteButton,       &regions::ContinueButton,
     &regions::HelpPage1Button,     &regions::HelpPage2Button,      &regions::ManualButton,
-    &regions::DonateUsdButton,     &regions::DonateEurButton,
+    &regions::DonateUsdButton,     &regions::DonateEurButton,      &regions::HelpPage3Button,
 };
 
 inline constexpr int kButtonRowY = 400;  // the row over the footer band

@@ -8,6 +8,7 @@
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/window_scale.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -46,7 +47,8 @@ void Minimise(Game& game) {
 
 void RouteKey(Game& game, int key) {
     switch (key) {
-        case vk::Tab: MoveFocus(game, vk::Right); break;
+        case vk::Tab: MoveFocus(game, vk::Tab); break;
+        case vk::Space: FlipFocusedBox(game); break;
         case vk::Left:
         case vk::Up:
         case vk::Right:
@@ -62,6 +64,7 @@ void RouteKey(Game& game, int key) {
         case vk::F6: ChangeVolume(game, MusicVolumeSlider, +1); break;
         case vk::F7: ChangeVolume(game, SoundVolumeSlider, -1); break;
         case vk::F8: ChangeVolume(game, SoundVolumeSlider, +1); break;
+        case vk::F11: CycleWindowScale(game); break;
         case vk::F12: Minimise(game); break;
         default: break;
     }

@@ -1,4 +1,5 @@
 #include "game/shell/main_loop.h"
+#include "game/shell/window_scale.h"
 #include "game/shell/window_position.h"
 
 #include "game/data/integrity.h"
@@ -55,6 +56,7 @@ void StartUp(Game& game) {
     game.platform.window->open({kWindowTitle, {shell.windowPos.x, shell.windowPos.y}, {kWindowWidth, kWindowHeight}});
     game.platform.window->setIcon(kWindowIcon);
     ReadWindowSettings(game);
+    ChooseWindowScale(game);
     SecureDataFiles(*game.platform.files, *game.platform.desktop);
     StartRenderer(game);
     LoadSplash(game);

@@ -32,6 +32,20 @@ struct ButtonSet {
     std::span<const ImageButtonName> focusOrder;
 };
 
+// A control the keyboard focus stands on besides the image buttons: the
+// focus walks a screen's controls first, then the buttons of its focus order.
+enum class FocusKind {
+    Toggle,     // index: kAskF3Box or a free-game box (row × 2 + column); Space or Enter flips it
+    Slider,     // index: SliderName; Left and Right move it a segment
+    NameField,  // the settings' default-name field: focused, it takes the typing
+    Arrows,     // index: the down arrow button, the up one beside it; Left and Right press them
+};
+struct FocusControl {
+    FocusKind kind;
+    int index = 0;
+};
+inline constexpr int kAskF3Box = -1;
+
 // The header strip of a menu screen (its footer band comes with it).
 struct MenuFrame {
     const regions::Region* cap = nullptr;     // null: the screen draws no menu frame
@@ -54,9 +68,10 @@ struct ScreenDefinition {
     // image button is disabled.
     std::array<ButtonSet, 2> buttons{};
     int (*buttonState)(const Game&) = nullptr;
+    std::span<const FocusControl> focusControls{};  // walked before the focus order's buttons
     bool keepsCursorOnEntry = false;  // entering leaves the keyboard focus and the cursor as they are
-    // Keys: null does nothing, but arrows, which move the focus along the
-    // order, and F3, which starts a new game.
+    // Keys: null does nothing, but arrows and Tab, which move the focus along
+    // the controls and the order, and F3, which starts a new game.
     GameAction enterKey = nullptr;
     GameAction escapeKey = nullptr;
     GameAction newGameKey = nullptr;

@@ -26,7 +26,7 @@ struct ScreenState {
     int focus = -1;               // index in the current screen's focus order; -1 for none
     int gameOverEnterTime = 0;    // game clock when the game-over screen was last entered
     int creditsStart = 0;         // game clock when the credits were entered
-    int helpPage = 0;             // 0 or 1
+    int helpPage = 0;             // 0, 1 or 2 (the keys)
     int scoreView = 0;            // high-score screen: 0 the local table, 1 the group names
     int viewedDifficulty = 1;     // high-score screen: the table shown, 0 .. 2
     bool difficultyHint = false;  // settings screen: the note after a difficulty change

@@ -14,6 +14,7 @@ std::ostream& operator<<(std::ostream& out, PauseReason reason);
 struct ShellState {
     bool windowActive = true;
     platform::Point windowPos{40, 30};      // the window's screen position
+    int windowScale = 1;                    // 1..3: window pixels per game pixel each way
     platform::Point savedPosition{40, 30};  // position remembered on deactivation
     bool paused = false;
     PauseReason pauseReason = PauseReason::Key;  // meaningful only while paused

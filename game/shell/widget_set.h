@@ -38,6 +38,7 @@ enum ImageButtonName {
     ManualButton,
     DonateUsdButton,
     DonateEurButton,
+    HelpPage3Button,
     kImageButtonCount,
 };
 

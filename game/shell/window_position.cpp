@@ -16,15 +16,24 @@ void PlaceWindow(Game& game, platform::Point p) {
     game.shell.windowPos = p;
     game.platform.window->move(p);
     // The client position follows the window at once, not only at the next read.
-    game.pointer.cursorClient = {game.pointer.cursorScreen.x - p.x, game.pointer.cursorScreen.y - p.y};
+    game.pointer.cursorClient = ClientPoint(game.pointer.view, game.pointer.cursorScreen, p);
 }
 
-void ReadCursor(Game& game) { ReadCursor(game.pointer, *game.platform.desktop, game.shell.windowPos); }
+void ReadCursor(Game& game) {
+    game.pointer.view = game.platform.window->view();
+    ReadCursor(game.pointer, *game.platform.desktop, game.shell.windowPos);
+}
 
-void OnMouseDown(Game& game) { OnMouseDown(game.pointer, game.widgets.registry, game.shell.windowPos); }
+void OnMouseDown(Game& game) { OnMouseDown(game.pointer, game.widgets.registry); }
 
-void OnMouseUp(Game& game) { FollowTo(game, OnMouseUp(game.pointer, *game.platform.desktop, game.shell.windowPos)); }
+void OnMouseUp(Game& game) {
+    game.pointer.view = game.platform.window->view();
+    FollowTo(game, OnMouseUp(game.pointer, *game.platform.desktop, game.shell.windowPos));
+}
 
-void DragWindow(Game& game) { FollowTo(game, DragWindow(game.pointer, *game.platform.desktop, game.shell.windowPos)); }
+void DragWindow(Game& game) {
+    game.pointer.view = game.platform.window->view();
+    FollowTo(game, DragWindow(game.pointer, *game.platform.desktop, game.shell.windowPos));
+}
 
 }  // namespace glyphora

@@ -120,6 +120,7 @@ void CpuDevice::pace() {
 
 bool CpuDevice::readFrame(Image& out) {
     flush();
+    if (presenter_ && presenter_->readWindow(out)) return true;
     out.width = size_.width;
     out.height = size_.height;
     out.pixels.resize(pixels_.size());

@@ -16,6 +16,12 @@ public:
     // True when the window lost what it showed since the last call (exposed,
     // its surface made anew): the next present shows the whole frame.
     virtual bool lostContents() = 0;
+    // The whole window as it shows now, where it shows more than the frame
+    // (scaled, black around); false where the frame itself is what shows.
+    virtual bool readWindow(Image& out) {
+        (void)out;
+        return false;
+    }
 };
 
 }  // namespace glyphora::platform

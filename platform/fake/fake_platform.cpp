@@ -89,6 +89,12 @@ bool FakeWindow::open(const WindowSpec& spec) {
     return true;
 }
 
+WindowView FakeWindow::view() {
+    const Size picture = opened ? opened->size : Size{700, 450};
+    const Size window = resizedTo ? *resizedTo : Size{picture.width * scale, picture.height * scale};
+    return ViewInWindow(picture, window, display);
+}
+
 std::unique_ptr<Device> FakeWindow::createDevice() {
     if (deviceFails) return nullptr;
     auto created = std::make_unique<FakeDevice>();

@@ -84,8 +84,17 @@ public:
     void setIcon(const std::string& pngPath) override { iconPath = pngPath; }
     // A fresh FakeDevice, or nullptr when deviceFails is set.
     std::unique_ptr<Device> createDevice() override;
+    void setScale(int s) override {
+        scale = s;
+        resizedTo.reset();
+    }
+    // The opened size times the scale, or what a window manager resized it to.
+    WindowView view() override;
 
     std::optional<WindowSpec> opened;
+    int scale = 1;
+    std::optional<Size> resizedTo;  // a window manager's resize (full screen)
+    Size display{1024, 768};
     std::vector<Point> moves;
     int minimised = 0;
     std::string iconPath;

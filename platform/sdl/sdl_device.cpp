@@ -75,7 +75,7 @@ bool CutToTexture(QuadVertices& c) {
 
 }  // namespace
 
-std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) {
+std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, Size picture, bool software) {
     SDL_Renderer* renderer = nullptr;
     if (!software) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
@@ -85,18 +85,41 @@ std::unique_ptr<SdlDevice> SdlDevice::Create(SDL_Window* window, bool software) 
     // A sync that the driver claims but does not keep (virtual displays) must
     // not let frames run free, so pacing stays on just below the refresh.
     const microseconds interval = DisplayRefreshInterval();
-    return std::unique_ptr<SdlDevice>(new SdlDevice(renderer, vsync ? interval * 9 / 10 : interval));
+    return std::unique_ptr<SdlDevice>(new SdlDevice(renderer, picture, vsync ? interval * 9 / 10 : interval));
 }
 
-SdlDevice::SdlDevice(SDL_Renderer* renderer, microseconds frameInterval)
-    : renderer_(renderer), frameInterval_(frameInterval), nextFrame_(steady_clock::now()) {}
+SdlDevice::SdlDevice(SDL_Renderer* renderer, Size picture, microseconds frameInterval)
+    : renderer_(renderer), picture_(picture), frameInterval_(frameInterval), nextFrame_(steady_clock::now()) {
+    scaleToWindow();
+}
+
+// The renderer scales the picture by whole factors (the textures sample the
+// nearest texel), centres it and maps mouse events back.
+void SdlDevice::scaleToWindow() {
+    SDL_RenderSetLogicalSize(renderer_, picture_.width, picture_.height);
+    SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
+}
 
 SdlDevice::~SdlDevice() { SDL_DestroyRenderer(renderer_); }
 
+// A clear covers the whole window; where the picture does not reach, black.
 void SdlDevice::clear(Colour colour) {
+    int width = 0, height = 0;
+    const bool around = SDL_GetRendererOutputSize(renderer_, &width, &height) == 0 &&
+                        (width != picture_.width || height != picture_.height);
+    if (around) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+    }
     SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(colour >> 16), static_cast<Uint8>(colour >> 8),
                            static_cast<Uint8>(colour), static_cast<Uint8>(colour >> 24));
-    SDL_RenderClear(renderer_);
+    if (!around) {
+        SDL_RenderClear(renderer_);
+        return;
+    }
+    const SDL_Rect whole{0, 0, picture_.width, picture_.height};
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+    SDL_RenderFillRect(renderer_, &whole);
 }
 
 void SdlDevice::fillRect(Rect rect, Colour colour) {
@@ -233,13 +256,19 @@ std::unique_ptr<Texture> SdlDevice::createTexture(const Image& image) {
     return std::make_unique<SdlTexture>(texture, Size{image.width, image.height});
 }
 
+// The whole window as it shows, scaled picture and black around it.
 bool SdlDevice::readFrame(Image& out) {
     int width = 0, height = 0;
     if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return false;
     out.width = width;
     out.height = height;
     out.pixels.resize(static_cast<std::size_t>(width) * height);
-    return SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), width * 4) == 0;
+    SDL_RenderSetLogicalSize(renderer_, 0, 0);
+    SDL_RenderSetViewport(renderer_, nullptr);
+    const bool read =
+        SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), width * 4) == 0;
+    scaleToWindow();
+    return read;
 }
 
 }  // namespace glyphora::platform

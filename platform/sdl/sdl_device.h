@@ -16,8 +16,10 @@ struct TurnedCopy;
 
 class SdlDevice final : public Device {
 public:
-    // Nullptr when no renderer can be created for the window.
-    static std::unique_ptr<SdlDevice> Create(SDL_Window* window, bool software);
+    // Nullptr when no renderer can be created for the window. The device
+    // draws a picture of the given size; a larger window shows it at the
+    // largest whole scale that fits, centred, black around it.
+    static std::unique_ptr<SdlDevice> Create(SDL_Window* window, Size picture, bool software);
     ~SdlDevice() override;
     SdlDevice(const SdlDevice&) = delete;
     SdlDevice& operator=(const SdlDevice&) = delete;
@@ -38,7 +40,8 @@ public:
     void setFrameInterval(std::chrono::microseconds interval) { frameInterval_ = interval; }
 
 private:
-    SdlDevice(SDL_Renderer* renderer, std::chrono::microseconds frameInterval);
+    SdlDevice(SDL_Renderer* renderer, Size picture, std::chrono::microseconds frameInterval);
+    void scaleToWindow();
     void paceFrame();
     void useScaleMode(SDL_Texture* texture);
     static bool IsUprightRectangle(const QuadVertices& corners);
@@ -47,6 +50,7 @@ private:
     void drawGeometry(const SdlTexture& texture, const QuadVertices& corners);
 
     SDL_Renderer* renderer_;
+    Size picture_;
     AlphaSource alphaSource_ = AlphaSource::Texture;
     Filter filter_ = Filter::Point;
     // Frames are never presented closer together than this; zero when the

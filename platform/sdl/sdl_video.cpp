@@ -66,6 +66,11 @@ bool SdlVideo::open(const WindowSpec& spec) {
                                    spec.size.width, spec.size.height, flags & ~SDL_WINDOW_OPENGL);
     }
     if (!window_) return false;
+    picture_ = spec.size;
+    // A window manager may resize it (full screen asks for that): the
+    // picture then stands scaled in the middle, never smaller than it is.
+    SDL_SetWindowMinimumSize(window_, spec.size.width, spec.size.height);
+    SDL_SetWindowResizable(window_, SDL_TRUE);
     SDL_StartTextInput();
     return true;
 }
@@ -74,6 +79,26 @@ void SdlVideo::move(Point p) {
     if (!window_) return;
     SDL_SetWindowPosition(window_, p.x, p.y);
     pending_.push_back({MessageKind::Paint, 0, 0});
+}
+
+void SdlVideo::setScale(int scale) {
+    if (!window_ || scale < 1) return;
+    SDL_SetWindowSize(window_, picture_.width * scale, picture_.height * scale);
+    pending_.push_back({MessageKind::Paint, 0, 0});
+}
+
+void SdlVideo::resize(Size size) {
+    if (window_) SDL_SetWindowSize(window_, size.width, size.height);
+}
+
+WindowView SdlVideo::view() {
+    if (!window_) return {};
+    Size window;
+    SDL_GetWindowSize(window_, &window.width, &window.height);
+    SDL_Rect display{0, 0, 0, 0};
+    const int index = SDL_GetWindowDisplayIndex(window_);
+    if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) != 0) display = {0, 0, window.width + 1, window.height + 1};
+    return ViewInWindow(picture_, window, {display.w, display.h});
 }
 
 void SdlVideo::minimise() {
@@ -93,15 +118,15 @@ void SdlVideo::setIcon(const std::string& pngPath) {
 
 std::unique_ptr<Device> SdlVideo::createDevice() {
     if (!window_) return nullptr;
+    // Both devices draw the picture at the size the window was opened with;
+    // a larger window shows it scaled.
     if (path_ == DrawingPath::Cpu) {
-        int width = 0, height = 0;
-        SDL_GetWindowSize(window_, &width, &height);
         if (auto surface = SdlWindowSurface::Create(window_))
-            return std::make_unique<CpuDevice>(Size{width, height}, std::move(surface), DisplayRefreshInterval());
+            return std::make_unique<CpuDevice>(picture_, std::move(surface), DisplayRefreshInterval());
     }
     // Without a window surface the CPU path falls back on SDL's software
     // renderer, never on OpenGL, which it was chosen to keep out.
-    return SdlDevice::Create(window_, Headless() || path_ == DrawingPath::Cpu);
+    return SdlDevice::Create(window_, picture_, Headless() || path_ == DrawingPath::Cpu);
 }
 
 bool SdlVideo::takePending(Message& out) {

@@ -24,6 +24,8 @@ public:
     void minimise() override;
     void setIcon(const std::string& pngPath) override;
     std::unique_ptr<Device> createDevice() override;
+    void setScale(int scale) override;
+    WindowView view() override;
 
     // MessageQueue
     bool peek(Message& out) override;
@@ -37,6 +39,10 @@ public:
     MessageBoxAnswer messageBox(const std::string& caption, const std::string& text,
                                 MessageBoxStyle style) override;
 
+    // Resizes the window as a window manager's full screen would (tools
+    // picture it so).
+    void resize(Size size);
+
     // True for the dummy and offscreen drivers: no display, software drawing.
     static bool Headless();
     // The device createDevice makes; decided when the window first opens.
@@ -49,6 +55,7 @@ private:
     bool videoStarted_ = false;
     DrawingPath path_ = DrawingPath::Sdl;
     SDL_Window* window_ = nullptr;
+    Size picture_{0, 0};  // the size the window was opened with: what the device draws
     std::deque<Message> pending_;
     std::optional<int> quitCode_;
 };

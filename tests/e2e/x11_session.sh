@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: a virtual display with a window manager, a
 # scratch copy of the assembled game and a scratch XDG_DATA_HOME.
-# Source it, then call start_session GAME_FOLDER.
+# Source it, then call start_session GAME_FOLDER [SCREEN], SCREEN as WxH
+# (1280x1024 unless given).
 source "$(dirname "${BASH_SOURCE[0]}")/fresh_copy.sh"
 
 session_cleanup() {
@@ -23,7 +24,7 @@ start_session() {
   export XDG_DATA_HOME="$scratch/xdg"
   mkdir -p "$XDG_DATA_HOME"
   export ALSOFT_DRIVERS=null
-  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$scratch/display" 2>/dev/null &
+  Xvfb -displayfd 1 -screen 0 "${2:-1280x1024}x24" -nolisten tcp >"$scratch/display" 2>/dev/null &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$scratch/display")"

@@ -35,7 +35,8 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
         {ScreenKind::DifficultyChoice, DrawDifficultyChoice,
          {{OkButton, 336, 400}, {DifficultyDownButton, 275, 215}, {DifficultyUpButton, 397, 215}}},
         {ScreenKind::Help, DrawHelpScreen,
-         {{HelpPage1Button, 137, 400}, {HelpPage2Button, 243, 401}, {ManualButton, 380, 401}, {BackButton, 454, 400}}},
+         {{HelpPage1Button, 96, 400}, {HelpPage2Button, 202, 401}, {HelpPage3Button, 339, 400}, {ManualButton, 421, 401},
+          {BackButton, 495, 400}}},
         {ScreenKind::Intro,
          [](Game& g) {
              g.menus.introStart = GameTime(g) - 10000;

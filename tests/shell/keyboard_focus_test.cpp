@@ -2,6 +2,8 @@
 // keyboard highlight, activation with Enter, and the mouse clearing it.
 #include "game/shell/keyboard_focus.h"
 
+#include <functional>
+
 #include "platform/keys.h"
 #include "support/started_game.h"
 
@@ -81,7 +83,7 @@ TEST_F(KeyboardFocus, HelpFocusesTheShownPagesButtonFirst) {
         int first;
         int second;  // after one more Right
     };
-    for (const Case c : {Case{0, vk::Right, 0, 1}, Case{1, vk::Left, 1, 2}, Case{1, vk::Right, 1, 2}}) {
+    for (const Case c : {Case{0, vk::Right, 0, 1}, Case{1, vk::Left, 1, 2}, Case{2, vk::Right, 2, 3}}) {
         SwitchScreen(game, ScreenKind::Help);
         game.screen.helpPage = c.page;
         key(c.firstKey);
@@ -90,10 +92,10 @@ TEST_F(KeyboardFocus, HelpFocusesTheShownPagesButtonFirst) {
         EXPECT_EQ(game.screen.focus, c.second) << "page " << c.page;
     }
     key(vk::Right);
-    EXPECT_EQ(game.screen.focus, 0) << "three buttons, wrapping";
-    key(vk::Right);
+    EXPECT_EQ(game.screen.focus, 0) << "four buttons, wrapping";
+    keys({vk::Right, vk::Right});
     key(vk::Enter);
-    EXPECT_EQ(game.screen.helpPage, 1);
+    EXPECT_EQ(game.screen.helpPage, 2) << "the keys page";
 }
 
 TEST_F(KeyboardFocus, HelpButtonsKeepTheirKeyboardStateWhenTheMouseMovesButNotIntoTheNextVisit) {
@@ -108,19 +110,78 @@ TEST_F(KeyboardFocus, HelpButtonsKeepTheirKeyboardStateWhenTheMouseMovesButNotIn
     EXPECT_FALSE(button(HelpPage1Button).forced);
 }
 
-TEST_F(KeyboardFocus, SettingsAndCreditsFocusOnlyBack) {
-    for (const ScreenKind kind : {ScreenKind::Settings, ScreenKind::Credits}) {
-        for (const int first : {vk::Left, vk::Right}) {
-            SwitchScreen(game, kind);
-            key(first);
-            EXPECT_EQ(game.screen.focus, 0) << static_cast<int>(kind);
-            EXPECT_TRUE(highlighted(BackButton)) << static_cast<int>(kind);
-            key(vk::Right);
-            EXPECT_EQ(game.screen.focus, 0);
-            key(vk::Enter);
-            EXPECT_EQ(screen(), ScreenKind::MainMenu) << static_cast<int>(kind);
-        }
+TEST_F(KeyboardFocus, CreditsFocusOnlyBack) {
+    for (const int first : {vk::Left, vk::Right}) {
+        SwitchScreen(game, ScreenKind::Credits);
+        key(first);
+        EXPECT_EQ(game.screen.focus, 0);
+        EXPECT_TRUE(highlighted(BackButton));
+        key(vk::Right);
+        EXPECT_EQ(game.screen.focus, 0);
+        key(vk::Enter);
+        EXPECT_EQ(screen(), ScreenKind::MainMenu);
     }
+}
+
+// The controls come before the buttons; what shows the focus on each.
+TEST_F(KeyboardFocus, TabWalksTheControlsOfSettingsAndTheFreeGameThenTheirButtons) {
+    const Widgets& w = game.widgets;
+    struct Case {
+        ScreenKind screen;
+        int tabs;
+        std::function<bool()> shown;
+        const char* what;
+    };
+    const Case cases[] = {
+        {ScreenKind::Settings, 1, [&] { return w.defaultNameField.focused; }, "name field"},
+        {ScreenKind::Settings, 2, [&] { return highlighted(DifficultyDownButton) && highlighted(DifficultyUpButton); },
+         "difficulty arrows"},
+        {ScreenKind::Settings, 3, [&] { return w.sliders[MusicVolumeSlider].keyboardFocus; }, "music"},
+        {ScreenKind::Settings, 4, [&] { return w.sliders[SoundVolumeSlider].keyboardFocus; }, "sound"},
+        {ScreenKind::Settings, 5, [&] { return w.askF3Toggle.forced && w.askF3Toggle.forcedState == ButtonHover; },
+         "F3 box"},
+        {ScreenKind::Settings, 6, [&] { return highlighted(BackButton) && !w.defaultNameField.focused; }, "Back"},
+        {ScreenKind::FreeGameSetup, 4, [&] { return w.freeGameToggles[1][1].forcedState == ButtonHover; }, "box 4"},
+        {ScreenKind::FreeGameSetup, 14, [&] { return w.sliders[MaxLivesSlider].keyboardFocus; }, "lives"},
+        {ScreenKind::FreeGameSetup, 16, [&] { return highlighted(BackButton); }, "Back"},
+        {ScreenKind::FreeGameSetup, 17, [&] { return w.freeGameToggles[0][0].forcedState == ButtonHover; },
+         "wraps to box 1"},
+    };
+    for (const Case& c : cases) {
+        SwitchScreen(game, c.screen);
+        for (int i = 0; i < c.tabs; ++i) key(vk::Tab);
+        EXPECT_TRUE(c.shown()) << c.what;
+    }
+    SwitchScreen(game, ScreenKind::Settings);
+    keys({vk::Down, vk::Down, vk::Down, vk::Up});
+    EXPECT_TRUE(highlighted(DifficultyDownButton)) << "Up and Down walk where there are controls";
+    key(vk::Left);
+    EXPECT_TRUE(w.sliders[SoundVolumeSlider].keyboardFocus == false && highlighted(DifficultyDownButton))
+        << "Left on the arrows lowers the difficulty and keeps the focus";
+}
+
+TEST_F(KeyboardFocus, SlidersMoveWithinTheirRangeAndBoxesFlipWithSpaceOrEnter) {
+    SwitchScreen(game, ScreenKind::FreeGameSetup);
+    game.settings.maxLives = 7;
+    for (int i = 0; i < 14; ++i) key(vk::Tab);  // the lives slider
+    keys({vk::Right, vk::Right, vk::Right});
+    EXPECT_EQ(game.settings.maxLives, 8) << "held at its top";
+    game.settings.startLevel = 2;
+    keys({vk::Up, vk::Up, vk::Up, vk::Left, vk::Left, vk::Left});  // the start level
+    EXPECT_EQ(game.settings.startLevel, 1) << "held at its bottom";
+
+    game.settings.freeGameKeys[2][0] = false;
+    for (int i = 0; i < 6; ++i) key(vk::Up);  // box 5: row 2, letters
+    key(vk::Space);
+    EXPECT_TRUE(game.settings.freeGameKeys[2][0]);
+    key(vk::Enter);
+    EXPECT_FALSE(game.settings.freeGameKeys[2][0]);
+    EXPECT_EQ(screen(), ScreenKind::FreeGameSetup);
+
+    fake.desktop.cursor = {300, 200};
+    frames(16);
+    EXPECT_FALSE(game.widgets.freeGameToggles[2][0].forced) << "the mouse clears the focus on the controls too";
+    EXPECT_FALSE(game.widgets.sliders[StartLevelSlider].keyboardFocus);
 }
 
 TEST_F(KeyboardFocus, HighScoresArrowsUpAndDownChangeTheTableShownWithinItsRange) {
@@ -135,10 +196,10 @@ TEST_F(KeyboardFocus, HighScoresArrowsUpAndDownChangeTheTableShownWithinItsRange
     EXPECT_TRUE(highlighted(BackButton));
 }
 
-TEST_F(KeyboardFocus, ScreensWithoutAFocusOrderIgnoreTheFocusKeys) {
+TEST_F(KeyboardFocus, TheIntroAndTheDifficultyChoiceHaveNoFocus) {
     for (const ScreenKind kind : {ScreenKind::Intro, ScreenKind::DifficultyChoice}) {
         SwitchScreen(game, kind);
-        keys({vk::Right, vk::Enter});
+        keys({vk::Tab, vk::Down});
         EXPECT_EQ(game.screen.focus, -1);
         EXPECT_EQ(screen(), kind);
     }

@@ -73,6 +73,7 @@ constexpr LabelledButton kButtons[] = {
     {&r::ContinueButton, "CONTINUE"},
     {&r::HelpPage1Button, "THE BASICS"},
     {&r::HelpPage2Button, "BONUS AND TNT"},
+    {&r::HelpPage3Button, "KEYS"},
     {&r::DonateUsdButton, "DONATE  $"},
     {&r::DonateEurButton, "DONATE  \xE2\x82\xAC"},
 };

@@ -29,6 +29,8 @@ public:
     platform::FakeDesktop& desktop() { return desktop_; }
 
     void startUp();
+    // Resizes the game's window as a window manager's full screen would.
+    void resizeWindow(platform::Size size) { video_.resize(size); }
     // Delivers a message through the window procedure.
     void send(const platform::Message& message);
     // Advances the clock by ms in frame-sized steps, running a frame each step.

@@ -6,6 +6,7 @@
 #include "game/screens/peek.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/screens.h"
+#include "platform/keys.h"
 
 namespace glyphora::tour {
 namespace {
@@ -176,6 +177,73 @@ bool Help(TourHarness& tour, int page) {
     return Capture(tour, "help-page-" + std::to_string(page + 1));
 }
 
+// ---- The keyboard focus on the controls it reaches ---------------------------
+
+void PressKeys(TourHarness& tour, std::initializer_list<int> keys) {
+    for (int key : keys) tour.send({platform::MessageKind::KeyDown, static_cast<std::uint32_t>(key), 0});
+}
+
+void Tabs(TourHarness& tour, int count) {
+    for (int i = 0; i < count; ++i) PressKeys(tour, {vk::Tab});
+}
+
+struct FocusShot {
+    const char* name;
+    int tabs;                      // Tab presses from no focus
+    std::initializer_list<int> then;  // keys after them
+};
+
+bool FocusShots(TourHarness& tour, ScreenKind kind, std::initializer_list<FocusShot> shots) {
+    bool ok = true;
+    for (const FocusShot& shot : shots) {
+        Show(tour, kind);
+        tour.advance(16);
+        Tabs(tour, shot.tabs);
+        PressKeys(tour, shot.then);
+        ok = Capture(tour, shot.name) && ok;
+    }
+    return ok;
+}
+
+bool FreeGameFocus(TourHarness& tour) {
+    return FocusShots(tour, ScreenKind::FreeGameSetup,
+                      {{"focus-free-game-box", 1, {}},
+                       {"focus-free-game-box-ticked", 4, {vk::Space}},
+                       {"focus-free-game-slider", 12, {vk::Right, vk::Right}},
+                       {"focus-free-game-start", 15, {}}});
+}
+
+bool SettingsFocus(TourHarness& tour) {
+    return FocusShots(tour, ScreenKind::Settings,
+                      {{"focus-settings-name", 1, {}},
+                       {"focus-settings-difficulty", 2, {vk::Left}},
+                       {"focus-settings-music", 3, {vk::Left}},
+                       {"focus-settings-sound", 4, {}},
+                       {"focus-settings-ask-f3", 5, {}}});
+}
+
+bool HelpKeysFocus(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::Help);
+    game.screen.helpPage = 2;
+    PressKeys(tour, {vk::Right});
+    return Capture(tour, "focus-help-keys");
+}
+
+// ---- The window scaled ----------------------------------------------------------
+
+// The scale a 1920 x 1080 display gets at start-up, then the window manager's
+// full screen on 2560 x 1440: the largest whole scale, centred, black around.
+bool Scaled(TourHarness& tour) {
+    tour.desktop().screen = {1920, 1080};
+    Show(tour, ScreenKind::MainMenu);
+    bool ok = Capture(tour, "scale-2x-on-1920x1080");
+    tour.desktop().screen = {2560, 1440};
+    tour.resizeWindow({2560, 1440});
+    ok = Capture(tour, "full-screen-on-2560x1440") && ok;
+    tour.desktop().screen = {1024, 768};
+    return ok;
+}
+
 bool Header(TourHarness& tour, ScreenKind kind, const std::string& name) {
     Show(tour, kind);
     return Capture(tour, "header-" + name);
@@ -197,6 +265,11 @@ void AddMenuScenes(std::vector<Scene>& scenes) {
         {"difficulty-choice", DifficultyChoice},
         {"help-page-1", [](TourHarness& tour) { return Help(tour, 0); }},
         {"help-page-2", [](TourHarness& tour) { return Help(tour, 1); }},
+        {"help-page-3", [](TourHarness& tour) { return Help(tour, 2); }},
+        {"focus-free-game", FreeGameFocus},
+        {"focus-settings", SettingsFocus},
+        {"focus-help-keys", HelpKeysFocus},
+        {"scaled", Scaled},
         {"header-credits", [](TourHarness& tour) { return Header(tour, ScreenKind::Credits, "credits"); }},
         {"header-game-over", [](TourHarness& tour) { return Header(tour, ScreenKind::GameOver, "game-over"); }},
     };

@@ -1,0 +1,129 @@
+// The window at 1×, 2× or 3×: the scale chosen from the display and kept in
+// its own file, F11 cycling it, and the mouse mapped back into the game's
+// 700 × 450 pixels, windowed and full screen.
+#include "game/shell/window_scale.h"
+
+#include "game/data/data_paths.h"
+#include "game/shell/window_position.h"
+#include "platform/keys.h"
+#include "support/started_game.h"
+
+namespace glyphora {
+namespace {
+
+TEST(WindowScaleChoice, ComfortableAndLargestScalesByDisplay) {
+    struct Case {
+        platform::Size display;
+        int comfortable, largest;
+    };
+    const Case cases[] = {
+        {{1024, 768}, 1, 1}, {{1366, 768}, 1, 1}, {{1920, 1080}, 2, 2}, {{1920, 1200}, 2, 2},
+        {{2560, 1440}, 2, 3}, {{3840, 2160}, 3, 3}, {{640, 400}, 1, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ComfortableWindowScale(c.display), c.comfortable) << c.display.width << "x" << c.display.height;
+        EXPECT_EQ(LargestWindowScale(c.display), c.largest) << c.display.width << "x" << c.display.height;
+    }
+}
+
+class WindowScale : public testing::StartedGame {
+protected:
+    WindowScale() { onDisplay({2560, 1440}); }
+    void onDisplay(platform::Size display) {
+        fake.desktop.screen = display;
+        fake.window.display = display;
+    }
+    // A click at a client point of the picture, as the screen sees it now.
+    void clickScaled(platform::Point client) {
+        const platform::WindowView view = fake.window.view();
+        const platform::Point corner = view.fullScreen ? platform::Point{} : game.shell.windowPos;
+        clickAtScreen({corner.x + view.origin.x + client.x * view.scale, corner.y + view.origin.y + client.y * view.scale});
+    }
+    void clickAtScreen(platform::Point at) {
+        fake.desktop.cursor = at;
+        frames(16);
+        WindowProcedure(game, {platform::MessageKind::LButtonDown, 0, 0});
+        WindowProcedure(game, {platform::MessageKind::LButtonUp, 0, 0});
+    }
+    platform::Point middleOf(ImageButtonName name) {
+        const Rect r = game.widgets.imageButtons[name].rect;
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+};
+
+TEST_F(WindowScale, StartsAtTheComfortableScaleAndF11CyclesThroughWhatFitsRememberingIt) {
+    EXPECT_EQ(game.shell.windowScale, 2);
+    EXPECT_EQ(fake.window.scale, 2);
+    EXPECT_EQ(StoredWindowScale(), 0) << "nothing is written until the player picks a scale";
+    for (const int expected : {3, 1, 2, 3}) {
+        key(vk::F11);
+        EXPECT_EQ(fake.window.scale, expected);
+        EXPECT_EQ(StoredWindowScale(), expected);
+    }
+    testing::WriteBytes(paths::kWindowScale, "7\n");
+    EXPECT_EQ(StoredWindowScale(), 0) << "out of range";
+}
+
+TEST_F(WindowScale, TheStoredScaleWinsButNeverBeyondTheDisplay) {
+    ASSERT_TRUE(StoreWindowScale(3));
+    for (const auto& [display, expected] : {std::pair{platform::Size{2560, 1440}, 3}, {platform::Size{1920, 1080}, 2}}) {
+        onDisplay(display);
+        Game again{fake.bundle(), GameScreens()};
+        StartUp(again);
+        EXPECT_EQ(again.shell.windowScale, expected) << display.width;
+    }
+}
+
+TEST_F(WindowScale, AGrownWindowComesBackOntoTheDisplay) {
+    PlaceWindow(game, {1500, 900});
+    key(vk::F11);  // 3x: 2100 x 1350
+    EXPECT_EQ(game.shell.windowPos, (platform::Point{460, 90}));
+}
+
+TEST_F(WindowScale, AClickAtTheScaledPlaceOfAButtonPressesIt) {
+    for (const int scale : {2, 3}) {
+        SwitchScreen(game, ScreenKind::MainMenu);
+        while (game.shell.windowScale != scale) key(vk::F11);
+        clickScaled(middleOf(SettingsButton));
+        EXPECT_EQ(screen(), ScreenKind::Settings) << scale;
+    }
+    SwitchScreen(game, ScreenKind::MainMenu);
+    const platform::Point settings = middleOf(SettingsButton);
+    clickAtScreen({game.shell.windowPos.x + settings.x, game.shell.windowPos.y + settings.y});
+    EXPECT_EQ(screen(), ScreenKind::MainMenu) << "the unscaled place is somewhere else now";
+}
+
+TEST_F(WindowScale, FullScreenCentresTheLargestScaleAndMapsTheMouseThere) {
+    fake.window.resizedTo = platform::Size{2560, 1440};
+    const platform::WindowView view = fake.window.view();
+    EXPECT_EQ(view.scale, 3);
+    EXPECT_EQ(view.origin, (platform::Point{230, 45}));
+    EXPECT_TRUE(view.fullScreen);
+
+    const platform::Point before = game.shell.windowPos;
+    clickAtScreen({100, 700});  // the black on the left
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
+    fake.desktop.cursor = {230 + 3 * 350, 45 + 3 * 200};  // the picture, off the buttons
+    frames(16);
+    WindowProcedure(game, {platform::MessageKind::LButtonDown, 0, 0});
+    fake.desktop.cursor = {400, 700};
+    frames(16);
+    WindowProcedure(game, {platform::MessageKind::LButtonUp, 0, 0});
+    EXPECT_EQ(game.shell.windowPos, before) << "no drag moves a full-screen window";
+    clickScaled(middleOf(HelpButton));
+    EXPECT_EQ(screen(), ScreenKind::Help);
+}
+
+TEST_F(WindowScale, ADragMovesTheWindowByTheMouseInScreenPixels) {
+    const platform::Point start = game.shell.windowPos;
+    fake.desktop.cursor = {start.x + 700, start.y + 300};  // an empty place of the 2x window
+    frames(16);
+    WindowProcedure(game, {platform::MessageKind::LButtonDown, 0, 0});
+    fake.desktop.cursor = {start.x + 640, start.y + 330};
+    frames(16);
+    WindowProcedure(game, {platform::MessageKind::LButtonUp, 0, 0});
+    EXPECT_EQ(game.shell.windowPos, (platform::Point{start.x - 60, start.y + 30}));
+}
+
+}  // namespace
+}  // namespace glyphora
