@@ -20,7 +20,10 @@ h=$(awk '/Height:/ {print $NF}' <<<"$geometry")
 [ "$x,$y,$w,$h" = "290,191,700,450" ] || fail "window at $x,$y size ${w}x$h"
 extents=$(xprop -id "$game_window" _NET_FRAME_EXTENTS | sed 's/.*= //')
 [ "$extents" = "0, 0, 0, 0" ] || fail "the window manager decorated the window: $extents"
-xprop -id "$game_window" _NET_WM_ICON | grep -q "Icon (64 x 64)" || fail "the window carries no icon"
+# The icon is set just after the window maps; a busy machine may show it late.
+has_icon() { xprop -id "$game_window" _NET_WM_ICON | grep -q "Icon (64 x 64)"; }
+for _ in $(seq 50); do has_icon && break; sleep 0.1; done
+has_icon || fail "the window carries no icon"
 
 xdotool windowactivate --sync "$game_window"
 active=$(wakeups_over 1)
