@@ -10,13 +10,8 @@ source "$(dirname "$0")/x11_session.sh"
 start_session "$1"
 data="$scratch/Glyphora/Data"
 
-printf '1\nKEYBOARD 100\n' >"$scratch/words.txt"
-"$GLYPHORA_FRESHDATA" "$scratch/words.txt" "$data" || fail "cannot write a fresh installation"
+one_word_installation
 
-keys() {
-  xdotool key --delay 120 "$@"
-  sleep 0.3
-}
 tabs() {
   for _ in $(seq "$1"); do xdotool key Tab; sleep 0.05; done
 }

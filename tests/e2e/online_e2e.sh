@@ -49,10 +49,6 @@ click_at() {
   xdotool click 1
   sleep 0.4
 }
-keys() {
-  xdotool key --delay 120 "$@"
-  sleep 0.3
-}
 eventually() {
   for _ in $(seq 100); do
     "$@" && return 0

@@ -16,8 +16,7 @@ source "$(dirname "$0")/x11_session.sh"
 start_session "$1"
 data="$scratch/Glyphora/Data"
 
-printf '1\nKEYBOARD 100\n' >"$scratch/words.txt"
-"$GLYPHORA_FRESHDATA" "$scratch/words.txt" "$data" || fail "cannot write a fresh installation"
+one_word_installation
 
 # Where a first start puts the window on the 1280 x 1024 screen.
 window_x=290
@@ -31,10 +30,6 @@ click_at() {
   sleep 0.4
 }
 
-keys() {
-  xdotool key --delay 120 "$@"
-  sleep 0.3
-}
 
 # The name at a place of a local table. Scores.txt holds 64-byte records,
 # difficulty by difficulty and rank 1 first, each opening with 20 name bytes

@@ -51,3 +51,16 @@ wakeups_over() {
   after=$(awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$game_pid/status")
   echo $((after - before))
 }
+
+# A fresh installation whose word list holds one word, KEYBOARD, so that the
+# word on offer is known.
+one_word_installation() {
+  printf '1\nKEYBOARD 100\n' >"$scratch/words.txt"
+  "$GLYPHORA_FRESHDATA" "$scratch/words.txt" "$scratch/Glyphora/Data" || fail "cannot write a fresh installation"
+}
+
+# Presses keys at a player's pace and lets the game answer.
+keys() {
+  xdotool key --delay 120 "$@"
+  sleep 0.3
+}
