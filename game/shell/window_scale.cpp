@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <fstream>
+#include <string>
 
+#include "common/data_file.h"
 #include "game/data/data_paths.h"
 #include "game/engine/window_size.h"
 #include "game/shell/game.h"
@@ -57,10 +59,13 @@ int StoredWindowScale() {
     return scale;
 }
 
+// Replaced in one step, so a reader (or a start after a crash) never finds
+// the file empty.
 bool StoreWindowScale(int scale) {
-    std::ofstream file(paths::kWindowScale, std::ios::trunc);
-    file << scale << '\n';
-    return static_cast<bool>(file.flush());
+    DataFile file;
+    if (!file.openReplacing(paths::kWindowScale, "wb")) return false;
+    file.writeString(std::to_string(scale) + "\n");
+    return file.commit();
 }
 
 void ChooseWindowScale(Game& game) {
@@ -81,8 +86,8 @@ void ChooseWindowScale(Game& game) {
 void CycleWindowScale(Game& game) {
     const int largest = LargestWindowScale(game.platform.desktop->screenSize());
     const int next = game.shell.windowScale >= largest ? 1 : game.shell.windowScale + 1;
-    ApplyScale(game, next);
     StoreWindowScale(next);
+    ApplyScale(game, next);
 }
 
 }  // namespace glyphora

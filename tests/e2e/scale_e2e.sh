@@ -39,7 +39,11 @@ for size in 2100x1350 700x450 1400x900; do
   xdotool key F11
   wait_for_size "$size" "F11"
 done
-[ "$(cat "$scratch/Glyphora/Data/Data/WindowScale.txt")" = "2" ] || fail "the scale is not kept in its file"
+scale_kept() {
+  for _ in $(seq 30); do [ "$(cat "$scratch/Glyphora/Data/Data/WindowScale.txt" 2>/dev/null)" = "2" ] && return 0; sleep 0.1; done
+  fail "the scale is not kept in its file"
+}
+scale_kept
 
 # A drag moves the window by the mouse's movement, in screen pixels.
 read -r x y _ < <(window_geometry)
