@@ -26,8 +26,7 @@ IniValueRef IniSectionRef::key(std::string_view name) {
 
 IniValueRef IniSectionRef::key(int number) { return key(std::to_string(number)); }
 
-IniFile::IniFile(std::string separators, bool multiLine)
-    : separators_(std::move(separators)), multiLine_(multiLine) {
+IniFile::IniFile(std::string separators, bool multiLine) : separators_(std::move(separators)), multiLine_(multiLine) {
     section("");
 }
 

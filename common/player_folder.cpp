@@ -35,7 +35,8 @@ bool CopyAsPlayersOwn(const fs::path& from, const fs::path& to) {
             fs::create_directory(target, error);
         } else {
             fs::copy_file(entry->path(), target, fs::copy_options::overwrite_existing, error);
-            if (!error) fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+            if (!error)
+                fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
         }
     }
     return !error;

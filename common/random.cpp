@@ -3,7 +3,7 @@
 namespace glyphora {
 namespace {
 
-constexpr int kLag = 31;        // r[i] = r[i - 31] + r[i - 3]
+constexpr int kLag = 31;  // r[i] = r[i - 31] + r[i - 3]
 constexpr int kShortLag = 3;
 constexpr int kDiscarded = 310;  // outputs dropped after seeding
 
@@ -38,8 +38,8 @@ int Random::next() {
     const auto at = [&](int back) -> std::int32_t& {
         return state_[static_cast<std::size_t>((front_ + 34 - back) % 34)];
     };
-    const auto word = static_cast<std::int32_t>(static_cast<std::uint32_t>(at(kLag)) +
-                                                static_cast<std::uint32_t>(at(kShortLag)));
+    const auto word =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(at(kLag)) + static_cast<std::uint32_t>(at(kShortLag)));
     at(34) = word;  // the oldest slot becomes the newest
     front_ = (front_ + 1) % 34;
     return static_cast<int>(static_cast<std::uint32_t>(word) >> 1);

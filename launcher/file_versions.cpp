@@ -7,9 +7,9 @@ namespace {
 
 // How a probe judges the version of its file.
 enum class Rule {
-    AtLeast,        // version >= atLeast
-    ByMajor,        // major 4 and >= atLeast, or major 5 and >= atLeastMajor5
-    AnyVersion,     // a readable version is enough
+    AtLeast,     // version >= atLeast
+    ByMajor,     // major 4 and >= atLeast, or major 5 and >= atLeastMajor5
+    AnyVersion,  // a readable version is enough
 };
 
 struct Probe {

@@ -25,8 +25,8 @@ int RunLauncher(LauncherServices& services) {
         return StartGameOrReport(services);
     }
     WriteCheckRecord(record, 0);
-    const platform::MessageBoxAnswer answer = services.desktop.messageBox(
-        kDirectXQuestionCaption, kDirectXQuestion, platform::MessageBoxStyle::YesNoQuestion);
+    const platform::MessageBoxAnswer answer = services.desktop.messageBox(kDirectXQuestionCaption, kDirectXQuestion,
+                                                                          platform::MessageBoxStyle::YesNoQuestion);
     if (answer == platform::MessageBoxAnswer::Yes) OpenDirectXPage(services.shell, services.installFolder);
     return 0;
 }

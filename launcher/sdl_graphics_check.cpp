@@ -56,8 +56,7 @@ WindowHandle CreateHiddenWindow() {
                                       flags | SDL_WINDOW_OPENGL));
     }
     if (!window) {
-        window.reset(
-            SDL_CreateWindow("Glyphora", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 700, 450, flags));
+        window.reset(SDL_CreateWindow("Glyphora", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 700, 450, flags));
     }
     return window;
 }

@@ -70,12 +70,12 @@ struct Image {
 // Activate 0 for "deactivated" and 1 for "activated", Quit the exit code.
 enum class MessageKind : std::uint32_t {
     None = 0x0000,
-    Destroy = 0x0002,      // the user asked to close the window
-    Activate = 0x0006,     // focus gained (1) or lost / minimised (0)
-    Paint = 0x000F,        // the window was exposed and should be redrawn
-    Quit = 0x0012,         // posted by MessageQueue::postQuit
-    KeyDown = 0x0100,      // also for auto-repeat
-    Char = 0x0102,         // one byte 32..126, or the synthesised 8, 9, 13, 27
+    Destroy = 0x0002,   // the user asked to close the window
+    Activate = 0x0006,  // focus gained (1) or lost / minimised (0)
+    Paint = 0x000F,     // the window was exposed and should be redrawn
+    Quit = 0x0012,      // posted by MessageQueue::postQuit
+    KeyDown = 0x0100,   // also for auto-repeat
+    Char = 0x0102,      // one byte 32..126, or the synthesised 8, 9, 13, 27
     MouseMove = 0x0200,
     LButtonDown = 0x0201,
     LButtonUp = 0x0202,
@@ -173,8 +173,7 @@ public:
     virtual Size screenSize() = 0;
     // Shows a modal message box and returns the answer. Without a display the
     // text goes to stderr and the default answer (Ok, or Yes) is returned.
-    virtual MessageBoxAnswer messageBox(const std::string& caption, const std::string& text,
-                                        MessageBoxStyle style) = 0;
+    virtual MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) = 0;
 };
 
 // ---------------------------------------------------------------------------
@@ -270,19 +269,19 @@ public:
 // character cell, whose top is the top of the line (the baseline lies
 // `ascent` pixels below it).
 struct GlyphMetrics {
-    int atlasX = 0, atlasY = 0;   // glyph box in the atlas
-    int width = 0, height = 0;    // glyph box size; 0 x 0 when the glyph has no picture
-    int offsetX = 0, offsetY = 0; // box position relative to the pen and the cell top
-    int advance = 0;              // pen advance in pixels
+    int atlasX = 0, atlasY = 0;    // glyph box in the atlas
+    int width = 0, height = 0;     // glyph box size; 0 x 0 when the glyph has no picture
+    int offsetX = 0, offsetY = 0;  // box position relative to the pen and the cell top
+    int advance = 0;               // pen advance in pixels
 };
 
 struct FontAtlas {
-    Image image;                  // white glyphs, coverage in alpha
-    int ascent = 0;               // pixels above the baseline
-    int descent = 0;              // pixels below the baseline (positive)
-    int lineHeight = 0;           // ascent + descent: the GDI cell height
-    GlyphMetrics glyphs[256];     // bytes 32..255 (Windows-1252); unused entries are zero
-    std::string family;           // the family actually opened
+    Image image;               // white glyphs, coverage in alpha
+    int ascent = 0;            // pixels above the baseline
+    int descent = 0;           // pixels below the baseline (positive)
+    int lineHeight = 0;        // ascent + descent: the GDI cell height
+    GlyphMetrics glyphs[256];  // bytes 32..255 (Windows-1252); unused entries are zero
+    std::string family;        // the family actually opened
 };
 
 class FontSystem {
@@ -358,8 +357,7 @@ public:
     // Starts program with the arguments in the working folder (empty: the
     // current one). Nullptr when it cannot be started (missing, not
     // executable).
-    virtual std::unique_ptr<Process> start(const std::string& program,
-                                           const std::vector<std::string>& arguments,
+    virtual std::unique_ptr<Process> start(const std::string& program, const std::vector<std::string>& arguments,
                                            const std::string& workingFolder) = 0;
 };
 

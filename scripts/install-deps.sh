@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
   # libraries of the game and its tools
   libsdl2-dev libsdl2-ttf-dev libpng-dev libcurl4-openssl-dev libmd-dev
   libfontconfig-dev libfreetype-dev libcairo2-dev libpixman-1-dev libxcb1-dev

@@ -69,8 +69,10 @@ pqxx::result InsertEntry(pqxx::work& w, const Entry& e) {
 }
 
 std::int64_t FindEntry(pqxx::work& w, const Entry& e) {
-    return w.exec_prepared1("find_entry", e.regcode, e.name, e.difficulty, e.score, e.level, e.letters, e.words,
-                            e.bars, e.panics)[0].as<std::int64_t>();
+    return w
+        .exec_prepared1("find_entry", e.regcode, e.name, e.difficulty, e.score, e.level, e.letters, e.words, e.bars,
+                        e.panics)[0]
+        .as<std::int64_t>();
 }
 
 void UpdateBest(pqxx::work& w, const std::string& group, const Entry& e, std::int64_t id) {
@@ -114,41 +116,53 @@ std::unique_ptr<PostgresStorage> PostgresStorage::Open(const std::string& connec
 PostgresStorage::~PostgresStorage() = default;
 
 StoreResult PostgresStorage::store(const Entry& entry, const std::string& group) {
-    return Attempt(connections_, [&](pqxx::connection& c) {
-        pqxx::work w(c);
-        const StoreResult result = StoreInTransaction(w, entry, group);
-        w.commit();
-        return result;
-    }, StoreResult::kFailed);
+    return Attempt(
+        connections_,
+        [&](pqxx::connection& c) {
+            pqxx::work w(c);
+            const StoreResult result = StoreInTransaction(w, entry, group);
+            w.commit();
+            return result;
+        },
+        StoreResult::kFailed);
 }
 
 // Reads are single statements, consistent in themselves: they run without a
 // transaction around them, which would cost two more round trips each.
 std::optional<std::vector<TableRow>> PostgresStorage::table(int difficulty, const std::string& group, int limit) {
-    return Attempt(connections_, [&](pqxx::connection& c) -> std::optional<std::vector<TableRow>> {
-        pqxx::nontransaction w(c);
-        std::vector<TableRow> rows;
-        for (const pqxx::row& row : w.exec_prepared("table", group, difficulty, limit)) {
-            rows.push_back({row[0].as<std::string>(), row[1].as<std::string>(), row[2].as<std::int32_t>(),
-                            row[3].as<std::int32_t>(), row[4].as<std::int32_t>()});
-        }
-        return rows;
-    }, std::optional<std::vector<TableRow>>());
+    return Attempt(
+        connections_,
+        [&](pqxx::connection& c) -> std::optional<std::vector<TableRow>> {
+            pqxx::nontransaction w(c);
+            std::vector<TableRow> rows;
+            for (const pqxx::row& row : w.exec_prepared("table", group, difficulty, limit)) {
+                rows.push_back({row[0].as<std::string>(), row[1].as<std::string>(), row[2].as<std::int32_t>(),
+                                row[3].as<std::int32_t>(), row[4].as<std::int32_t>()});
+            }
+            return rows;
+        },
+        std::optional<std::vector<TableRow>>());
 }
 
 std::optional<std::int64_t> PostgresStorage::countEntries() {
-    return Attempt(connections_, [](pqxx::connection& c) -> std::optional<std::int64_t> {
-        pqxx::nontransaction w(c);
-        return w.exec_prepared1("count")[0].as<std::int64_t>();
-    }, std::optional<std::int64_t>());
+    return Attempt(
+        connections_,
+        [](pqxx::connection& c) -> std::optional<std::int64_t> {
+            pqxx::nontransaction w(c);
+            return w.exec_prepared1("count")[0].as<std::int64_t>();
+        },
+        std::optional<std::int64_t>());
 }
 
 bool PostgresStorage::healthy() {
-    return Attempt(connections_, [](pqxx::connection& c) {
-        pqxx::nontransaction w(c);
-        w.exec("SELECT 1");
-        return true;
-    }, false);
+    return Attempt(
+        connections_,
+        [](pqxx::connection& c) {
+            pqxx::nontransaction w(c);
+            w.exec("SELECT 1");
+            return true;
+        },
+        false);
 }
 
 }  // namespace glyphora::server

@@ -16,8 +16,9 @@ int HexValue(char c) {
 }
 
 bool IsKey(std::string_view key) {
-    return !key.empty() && key.size() <= kMaxKeyLength &&
-           std::all_of(key.begin(), key.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'; });
+    return !key.empty() && key.size() <= kMaxKeyLength && std::all_of(key.begin(), key.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
 // The decoded value, or nothing when an escape is broken or a byte is not
@@ -91,9 +92,8 @@ std::string TypedText(std::string_view decoded) {
 }
 
 bool IsTypedText(std::string_view text, std::size_t maxLength) {
-    return text.size() <= maxLength && std::all_of(text.begin(), text.end(), [](char c) {
-               return c >= 32 && c <= 125 && !(c >= 'a' && c <= 'z');
-           });
+    return text.size() <= maxLength &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= 32 && c <= 125 && !(c >= 'a' && c <= 'z'); });
 }
 
 }  // namespace glyphora::server

@@ -14,7 +14,7 @@
 namespace glyphora::server {
 
 struct RateLimit {
-    double burst = 0;      // 0: no limit
+    double burst = 0;  // 0: no limit
     double perSecond = 0;
     bool enabled() const { return burst > 0; }
 };

@@ -17,9 +17,9 @@ namespace glyphora::server::schema {
 
 // How the back ends differ in the statements below.
 struct Dialect {
-    char mark;                // parameters: "?1" for SQLite, "$1" for PostgreSQL
-    const char* idColumn;     // replaces "%ID%": an id that counts up
-    const char* keyedTable;   // replaces "%KEYED%": a table stored in the order of its primary key
+    char mark;               // parameters: "?1" for SQLite, "$1" for PostgreSQL
+    const char* idColumn;    // replaces "%ID%": an id that counts up
+    const char* keyedTable;  // replaces "%KEYED%": a table stored in the order of its primary key
 };
 
 inline constexpr Dialect kSqlite{'?', "INTEGER PRIMARY KEY", " WITHOUT ROWID"};

@@ -52,8 +52,11 @@ std::string LoadFile(const std::string& path) {
 
 struct ScoreServer::Impl {
     Impl(ScoreStorage& storage, ServerOptions options)
-        : storage(storage), options(std::move(options)), perInstallation(this->options.perInstallation),
-          perAddress(this->options.perAddress), font(LoadFile(this->options.fontFile)) {}
+        : storage(storage),
+          options(std::move(options)),
+          perInstallation(this->options.perInstallation),
+          perAddress(this->options.perAddress),
+          font(LoadFile(this->options.fontFile)) {}
 
     void route();
     void configure();
@@ -133,9 +136,8 @@ void ScoreServer::Impl::route() {
         r.set_header("Cache-Control", "max-age=604800");
         r.set_content(font, "font/otf");
     });
-    http.Get(R"(/|/glyphora/highscores/?)", [](const httplib::Request&, httplib::Response& r) {
-        r.set_redirect(kShowPath);
-    });
+    http.Get(R"(/|/glyphora/highscores/?)",
+             [](const httplib::Request&, httplib::Response& r) { r.set_redirect(kShowPath); });
     const auto notGet = [](const httplib::Request&, httplib::Response& r) { Refuse(r, 405, "only GET is served"); };
     http.Post(".*", notGet);
     http.Put(".*", notGet);
@@ -164,9 +166,8 @@ void ScoreServer::Impl::configure() {
     http.set_error_handler([](const httplib::Request&, httplib::Response& r) {
         if (r.body.empty()) r.set_content(StatusReason(r.status) + "\n", kTextType);
     });
-    http.set_exception_handler([](const httplib::Request&, httplib::Response& r, std::exception_ptr) {
-        Refuse(r, 500, "internal error");
-    });
+    http.set_exception_handler(
+        [](const httplib::Request&, httplib::Response& r, std::exception_ptr) { Refuse(r, 500, "internal error"); });
 }
 
 ScoreServer::ScoreServer(ScoreStorage& storage, ServerOptions options)

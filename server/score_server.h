@@ -16,11 +16,11 @@ inline constexpr const char* kHealthPath = "/health";
 
 struct ServerOptions {
     std::string host = "0.0.0.0";
-    int port = 8047;       // 0: any free port
-    int threads = 16;      // each serves one connection at a time
+    int port = 8047;                    // 0: any free port
+    int threads = 16;                   // each serves one connection at a time
     RateLimit perInstallation{200, 1};  // two whole exchanges at once, then one entry a second
     RateLimit perAddress{2000, 20};     // a school's players behind one address
-    bool behindProxy = false;  // take the client's address from X-Forwarded-For
+    bool behindProxy = false;           // take the client's address from X-Forwarded-For
     std::string fontFile = "/usr/share/fonts/opentype/bebas-neue/BebasNeue-Regular.otf";
 };
 

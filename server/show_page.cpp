@@ -52,9 +52,9 @@ footer .inner { max-width: 760px; margin: 0 auto; padding: 14px 20px; display: f
 
 // The query of a link to the same page with another group shown.
 std::string LinkTo(const ShowRequest& request, const std::string& group) {
-    std::string query = "show.php?difficulty=" + std::to_string(request.difficulty) +
-                        "&grouptoshow=" + EncodeQueryValue(group) + "&playertoshow=" +
-                        EncodeQueryValue(request.player) + "&regcode=" + EncodeQueryValue(request.regcode);
+    std::string query =
+        "show.php?difficulty=" + std::to_string(request.difficulty) + "&grouptoshow=" + EncodeQueryValue(group) +
+        "&playertoshow=" + EncodeQueryValue(request.player) + "&regcode=" + EncodeQueryValue(request.regcode);
     for (std::size_t i = 0; i < request.groups.size(); ++i)
         query += "&group" + std::to_string(i) + "=" + EncodeQueryValue(request.groups[i]);
     for (std::size_t i = 0; i < request.players.size(); ++i)
@@ -161,8 +161,7 @@ std::string RenderShowPage(const ShowRequest& request, const ShowTables& tables)
     html.reserve(64 * 1024);
     AppendHead(html, request.group.empty() ? "Glyphora high scores" : "Glyphora high scores: " + request.group);
     AppendGroupLinks(html, request);
-    if (!request.group.empty())
-        html += "<p class=\"note\">THE BEST OF THE GROUP " + EscapeHtml(request.group) + "</p>";
+    if (!request.group.empty()) html += "<p class=\"note\">THE BEST OF THE GROUP " + EscapeHtml(request.group) + "</p>";
     AppendTable(html, request, request.difficulty, tables.rows[request.difficulty]);
     for (int d = 0; d < kDifficulties; ++d)
         if (d != request.difficulty) AppendTable(html, request, d, tables.rows[d]);

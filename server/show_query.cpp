@@ -47,7 +47,8 @@ std::string ReadField(const QueryField& field, ShowRequest& request, std::map<in
         else if (field.key == "playertoshow") target = &request.player;
         else if (const int g = IndexedField(field.key, "group", kMaxGroupsShown); g >= 0) target = &groups[g];
         else if (const int p = IndexedField(field.key, "player", kMaxPlayersShown); p >= 0) target = &players[p];
-        if (target && !ReadName(field.value, *target)) return bad + "at most 20 characters from space to } are expected";
+        if (target && !ReadName(field.value, *target))
+            return bad + "at most 20 characters from space to } are expected";
     }
     return {};
 }

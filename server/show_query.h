@@ -10,10 +10,10 @@ inline constexpr int kMaxGroupsShown = 5;
 inline constexpr int kMaxPlayersShown = 15;
 
 struct ShowRequest {
-    int difficulty = 1;             // the table shown first
-    std::string group;              // upper case; empty: everyone's tables
-    std::string player;             // the player the game opened the page for
-    std::string regcode;            // that player's installation
+    int difficulty = 1;                // the table shown first
+    std::string group;                 // upper case; empty: everyone's tables
+    std::string player;                // the player the game opened the page for
+    std::string regcode;               // that player's installation
     std::vector<std::string> groups;   // the player's groups, group0 first: the page links them
     std::vector<std::string> players;  // every name of the player's tables: marked wherever listed
 };

@@ -43,8 +43,15 @@ public:
         return *this;
     }
     Use& bindEntry(const Entry& e) {
-        return bind(e.regcode).bind(e.name).bind(e.difficulty).bind(e.score).bind(e.level).bind(e.letters)
-            .bind(e.words).bind(e.bars).bind(e.panics);
+        return bind(e.regcode)
+            .bind(e.name)
+            .bind(e.difficulty)
+            .bind(e.score)
+            .bind(e.level)
+            .bind(e.letters)
+            .bind(e.words)
+            .bind(e.bars)
+            .bind(e.panics);
     }
     int step() { return sqlite3_step(statement_); }
     std::int64_t integer(int column) { return sqlite3_column_int64(statement_, column); }
@@ -82,8 +89,8 @@ private:
     bool prepare(Statement& statement, const char* sql) {
         sqlite3_stmt* raw = nullptr;
         const std::string text = schema::InDialect(sql, schema::kSqlite);
-        const bool prepared = sqlite3_prepare_v3(db_.get(), text.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &raw,
-                                                 nullptr) == SQLITE_OK;
+        const bool prepared =
+            sqlite3_prepare_v3(db_.get(), text.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &raw, nullptr) == SQLITE_OK;
         statement.reset(raw);
         return prepared;
     }
@@ -189,9 +196,7 @@ SqliteStorage::SqliteStorage()
 
 SqliteStorage::~SqliteStorage() = default;
 
-StoreResult SqliteStorage::store(const Entry& entry, const std::string& group) {
-    return commits_.store(entry, group);
-}
+StoreResult SqliteStorage::store(const Entry& entry, const std::string& group) { return commits_.store(entry, group); }
 
 // One transaction for the batch; when any write of it fails the whole batch
 // is rolled back and every write of it reports the failure.

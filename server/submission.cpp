@@ -10,18 +10,19 @@ namespace glyphora::server {
 namespace {
 
 constexpr std::size_t kWriteFields = 11;
-constexpr const char* kFieldNames[kWriteFields] = {"name", "score", "valid", "diff", "lvl", "lett",
-                                                   "wrds", "bars",  "panics", "reg", "grp"};
+constexpr const char* kFieldNames[kWriteFields] = {"name", "score", "valid",  "diff", "lvl", "lett",
+                                                   "wrds", "bars",  "panics", "reg",  "grp"};
 
 bool IsSignature(std::string_view text) {
-    return text.size() == kSignatureLength &&
-           std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return text.size() == kSignatureLength && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
 }
 
 bool IsRegcode(std::string_view text) {
     return !text.empty() && text.size() <= kMaxRegcode && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-           });
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
 }
 
 // Reads the whole-number parameter key into out; the reason when it is not
@@ -29,8 +30,9 @@ bool IsRegcode(std::string_view text) {
 std::string ReadNumber(const ParsedQuery& query, const char* key, std::int64_t min, std::int64_t max,
                        std::int32_t& out) {
     const std::optional<std::int64_t> value = ParseWholeNumber(*query.find(key), min, max);
-    if (!value) return std::string("bad ") + key + ": a whole number from " + std::to_string(min) + " to " +
-                       std::to_string(max) + " is expected";
+    if (!value)
+        return std::string("bad ") + key + ": a whole number from " + std::to_string(min) + " to " +
+               std::to_string(max) + " is expected";
     out = static_cast<std::int32_t>(*value);
     return {};
 }
@@ -63,13 +65,11 @@ std::string ReadTexts(const ParsedQuery& query, Submission& s) {
 
 std::string ReadNumbers(const ParsedQuery& query, Entry& e) {
     std::int32_t difficulty = 0;
-    for (std::string reason : {ReadNumber(query, "score", 1, INT32_MAX, e.score),
-                               ReadNumber(query, "diff", 0, 2, difficulty),
-                               ReadNumber(query, "lvl", 1, kMaxLevel, e.level),
-                               ReadNumber(query, "lett", 0, INT32_MAX, e.letters),
-                               ReadNumber(query, "wrds", 0, INT32_MAX, e.words),
-                               ReadNumber(query, "bars", 0, INT32_MAX, e.bars),
-                               ReadNumber(query, "panics", 0, INT32_MAX, e.panics)}) {
+    for (std::string reason :
+         {ReadNumber(query, "score", 1, INT32_MAX, e.score), ReadNumber(query, "diff", 0, 2, difficulty),
+          ReadNumber(query, "lvl", 1, kMaxLevel, e.level), ReadNumber(query, "lett", 0, INT32_MAX, e.letters),
+          ReadNumber(query, "wrds", 0, INT32_MAX, e.words), ReadNumber(query, "bars", 0, INT32_MAX, e.bars),
+          ReadNumber(query, "panics", 0, INT32_MAX, e.panics)}) {
         if (!reason.empty()) return reason;
     }
     e.difficulty = difficulty;

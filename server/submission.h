@@ -7,7 +7,7 @@
 
 namespace glyphora::server {
 
-inline constexpr std::size_t kMaxName = 20;      // the score file keeps 20 bytes of a name
+inline constexpr std::size_t kMaxName = 20;  // the score file keeps 20 bytes of a name
 inline constexpr std::size_t kMaxGroup = 20;
 inline constexpr std::size_t kMaxRegcode = 20;
 inline constexpr std::int64_t kMaxLevel = 1000000;

@@ -10,6 +10,7 @@
 namespace glyphora {
 
 // Every entry point the binding requires, in lookup order.
+// clang-format off
 #define GLYPHORA_OPENAL_ENTRY_POINTS(X)                                                                \
     X(alEnable, LPALENABLE) X(alDisable, LPALDISABLE) X(alIsEnabled, LPALISENABLED)                    \
     X(alGetBoolean, LPALGETBOOLEAN) X(alGetInteger, LPALGETINTEGER) X(alGetFloat, LPALGETFLOAT)        \
@@ -39,6 +40,7 @@ namespace glyphora {
     X(alcSuspendContext, LPALCSUSPENDCONTEXT) X(alcDestroyContext, LPALCDESTROYCONTEXT)                \
     X(alcGetError, LPALCGETERROR) X(alcIsExtensionPresent, LPALCISEXTENSIONPRESENT)                    \
     X(alcGetProcAddress, LPALCGETPROCADDRESS) X(alcGetEnumValue, LPALCGETENUMVALUE)
+// clang-format on
 
 // Empty (all null) until bound; a failed binding leaves the entries after the
 // first missing one empty.

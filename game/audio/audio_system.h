@@ -37,8 +37,8 @@ struct Stream {
 
     VoiceId id = -1;
     ALuint source = 0;
-    std::vector<ALuint> buffers;  // the ring, all generated together
-    std::size_t chunk = 0;        // bytes decoded into one buffer per fill
+    std::vector<ALuint> buffers;               // the ring, all generated together
+    std::size_t chunk = 0;                     // bytes decoded into one buffer per fill
     std::unique_ptr<unsigned char[]> scratch;  // one chunk, reused by every fill
     StreamKind kind = StreamKind::Wav;
     bool held = false;  // paused or stopped on request: kept until played or destroyed

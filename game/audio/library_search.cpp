@@ -7,7 +7,8 @@ LoadedLibrary OpenBundledFirst(platform::Libraries& libraries, const std::string
     LoadedLibrary loaded;
     if (!folder.empty()) {
         for (const char* companion : companions) {
-            if (auto library = libraries.open(folder + "/" + companion)) loaded.companions.push_back(std::move(library));
+            if (auto library = libraries.open(folder + "/" + companion))
+                loaded.companions.push_back(std::move(library));
         }
         loaded.library = libraries.open(folder + "/" + name);
         if (loaded) return loaded;

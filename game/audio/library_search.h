@@ -17,8 +17,7 @@ inline constexpr const char* kOggDecoderLibrary = "libvorbisfile.so.3";
 // the order they must be loaded. A bundled library finds its bundled
 // companions only when they are loaded before it: the loader does not search
 // the bundle folder for a library's own dependencies.
-inline constexpr const char* kOpenAlCompanions[] = {"libmd.so.0", "libbsd.so.0", "libasound.so.2",
-                                                    "libsndio.so.7.0"};
+inline constexpr const char* kOpenAlCompanions[] = {"libmd.so.0", "libbsd.so.0", "libasound.so.2", "libsndio.so.7.0"};
 inline constexpr const char* kOggDecoderCompanions[] = {"libogg.so.0", "libvorbis.so.0"};
 
 // A loaded library and the bundled companions loaded for it; unloading it

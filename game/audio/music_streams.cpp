@@ -15,8 +15,8 @@ void Free(AudioSystem& audio, VoiceId& id) {
 
 // The gain is set before the track starts, so not a moment of it plays louder.
 AudioResult Open(AudioSystem& audio, MusicStreams& music, const std::string& path, int startMs, float gain) {
-    AudioResult result = OpenStream(audio, path, kStreamNotPlaying, kMusicBufferCount, kMusicBufferMs, startMs,
-                                    &music.current);
+    AudioResult result =
+        OpenStream(audio, path, kStreamNotPlaying, kMusicBufferCount, kMusicBufferMs, startMs, &music.current);
     if (result == kAudioSuccess) {
         ApplyMusicVolume(audio, music, gain);
         result = PlayVoice(audio, music.current);
@@ -33,8 +33,7 @@ AudioResult StartMusic(AudioSystem& audio, MusicStreams& music, const std::strin
     return Open(audio, music, path, 0, gain);
 }
 
-AudioResult RestartMusicAt(AudioSystem& audio, MusicStreams& music, const std::string& path, int startMs,
-                           float gain) {
+AudioResult RestartMusicAt(AudioSystem& audio, MusicStreams& music, const std::string& path, int startMs, float gain) {
     StopAllMusic(audio, music);
     return Open(audio, music, path, startMs, gain);
 }

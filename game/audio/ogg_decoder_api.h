@@ -19,7 +19,7 @@ struct OggDecoderApi {
     decltype(&::ov_pcm_seek) ov_pcm_seek = nullptr;  // optional
 };
 
-inline constexpr std::array kOggDecoderApiNames = {"ov_clear",   "ov_read",    "ov_pcm_total",
-                                                   "ov_info",    "ov_comment", "ov_open_callbacks"};
+inline constexpr std::array kOggDecoderApiNames = {"ov_clear", "ov_read",    "ov_pcm_total",
+                                                   "ov_info",  "ov_comment", "ov_open_callbacks"};
 
 }  // namespace glyphora

@@ -120,8 +120,6 @@ WaveResult GetWaveFrequency(const WaveLoader& loader, WaveId id, std::uint32_t* 
     return kWaveSuccess;
 }
 
-bool IsWaveId(const WaveLoader& loader, WaveId id) {
-    return id >= 0 && id < kWaveSlots && loader.slots[id] != nullptr;
-}
+bool IsWaveId(const WaveLoader& loader, WaveId id) { return id >= 0 && id < kWaveSlots && loader.slots[id] != nullptr; }
 
 }  // namespace glyphora

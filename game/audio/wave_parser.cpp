@@ -50,8 +50,7 @@ bool HasSamples(const WaveEntry& entry) {
 
 WaveResult ParseWave(WaveSource& source, WaveEntry& entry) {
     unsigned char header[12];
-    if (source.read(header, sizeof header) != sizeof header || !SameId(header, "RIFF") ||
-        !SameId(header + 8, "WAVE")) {
+    if (source.read(header, sizeof header) != sizeof header || !SameId(header, "RIFF") || !SameId(header + 8, "WAVE")) {
         return kWaveInvalidFile;
     }
     unsigned char chunk[8];

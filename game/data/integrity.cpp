@@ -60,8 +60,8 @@ std::string MissingBackupsText(platform::Files& files) {
     for (const CheckedFile& file : kRestoredFiles) {
         if (files.exists(std::string(paths::kBackupFolder) + "/" + file.name)) continue;
         const bool present = files.exists(std::string("Data/") + file.name);
-        text += std::string("No backup of ") + file.name + " was found: " +
-                (present ? "the file is used as it is." : file.withoutFile) + (present ? "\n" : ".\n");
+        text += std::string("No backup of ") + file.name +
+                " was found: " + (present ? "the file is used as it is." : file.withoutFile) + (present ? "\n" : ".\n");
     }
     return text;
 }
@@ -148,8 +148,7 @@ std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store
     return failed;
 }
 
-std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store,
-                          Random& random) {
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store, Random& random) {
     std::string failed = SaveSettingsAndHashes(settings);
     const std::string scoresFailed = SaveScoresAndHashes(table, store, random);
     return failed.empty() ? scoresFailed : failed;

@@ -55,8 +55,7 @@ bool WriteDataFileHashes();
 std::string SaveSettingsAndHashes(const Settings& settings);
 std::string SaveScoresAndHashes(const ScoreTable& table, const ScoreStore& store, Random& random);
 // The shutdown step: the settings, then the scores, each with its hashes.
-std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store,
-                          Random& random);
+std::string SaveDataFiles(const Settings& settings, const ScoreTable& table, const ScoreStore& store, Random& random);
 
 // The start-up step: CheckDataFiles, then BackupDataFiles when it passed or
 // ReportCorruption when it did not. Returns the result of the check.

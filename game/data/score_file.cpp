@@ -76,7 +76,8 @@ std::string StoredScores(const ScoreTable& table, const ScoreStore& store, Rando
     std::string bytes;
     bytes.reserve(kScoreFileSize);
     for (int d = 0; d < ScoreStore::kDifficulties; ++d) {
-        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank) AppendRecord(bytes, table.at(d, rank), store.score(d, rank), random);
+        for (int rank = 1; rank <= ScoreStore::kRanks; ++rank)
+            AppendRecord(bytes, table.at(d, rank), store.score(d, rank), random);
     }
     SwapBytePairs(bytes);
     return bytes;

@@ -58,9 +58,7 @@ void ScoreStore::setLevelMultiplier(float value) {
 
 void ScoreStore::refresh() {
     std::uint32_t next = Mix(key_ ^ (++generation_ * 0x6D2B79F5u));
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        cells_[cell] ^= Mask(key_, cell) ^ Mask(next, cell);
-    }
+    for (int cell = 0; cell < kCellCount; ++cell) { cells_[cell] ^= Mask(key_, cell) ^ Mask(next, cell); }
     key_ = next;
 }
 

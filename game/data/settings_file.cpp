@@ -140,9 +140,7 @@ platform::Point ClampWindowPosition(platform::Point p) {
 }
 
 platform::Point WindowPositionFromSettings(const Settings& settings, platform::Size screen) {
-    if (settings.firstRun) {
-        return {(screen.width - kWindowWidth) / 2, (screen.height - kWindowHeight) / 3};
-    }
+    if (settings.firstRun) { return {(screen.width - kWindowWidth) / 2, (screen.height - kWindowHeight) / 3}; }
     return ClampWindowPosition({settings.windowX, settings.windowY});
 }
 

@@ -31,7 +31,8 @@ std::string_view TrimTrailingBlanks(std::string_view text) {
 std::optional<std::int32_t> DecimalNumber(std::string_view text) {
     if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) return std::nullopt;
     std::int64_t value = 0;
-    for (char c : text) value = std::min<std::int64_t>(value * 10 + (c - '0'), std::numeric_limits<std::int32_t>::max());
+    for (char c : text)
+        value = std::min<std::int64_t>(value * 10 + (c - '0'), std::numeric_limits<std::int32_t>::max());
     return static_cast<std::int32_t>(value);
 }
 

@@ -1,6 +1,5 @@
 #include "game/engine/button.h"
 
-
 namespace glyphora {
 
 void RegisterButton(WidgetRegistry& registry, Button& button) { registry.buttons.push_back(&button); }

@@ -22,11 +22,11 @@ using StateHandler = std::function<void(ButtonState state)>;
 struct Button {
     ClickHandler onClick = nullptr;
     StateHandler onStateChange = nullptr;
-    Rect rect;             // hit area in client coordinates
-    bool enabled = true;   // takes part in click dispatch
+    Rect rect;            // hit area in client coordinates
+    bool enabled = true;  // takes part in click dispatch
     ButtonState state = ButtonNormal;
     ButtonState previousState = ButtonNormal;
-    bool forced = false;   // the state is dictated from outside (keyboard selection)
+    bool forced = false;  // the state is dictated from outside (keyboard selection)
     ButtonState forcedState = ButtonNormal;
 };
 

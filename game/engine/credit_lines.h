@@ -13,25 +13,25 @@
 namespace glyphora {
 
 enum CreditEffect : int {
-    kCreditNoEffect = -1,  // finished at once, draws nothing
-    kCreditPlain = 0,      // shown whole as soon as visible
+    kCreditNoEffect = -1,   // finished at once, draws nothing
+    kCreditPlain = 0,       // shown whole as soon as visible
     kCreditTypewriter = 1,  // one more character every interval ms
     kCreditFadeIn = 2,      // from white to its colour over interval ms
 };
 
 struct CreditLine {
     std::string text;
-    Font font;  // none for a line without effect, which never draws
+    Font font;             // none for a line without effect, which never draws
     bool started = false;  // processed in this visit: startTick holds the first processing's time
     int startTick = 0;     // GameTime
     Colour colour = 0;
     int x = 0, y = 0;  // relative to the previous line where the flags below say so, resolved by the layout
     int effect = kCreditNoEffect;
-    int delay = 0;      // ms after startTick before the line shows
-    int pageDelay = 0;  // the line also waits until the visit's start + pageDelay
-    int interval = 0;   // typewriter: ms per character; fade-in: its duration
-    int shownChars = 0;    // typewriter: characters shown besides the first
-    int lastCharTime = 0;  // typewriter: ms after startTick at which the last character came
+    int delay = 0;                // ms after startTick before the line shows
+    int pageDelay = 0;            // the line also waits until the visit's start + pageDelay
+    int interval = 0;             // typewriter: ms per character; fade-in: its duration
+    int shownChars = 0;           // typewriter: characters shown besides the first
+    int lastCharTime = 0;         // typewriter: ms after startTick at which the last character came
     bool xAfterPrevious = false;  // x is an offset from the previous line's right edge
     bool yBelowPrevious = false;  // y is an offset from the previous line's bottom edge
     int format = DT_LEFT;         // DT_LEFT or DT_CENTER

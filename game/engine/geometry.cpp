@@ -9,9 +9,7 @@ namespace {
 constexpr float kPi = 3.1415927f;
 }
 
-Quad MakeQuad(float x, float y, float w, float h) {
-    return Quad{{{x, y}, {x + w, y}, {x, y + h}, {x + w, y + h}}};
-}
+Quad MakeQuad(float x, float y, float w, float h) { return Quad{{{x, y}, {x + w, y}, {x, y + h}, {x + w, y + h}}}; }
 
 PointF QuadCentre(const Quad& quad) {
     PointF centre;

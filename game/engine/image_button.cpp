@@ -1,6 +1,5 @@
 #include "game/engine/image_button.h"
 
-
 namespace glyphora {
 namespace {
 
@@ -13,8 +12,8 @@ void LayOutLabel(ToggleButton& toggle) {
 
 }  // namespace
 
-void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite& sprite, int x, int y,
-                     bool vertical, StateHandler onStateChange) {
+void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite& sprite, int x, int y, bool vertical,
+                     StateHandler onStateChange) {
     button = ImageButton{};
     button.sprite = sprite;
     button.x = x;
@@ -25,8 +24,8 @@ void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite
     RegisterButton(registry, button);
 }
 
-void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y,
-                      bool vertical, bool* checked) {
+void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y, bool vertical,
+                      bool* checked) {
     toggle = ToggleButton{};
     MakeImageButton(registry, toggle, sprite, x, y, vertical, nullptr);
     toggle.checked = checked;

@@ -33,12 +33,12 @@ struct ToggleButton : ImageButton {
 };
 
 // Makes the button and appends it to the registry.
-void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite& sprite, int x, int y,
-                     bool vertical, StateHandler onStateChange);
+void MakeImageButton(WidgetRegistry& registry, ImageButton& button, const Sprite& sprite, int x, int y, bool vertical,
+                     StateHandler onStateChange);
 // Makes the toggle with its hit and label rectangles and appends it to both
 // registries (toggles also count as buttons, without a click handler).
-void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y,
-                      bool vertical, bool* checked);
+void MakeToggleButton(WidgetRegistry& registry, ToggleButton& toggle, const Sprite& sprite, int x, int y, bool vertical,
+                      bool* checked);
 void SetToggleLabel(ToggleButton& toggle, const std::string& label, Font* font, Colour colour, int gap);
 
 // Recomputes the rectangle from x and y, updates the state and draws its picture.

@@ -31,7 +31,8 @@ int FloorDivide(int value, int by) { return value >= 0 ? value / by : -((-value 
 platform::Point ClientPoint(const platform::WindowView& view, platform::Point screen, platform::Point windowPos) {
     const platform::Point corner = view.fullScreen ? platform::Point{} : windowPos;
     const int scale = std::max(view.scale, 1);
-    return {FloorDivide(screen.x - corner.x - view.origin.x, scale), FloorDivide(screen.y - corner.y - view.origin.y, scale)};
+    return {FloorDivide(screen.x - corner.x - view.origin.x, scale),
+            FloorDivide(screen.y - corner.y - view.origin.y, scale)};
 }
 
 void ReadCursor(PointerState& pointer, platform::Desktop& desktop, platform::Point windowPos) {

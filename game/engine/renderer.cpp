@@ -1,7 +1,5 @@
 #include "game/engine/renderer.h"
 
-
-
 namespace glyphora {
 namespace {
 
@@ -83,7 +81,8 @@ void LoadTexture(Renderer& renderer, Texture& texture, int width, int height, Co
     texture.width = width == 0 ? -1 : width;
     texture.height = height == 0 ? -1 : height;
     texture.texture.reset();
-    if (auto* device = DeviceOf(renderer)) texture.texture = device->loadTexture(path, form, {width, height}, colourKey);
+    if (auto* device = DeviceOf(renderer))
+        texture.texture = device->loadTexture(path, form, {width, height}, colourKey);
 }
 
 void ReleaseTexture(Texture& texture) { texture.texture.reset(); }
@@ -119,8 +118,7 @@ void DrawSpriteQuad(Renderer& renderer, Sprite& sprite, const Quad& quad, int fr
     const float u[4] = {u0, u0 + sprite.uSize, u0, u0 + sprite.uSize};
     const float v[4] = {v0, v0, v0 + sprite.vSize, v0 + sprite.vSize};
     platform::QuadVertices corners;
-    for (int i = 0; i < 4; ++i)
-        corners[i] = {quad.corners[i].x, quad.corners[i].y, renderer.vertexColour, u[i], v[i]};
+    for (int i = 0; i < 4; ++i) corners[i] = {quad.corners[i].x, quad.corners[i].y, renderer.vertexColour, u[i], v[i]};
     device->drawQuad(sprite.texture ? sprite.texture->texture.get() : nullptr, corners);
 }
 

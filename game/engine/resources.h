@@ -24,7 +24,7 @@ struct Resources {
     Sprite lifeIcon;
     Sprite sliderSegment;
     Sprite sliderGap;
-    Sprite scratch;        // re-pointed at any sheet and region before each draw
+    Sprite scratch;  // re-pointed at any sheet and region before each draw
     Sprite creditsFinale;
     AnimatedSprite blastAnimation;
 

@@ -1,6 +1,5 @@
 #include "game/engine/sheet_drawing.h"
 
-
 namespace glyphora {
 
 const Texture& SheetTexture(const Resources& resources, regions::Sheet sheet) {

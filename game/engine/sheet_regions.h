@@ -16,6 +16,8 @@
 #include <span>
 
 namespace glyphora::regions {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 enum class Sheet { Splash, Shapes, Design1, Design2, Design3 };
 
@@ -316,4 +318,5 @@ constexpr bool OverlapAllowed(const Region& a, const Region& b, PixelRect shared
     return PairListed(kSharedLines, a, b) && (shared.w == 1 || shared.h == 1);
 }
 
+// clang-format on
 }  // namespace glyphora::regions

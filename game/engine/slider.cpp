@@ -61,8 +61,9 @@ int SliderShownValue(const Slider& s) { return FilledSegments(s) * s.step + s.of
 void DrawSlider(Renderer& renderer, Resources& sheets, Slider& s) {
     LayOutSlider(s);
     if (s.active || s.keyboardFocus) DrawActiveFrame(renderer, sheets, s);
-    if (s.font) DrawFontText(renderer, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
-                             s.textColour);
+    if (s.font)
+        DrawFontText(renderer, *s.font, s.label, {s.x, s.y, s.x + s.labelWidth, s.y + s.height}, DT_VCENTER,
+                     s.textColour);
     DrawSegments(renderer, s);
     if (!s.font) return;
     char shown[48];

@@ -24,8 +24,8 @@ struct Slider {
     int offset = -9, step = 10;  // shown number = *value × step + offset
     int x = 0, labelWidth = 0, barWidth = 0, valueWidth = 0;
     int y = 0, height = 0;
-    std::string label;  // at most kMaxLabel characters
-    std::string unit;   // after the shown number, e.g. "%"
+    std::string label;              // at most kMaxLabel characters
+    std::string unit;               // after the shown number, e.g. "%"
     bool active = false;            // follows the mouse
     bool keyboardFocus = false;     // framed as while active, without following the mouse
     bool changedWhileHeld = false;  // the value changed while the button was held

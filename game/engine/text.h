@@ -13,11 +13,11 @@ namespace glyphora {
 
 // DrawText format flags, passed through unchanged by callers.
 enum TextFormat : int {
-    DT_LEFT = 0,          // and top
+    DT_LEFT = 0,  // and top
     DT_CENTER = 1,
     DT_RIGHT = 2,
-    DT_VCENTER = 4,       // centres the whole block of lines
-    DT_CALCRECT = 1024,   // measure only
+    DT_VCENTER = 4,      // centres the whole block of lines
+    DT_CALCRECT = 1024,  // measure only
 };
 
 // Where a character's picture lies in the atlas and how it sits on the line:

@@ -1,6 +1,5 @@
 #include "game/engine/text_button.h"
 
-
 namespace glyphora {
 namespace {
 
@@ -26,8 +25,8 @@ int AlignmentFlags(const TextButton& b) {
 
 }  // namespace
 
-void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::string& label, Font* font, int x,
-                    int y, int w, int h, int borderWidth) {
+void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::string& label, Font* font, int x, int y,
+                    int w, int h, int borderWidth) {
     button = TextButton{};
     button.label = label.substr(0, TextButton::kMaxLabel);
     button.font = font;

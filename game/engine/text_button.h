@@ -32,8 +32,8 @@ struct TextButton : Button {
 
 // All four borders borderWidth wide, centred both ways, padding 3 and 3, hit
 // rectangle (x, y, x + w, y + h); appended to the registry.
-void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::string& label, Font* font, int x,
-                    int y, int w, int h, int borderWidth);
+void MakeTextButton(WidgetRegistry& registry, TextButton& button, const std::string& label, Font* font, int x, int y,
+                    int w, int h, int borderWidth);
 
 // Background (unless noBackground), the four border strips, then the label
 // inside the padding. Bottom alignment puts the label's line at the bottom of

@@ -1,6 +1,5 @@
 #include "game/engine/text_field.h"
 
-
 namespace glyphora {
 
 void MakeTextField(WidgetRegistry& registry, TextField& field, std::string* text, Font* font, int x, int y, int w,

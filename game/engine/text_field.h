@@ -10,10 +10,10 @@ namespace glyphora {
 struct TextField : TextButton {
     std::string* text = nullptr;
     char caretChar = '_';
-    bool active = false;      // takes characters and presses; set per screen
-    bool focused = false;     // takes characters; shows the caret
+    bool active = false;   // takes characters and presses; set per screen
+    bool focused = false;  // takes characters; shows the caret
     int maxLength = 0;
-    bool clickFocus = true;   // a press inside focuses it, a press outside or Enter unfocuses it
+    bool clickFocus = true;  // a press inside focuses it, a press outside or Enter unfocuses it
     BorderWidths unfocusedBorders;
     BorderWidths focusedBorders;
 };

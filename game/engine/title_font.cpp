@@ -2,7 +2,6 @@
 
 #include <string>
 
-
 namespace glyphora {
 namespace {
 
@@ -14,8 +13,8 @@ void RegisterInstalledCopy(platform::FontSystem& fonts, const DebugLog& log, con
     if (fonts.registerFont(installed)) LogLine(log, "Installing " + kName + " from " + folder);
 }
 
-void CopyAndRegister(platform::FontSystem& fonts, platform::Files& files, const DebugLog& log, const std::string& folder,
-                     const std::string& installed) {
+void CopyAndRegister(platform::FontSystem& fonts, platform::Files& files, const DebugLog& log,
+                     const std::string& folder, const std::string& installed) {
     LogLine(log, kName + " is NOT present on this PC");
     // The per-user folder need not exist yet on a fresh account; it is made
     // only when there is a font to put in it.
@@ -44,10 +43,8 @@ void InstallTitleFont(platform::FontSystem* fonts, platform::Files* files, const
 
 void RemoveTitleFont(platform::FontSystem* fonts, const DebugLog& log) {
     if (!fonts) return;
-    if (fonts->unregisterFonts())
-        LogLine(log, "Bebas Neue font removed from font resources succesfully.");
-    else
-        LogLine(log, "Error occured during removing Bebas Neue font from font resources.");
+    if (fonts->unregisterFonts()) LogLine(log, "Bebas Neue font removed from font resources succesfully.");
+    else LogLine(log, "Error occured during removing Bebas Neue font from font resources.");
 }
 
 }  // namespace glyphora

@@ -83,9 +83,8 @@ constexpr struct {
     std::string_view code;
     void (*action)(CheatContext&);
 } kCodes[kCheatCount] = {
-    {"UNLOCK TRICKS", UnlockTricks}, {"QXZVK", ToggleInvulnerable}, {"QXWRM", RefillWorm},
-    {"QXPT", RefillPt},              {"QXJNB", ArmTrackChoice},     {"QXHGLY", ArmLevelChoice},
-    {"QXHGOZ", ToggleFieldWidth},    {"QXSTEWAF", Light},
+    {"UNLOCK TRICKS", UnlockTricks}, {"QXZVK", ToggleInvulnerable}, {"QXWRM", RefillWorm},        {"QXPT", RefillPt},
+    {"QXJNB", ArmTrackChoice},       {"QXHGLY", ArmLevelChoice},    {"QXHGOZ", ToggleFieldWidth}, {"QXSTEWAF", Light},
 };
 
 char UpperCase(int c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c); }

@@ -28,8 +28,8 @@ struct CheatState {
     // Made by the resource loader; until then every matcher is empty and
     // accepts nothing.
     std::array<CheatMatcher, kCheatCount> matchers{};
-    bool enabled = false;        // unlocked: never cleared within a program run
-    bool invulnerable = false;   // a letter that leaves the field costs no life; cleared by a new run
+    bool enabled = false;           // unlocked: never cleared within a program run
+    bool invulnerable = false;      // a letter that leaves the field costs no life; cleared by a new run
     bool trackChoiceArmed = false;  // the next digit 1-7 picks the music track
     int levelChoiceState = 0;       // 0 off, 1 waiting for the first digit, 2 for the second
     int levelChoiceValue = 0;

@@ -41,8 +41,8 @@ bool NameToEnter(const RunState& run) { return run.ending.pendingRank > 0; }
 
 InsertResult EnterName(const RunState& run, ScoreTable& table, ScoreStore& store, std::string& name) {
     const EndOfRun& end = run.ending;
-    const FinishedRun finished{end.finalScore, LevelNumber(run), run.lettersCaught, run.wordsCompleted,
-                               run.bonusBars, run.panics};
+    const FinishedRun finished{end.finalScore,     LevelNumber(run), run.lettersCaught,
+                               run.wordsCompleted, run.bonusBars,    run.panics};
     return InsertEntry(table, store, end.difficulty, end.pendingRank, name, finished);
 }
 

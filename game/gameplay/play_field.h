@@ -17,12 +17,12 @@ inline constexpr float kItemSize = 65;
 inline constexpr int kCatchAnimationMs = 500;
 
 struct FallingItem {
-    int shape = 0;      // backing shape 0-2
-    Quad baseQuad;      // the unrotated square, moved down as it falls
-    Quad displayQuad;   // baseQuad rotated (and shrunk while caught): drawn and tested
-    int style = 0;      // column of the shape sheet; kTntStyle for TNT items
-    float speed = 0;    // pixels per second
-    float angle = 0;    // degrees
+    int shape = 0;        // backing shape 0-2
+    Quad baseQuad;        // the unrotated square, moved down as it falls
+    Quad displayQuad;     // baseQuad rotated (and shrunk while caught): drawn and tested
+    int style = 0;        // column of the shape sheet; kTntStyle for TNT items
+    float speed = 0;      // pixels per second
+    float angle = 0;      // degrees
     float spinSpeed = 0;  // degrees per second
     int lastUpdate = 0;   // GameTime of the last advance
     int letter = 0;       // index into LetterTable

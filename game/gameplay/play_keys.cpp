@@ -81,7 +81,8 @@ FallingItem* ChooseTarget(PlayField& field, int letter) {
     for (FallingItem& item : field.items) {
         if (item.letter != letter || item.beingCaught()) continue;
         if (target && item.tnt) return &item;
-        if (!target || QuadExtreme(item.displayQuad, QuadSide::Bottom) > QuadExtreme(target->displayQuad, QuadSide::Bottom))
+        if (!target ||
+            QuadExtreme(item.displayQuad, QuadSide::Bottom) > QuadExtreme(target->displayQuad, QuadSide::Bottom))
             target = &item;
     }
     return target;

@@ -26,19 +26,19 @@ struct PlayModel {
 
 // What one operation of the rules did that the rest of the game answers.
 struct PlayEvents {
-    int letterSound = -1;       // a letter was caught: which of the four letter sounds, 0..3
-    bool wordLetter = false;    // the key carried the match with the word on offer on
-    bool wordDone = false;      // the word on offer was completed
-    bool bonus = false;         // the bonus bar ran over and paid out
-    bool tntCharge = false;     // a TNT charge was gained
+    int letterSound = -1;     // a letter was caught: which of the four letter sounds, 0..3
+    bool wordLetter = false;  // the key carried the match with the word on offer on
+    bool wordDone = false;    // the word on offer was completed
+    bool bonus = false;       // the bonus bar ran over and paid out
+    bool tntCharge = false;   // a TNT charge was gained
     int livesLost = 0;
-    bool musicStopped = false;  // every music stream stops (first, before any start below)
-    int track = 0;              // 1..7: this track starts as the current music (run.musicFile)
-    bool musicReopened = false;  // run.musicFile starts again as the current music
-    int musicStartMs = 0;        // where in the track a start above begins
+    bool musicStopped = false;        // every music stream stops (first, before any start below)
+    int track = 0;                    // 1..7: this track starts as the current music (run.musicFile)
+    bool musicReopened = false;       // run.musicFile starts again as the current music
+    int musicStartMs = 0;             // where in the track a start above begins
     bool musicVolumeApplied = false;  // the music volume is applied again after the start
     bool cheatsUnlocked = false;      // the cheat codes were unlocked: their sound plays
-    bool runOver = false;       // the last life is gone
+    bool runOver = false;             // the last life is gone
 };
 
 // How a run is started: from the settings when a game begins.

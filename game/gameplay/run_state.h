@@ -51,10 +51,10 @@ struct RunState {
     int difficulty = 1;  // of the run, Easy..Hard
     bool freeGame = false;
     FreeGameParameters freeGameValues;  // meaningful in a free game
-    int stage = 0;     // completed rounds of five sub-levels
-    int subLevel = 0;  // 0-4
-    int levelStart = 0;  // GameTime when the sub-level began
-    float spawnChance = 0;  // percent per spawn test
+    int stage = 0;                      // completed rounds of five sub-levels
+    int subLevel = 0;                   // 0-4
+    int levelStart = 0;                 // GameTime when the sub-level began
+    float spawnChance = 0;              // percent per spawn test
     bool groupEnabled[kGroupCount] = {true, false};
     int totalWeight = 0;  // LetterTable weights of the enabled groups
     bool contentFlags[kSubLevelCount][kGroupCount] = {};
@@ -67,12 +67,12 @@ struct RunState {
     int blastStart = 0;  // GameTime when the running blast began
     float blastLineY = 0;
     float panic = 0;
-    bool panicLocked = false;         // a lock was set and has not been seen to expire
+    bool panicLocked = false;          // a lock was set and has not been seen to expire
     std::uint32_t panicLockUntil = 0;  // system tick until which play keys are ignored
     int lettersCaught = 0, wordsCompleted = 0, bonusBars = 0, panics = 0;
     int survivalStart = 0;  // GameTime at the start of a free game
     int musicTier = 0;
-    int trackIndex = 0;  // last track picked within the tier
+    int trackIndex = 0;                // last track picked within the tier
     std::array<char, 32> musicFile{};  // the current track's path, for the music cheats
     HudMessage message;
     EndOfRun ending;

@@ -9,8 +9,7 @@ bool InstallAudioRuntime(ProgramServices services) {
     return RunProgram(services, installer, {"-s", "-f"}, true, kAudioInstallerTimeoutMs).started;
 }
 
-int StartAudioInstallingRuntime(const std::function<int()>& audioStartup,
-                                const std::function<bool()>& installRuntime) {
+int StartAudioInstallingRuntime(const std::function<int()>& audioStartup, const std::function<bool()>& installRuntime) {
     const int first = audioStartup();
     if (first != kAudioResultNoRuntime) return first;
     installRuntime();

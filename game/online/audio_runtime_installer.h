@@ -22,7 +22,6 @@ bool InstallAudioRuntime(ProgramServices services);
 // runtime, the installer runs and the audio is started once more. Returns the
 // last attempt's result; other failures of the first attempt are returned
 // as they are, without the installer.
-int StartAudioInstallingRuntime(const std::function<int()>& audioStartup,
-                                const std::function<bool()>& installRuntime);
+int StartAudioInstallingRuntime(const std::function<int()>& audioStartup, const std::function<bool()>& installRuntime);
 
 }  // namespace glyphora

@@ -26,8 +26,7 @@ RunProgramResult RunProgram(ProgramServices services, const std::string& program
     RunProgramResult result;
     const std::unique_ptr<platform::Process> process = services.processes.start(program, arguments, "");
     if (!process) {
-        result.error = services.files.exists(program) ? RunProgramError::CannotStart
-                                                      : RunProgramError::ProgramMissing;
+        result.error = services.files.exists(program) ? RunProgramError::CannotStart : RunProgramError::ProgramMissing;
         return result;
     }
     result.started = true;

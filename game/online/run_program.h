@@ -20,8 +20,8 @@ enum class RunProgramError { None, ProgramMissing, CannotStart };
 
 struct RunProgramResult {
     bool started = false;
-    bool finished = false;          // it ended within the time-out (only when waited for)
-    std::optional<int> exitCode;    // when finished
+    bool finished = false;        // it ended within the time-out (only when waited for)
+    std::optional<int> exitCode;  // when finished
     RunProgramError error = RunProgramError::None;
 };
 

@@ -100,8 +100,7 @@ std::string ShowPageUrl(const ExchangeRequest& request) {
     const std::string groupToShow = firstGroup == std::end(request.groups) ? "" : *firstGroup;
     std::string url = request.server + kShowPath + "?difficulty=" + std::to_string(difficulty) +
                       "&grouptoshow=" + Encoded(groupToShow) +
-                      "&playertoshow=" + Encoded(request.table.at(difficulty, 1).name) +
-                      "&regcode=" + request.regcode;
+                      "&playertoshow=" + Encoded(request.table.at(difficulty, 1).name) + "&regcode=" + request.regcode;
     AppendGroups(request, url);
     AppendPlayers(request, url);
     return url;

@@ -31,7 +31,7 @@ public:
 
 // What the exchange sends and shows, read from the game as it starts.
 struct ExchangeRequest {
-    std::string server;  // base address, no trailing "/" (see server_address.h)
+    std::string server;                    // base address, no trailing "/" (see server_address.h)
     std::string replyPath = paths::kTemp;  // each write reply replaces it; never read
     ScoreTable table;
     std::int32_t scores[ScoreStore::kDifficulties][ScoreStore::kRanks] = {};  // [d][rank - 1]
@@ -50,10 +50,10 @@ struct ExchangeServices {
 };
 
 struct ExchangeReport {
-    bool connected = false;  // the probe was answered
-    int sent = 0;            // write requests made
-    int answered = 0;        // of them, answered with any HTTP status
-    bool pageOpened = false; // the shell accepted the show page
+    bool connected = false;   // the probe was answered
+    int sent = 0;             // write requests made
+    int answered = 0;         // of them, answered with any HTTP status
+    bool pageOpened = false;  // the shell accepted the show page
 };
 
 // True when the server's health page answers within kProbeTimeoutMs.

@@ -75,8 +75,8 @@ bool BitAt(const BitList& list, int k) { return (list.bits >> (k % list.count)) 
 
 }  // namespace
 
-std::int64_t SignatureCheckValue(std::int32_t score, std::int32_t level, std::int32_t letters,
-                                 std::int32_t words, std::int32_t bars, std::int32_t panics) {
+std::int64_t SignatureCheckValue(std::int32_t score, std::int32_t level, std::int32_t letters, std::int32_t words,
+                                 std::int32_t bars, std::int32_t panics) {
     const auto u = [](std::int32_t v) { return static_cast<std::uint32_t>(v); };
     const std::uint32_t sum = u(score) + u(level) + u(words) + u(bars) + u(panics) - 5u * u(letters);
     return static_cast<std::int32_t>(sum);

@@ -14,8 +14,8 @@ inline constexpr std::size_t kSignatureLength = 16;
 // The check value of an entry: score + level + words + bars + panics
 // - 5 x letters in 32-bit arithmetic (wrapping like the machine's 32-bit
 // integers), widened with its sign.
-std::int64_t SignatureCheckValue(std::int32_t score, std::int32_t level, std::int32_t letters,
-                                 std::int32_t words, std::int32_t bars, std::int32_t panics);
+std::int64_t SignatureCheckValue(std::int32_t score, std::int32_t level, std::int32_t letters, std::int32_t words,
+                                 std::int32_t bars, std::int32_t panics);
 
 // The 16 lowercase hexadecimal characters that sign an entry. name is the
 // entry's name in upper case before any URL encoding, regcode the

@@ -23,7 +23,8 @@ const std::array<CreditPageText, kCreditPageCount> kCreditTexts = {{
     {"THE ",
      "PICTURES",
      "Drawn, shown and sent",
-     {"SDL2  -  zlib licence\nlibpng  -  libpng licence", "cairo  -  GNU LGPL 2.1 or MPL 1.1\nlibcurl  -  curl licence"}},
+     {"SDL2  -  zlib licence\nlibpng  -  libpng licence",
+      "cairo  -  GNU LGPL 2.1 or MPL 1.1\nlibcurl  -  curl licence"}},
     {"THE ",
      "LETTERS",
      "Set in Bebas Neue",
@@ -106,20 +107,20 @@ void BuildPage(Game& game, CreditPage& page, const CreditPageText& text, const C
     PageBuilder lines(game, page);
     lines.add("", {0, 0, 0, 0, kCreditNoEffect, 0, 0, false, false, DT_LEFT});
     lines.add(text.headingFirst, {kHeadingHeight, kHeadingFirstColour, kCreditHeadingX, kCreditHeadingY,
-                                kCreditTypewriter, 0, timing.headingMsPerChar, false, false, DT_LEFT});
+                                  kCreditTypewriter, 0, timing.headingMsPerChar, false, false, DT_LEFT});
     lines.add(text.headingSecond, {kHeadingHeight, kHeadingSecondColour, 0, kCreditHeadingY, kCreditTypewriter,
-                                 timing.headingDelay, kCreditHeadingSecondMsPerChar, true, false, DT_LEFT});
+                                   timing.headingDelay, kCreditHeadingSecondMsPerChar, true, false, DT_LEFT});
     lines.add(text.subheading, {kBodyHeight, kSubheadingColour, kCreditHeadingX, -kCreditSubheadingRaise,
-                              kCreditTypewriter, 0, kCreditSubheadingMsPerChar, false, true, DT_LEFT});
+                                kCreditTypewriter, 0, kCreditSubheadingMsPerChar, false, true, DT_LEFT});
     for (int i = 0; i < timing.entryCount; ++i) {
         const bool first = i == 0;
         lines.add(text.entries[static_cast<std::size_t>(i)],
-                {kBodyHeight, kEntryColour, 0, first ? kCreditFirstEntryGap : kCreditEntryGap, kCreditFadeIn,
-                 first ? timing.firstEntryDelay : 1, first ? timing.firstEntryFade : timing.otherEntryFade, false,
-                 true, DT_CENTER});
+                  {kBodyHeight, kEntryColour, 0, first ? kCreditFirstEntryGap : kCreditEntryGap, kCreditFadeIn,
+                   first ? timing.firstEntryDelay : 1, first ? timing.firstEntryFade : timing.otherEntryFade, false,
+                   true, DT_CENTER});
     }
     lines.add(firstPage ? "" : " ",
-            {kBodyHeight, kEntryColour, 0, 0, kCreditFadeIn, 1, kCreditClosingFade, false, false, DT_CENTER});
+              {kBodyHeight, kEntryColour, 0, 0, kCreditFadeIn, 1, kCreditClosingFade, false, false, DT_CENTER});
 }
 
 }  // namespace

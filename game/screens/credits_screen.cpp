@@ -1,16 +1,16 @@
 #include "game/screens/credits_screen.h"
 
-#include "game/shell/game.h"
+#include "common/elapsed.h"
+#include "game/online/external_links.h"
+#include "game/screens/credits_pages.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/keyboard_focus.h"
+#include "game/shell/music.h"
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
-#include "game/shell/keyboard_focus.h"
-#include "game/online/external_links.h"
-#include "game/shell/music.h"
-#include "game/screens/credits_pages.h"
-#include "game/shell/game_clock.h"
-#include "common/elapsed.h"
 
 namespace glyphora {
 
@@ -56,10 +56,10 @@ void OpenDonationsInEuros(Game& game) { OpenDonationPageEur(*game.platform.shell
 
 // The donation buttons are taller than Back and stand two pixels higher.
 constexpr auto kButtons = CentredRow<3>(10, {{
-    {DonateUsdButton, 0, kButtonRowY - 2, OpenDonationsInDollars},
-    {DonateEurButton, 0, kButtonRowY - 2, OpenDonationsInEuros},
-    {BackButton, 0, kButtonRowY, BackFromCredits},
-}});
+                                                {DonateUsdButton, 0, kButtonRowY - 2, OpenDonationsInDollars},
+                                                {DonateEurButton, 0, kButtonRowY - 2, OpenDonationsInEuros},
+                                                {BackButton, 0, kButtonRowY, BackFromCredits},
+                                            }});
 constexpr ImageButtonName kFocusOrder[] = {BackButton};
 
 }  // namespace

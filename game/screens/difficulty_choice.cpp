@@ -1,15 +1,15 @@
 // The difficulty choice that follows the first-run screen: the selector on
 // the game's difficulty, two lines of explanation and OK.
-#include "game/shell/sound_effects.h"
 #include "game/screens/difficulty_selector.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
+#include "game/shell/game.h"
+#include "game/shell/keyboard_focus.h"
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
-#include "game/shell/keyboard_focus.h"
+#include "game/shell/sound_effects.h"
 #include "platform/keys.h"
 
 namespace glyphora {

@@ -15,7 +15,8 @@ constexpr int kNameX = 322, kNameDown = 11;
 }  // namespace
 
 void DrawDifficultyName(Game& game, int difficulty, int x, int y) {
-    DrawRegion(game.renderer, game.resources, regions::DifficultyNames, float(x), float(y), 0, std::clamp(difficulty, 0, kDifficultyCount - 1));
+    DrawRegion(game.renderer, game.resources, regions::DifficultyNames, float(x), float(y), 0,
+               std::clamp(difficulty, 0, kDifficultyCount - 1));
 }
 
 void DrawDifficultySelector(Game& game, int top, int difficulty) {

@@ -1,18 +1,18 @@
 // The first-run screen: a short intro whose pictures fade in one after
 // another, then, on request, the freeware note. Every picture here takes its
 // alpha from the vertices, so each can fade on its own.
-#include "game/shell/sound_effects.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/screens/intro_timeline.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
-#include "game/shell/game_clock.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/keyboard_focus.h"
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
-#include "game/shell/keyboard_focus.h"
+#include "game/shell/sound_effects.h"
 
 namespace glyphora {
 namespace {

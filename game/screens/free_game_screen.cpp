@@ -2,16 +2,16 @@
 // for letters and for digits), the four sliders of the run, Start and Back.
 #include "game/engine/sheet_drawing.h"
 #include "game/gameplay/progression.h"
-#include "game/shell/run_control.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
-#include "game/shell/screen_actions.h"
-#include "game/shell/screen_buttons.h"
+#include "game/shell/game.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/mouse_input.h"
+#include "game/shell/run_control.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 namespace {
@@ -46,8 +46,8 @@ void DrawFreeGameScreen(Game& game) {
         DrawSlider(game.renderer, game.resources, game.widgets.sliders[slider]);
     DrawRunButtons(game);
     if (!FreeGameHasCharacters(game))
-        DrawFontText(game.renderer, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote, DT_VCENTER,
-                     kNoteColour);
+        DrawFontText(game.renderer, game.fonts[MenuFont26], "Tick a box: nothing would fall.", kNothingTickedNote,
+                     DT_VCENTER, kNoteColour);
 }
 
 }  // namespace glyphora
@@ -69,17 +69,26 @@ void LeaveFreeGame(Game& game, ScreenKind) {
 }
 
 constexpr auto kButtons = CentredRow<2>(15, {{
-    {StartFreeGameButton, 0, kButtonRowY, StartFreeGame},
-    {BackButton, 0, kButtonRowY, ShowMainMenu},
-}});
+                                                {StartFreeGameButton, 0, kButtonRowY, StartFreeGame},
+                                                {BackButton, 0, kButtonRowY, ShowMainMenu},
+                                            }});
 constexpr ImageButtonName kFocusOrder[] = {StartFreeGameButton, BackButton};
 // The boxes row by row, then the four sliders, then Start and Back.
 constexpr FocusControl kFocusControls[] = {
-    {FocusKind::Toggle, 0},  {FocusKind::Toggle, 1},  {FocusKind::Toggle, 2},
-    {FocusKind::Toggle, 3},  {FocusKind::Toggle, 4},  {FocusKind::Toggle, 5},
-    {FocusKind::Toggle, 6},  {FocusKind::Toggle, 7},  {FocusKind::Toggle, 8},
-    {FocusKind::Toggle, 9},  {FocusKind::Slider, StartLevelSlider}, {FocusKind::Slider, FallingSpeedSlider},
-    {FocusKind::Slider, DensitySlider}, {FocusKind::Slider, MaxLivesSlider},
+    {FocusKind::Toggle, 0},
+    {FocusKind::Toggle, 1},
+    {FocusKind::Toggle, 2},
+    {FocusKind::Toggle, 3},
+    {FocusKind::Toggle, 4},
+    {FocusKind::Toggle, 5},
+    {FocusKind::Toggle, 6},
+    {FocusKind::Toggle, 7},
+    {FocusKind::Toggle, 8},
+    {FocusKind::Toggle, 9},
+    {FocusKind::Slider, StartLevelSlider},
+    {FocusKind::Slider, FallingSpeedSlider},
+    {FocusKind::Slider, DensitySlider},
+    {FocusKind::Slider, MaxLivesSlider},
 };
 static_assert(std::size(kFocusControls) == kFreeGameToggleRows * kFreeGameToggleColumns + 4);
 

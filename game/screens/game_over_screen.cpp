@@ -3,13 +3,13 @@
 #include <string_view>
 
 #include "game/gameplay/end_of_run.h"
-#include "game/shell/game_clock.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
-#include "game/shell/screen_actions.h"
-#include "game/shell/screen_buttons.h"
+#include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 namespace {
@@ -85,9 +85,9 @@ void EnterOnGameOver(Game& game) {
 int ButtonStateOf(const Game& game) { return NameToEnter(game.run) ? 1 : 0; }
 
 constexpr auto kAfterTheEntry = CentredRow<2>(10, {{
-    {PlayAgainButton, 0, kButtonRowY, NewGame},
-    {BackButton, 0, kButtonRowY, ShowMainMenu},
-}});
+                                                      {PlayAgainButton, 0, kButtonRowY, NewGame},
+                                                      {BackButton, 0, kButtonRowY, ShowMainMenu},
+                                                  }});
 constexpr ImageButtonName kFocusOrder[] = {PlayAgainButton, BackButton};
 constexpr auto kNameEntry = CentredRow<1>(0, {{{OkButton, 0, kButtonRowY, ConfirmName}}});
 

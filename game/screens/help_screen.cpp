@@ -2,15 +2,15 @@
 // from the game's own sheets, a page of the keys, and a row of buttons to
 // turn the pages, open the manual or go back.
 #include "game/engine/sheet_drawing.h"
+#include "game/online/external_links.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
+#include "game/shell/game.h"
+#include "game/shell/keyboard_focus.h"
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
-#include "game/shell/keyboard_focus.h"
-#include "game/online/external_links.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -66,8 +66,8 @@ constexpr Colour kKeyColour = 0xFF505050;
 template <std::size_t N>
 void DrawLines(Game& game, const HelpLine (&lines)[N]) {
     for (const HelpLine& line : lines)
-        DrawFontText(game.renderer, game.fonts[HelpFont22], line.text, {kTextLeft, line.y, kTextRight, line.y + kTextHeight},
-                     DT_LEFT, kHelpColour);
+        DrawFontText(game.renderer, game.fonts[HelpFont22], line.text,
+                     {kTextLeft, line.y, kTextRight, line.y + kTextHeight}, DT_LEFT, kHelpColour);
 }
 
 // A falling item as the play screen shows it: the backing shape of a style
@@ -135,7 +135,7 @@ void EnterHelp(Game& game) { game.screen.helpPage = 0; }
 
 // The first focus key focuses the button of the page shown.
 void ArrowOnHelp(Game& game, int key) {
-    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0) 
+    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0)
         FocusButton(game, std::clamp(game.screen.helpPage, 0, kHelpPages - 1));
     else MoveFocusAlong(game, key);
 }
@@ -143,12 +143,12 @@ void ArrowOnHelp(Game& game, int key) {
 // The three pages, Manual and Back, 10 apart; the page-2 and manual buttons
 // stand one pixel lower than the others.
 constexpr auto kButtons = CentredRow<5>(10, {{
-    {HelpPage1Button, 0, kButtonRowY, ShowHelpPage<0>},
-    {HelpPage2Button, 0, kButtonRowY + 1, ShowHelpPage<1>},
-    {HelpPage3Button, 0, kButtonRowY, ShowHelpPage<2>},
-    {ManualButton, 0, kButtonRowY + 1, OpenTheManual},
-    {BackButton, 0, kButtonRowY, ShowMainMenu},
-}});
+                                                {HelpPage1Button, 0, kButtonRowY, ShowHelpPage<0>},
+                                                {HelpPage2Button, 0, kButtonRowY + 1, ShowHelpPage<1>},
+                                                {HelpPage3Button, 0, kButtonRowY, ShowHelpPage<2>},
+                                                {ManualButton, 0, kButtonRowY + 1, OpenTheManual},
+                                                {BackButton, 0, kButtonRowY, ShowMainMenu},
+                                            }});
 constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, HelpPage3Button, BackButton};
 
 }  // namespace

@@ -9,15 +9,15 @@
 #include "game/screens/difficulty_selector.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
-#include "game/shell/game_clock.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
-#include "game/shell/screen_actions.h"
-#include "game/shell/screen_buttons.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/online_scores.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -86,7 +86,8 @@ void DrawGroupField(Game& game, int i) {
                  kSelectionBandColour);
     }
     DrawTextField(game.renderer, game.pointer, field);
-    DrawRegion(game.renderer, game.resources, regions::GroupNumbers, kGroupNumberX, float(field.y + field.h - regions::GroupNumbers.h), 0, i);
+    DrawRegion(game.renderer, game.resources, regions::GroupNumbers, kGroupNumberX,
+               float(field.y + field.h - regions::GroupNumbers.h), 0, i);
 }
 
 }  // namespace
@@ -153,11 +154,11 @@ void ArrowOnHighScores(Game& game, int key) {
 }
 
 constexpr auto kButtons = Joined(CentredRow<4>(10, {{
-                                     {LocalScoresButton, 0, kButtonRowY, ShowScoreView<0>},
-                                     {GroupsButton, 0, kButtonRowY, ShowScoreView<1>},
-                                     {OnlineScoresButton, 0, kButtonRowY, OnlineScores},
-                                     {BackButton, 0, kButtonRowY, ShowMainMenu},
-                                 }}),
+                                                       {LocalScoresButton, 0, kButtonRowY, ShowScoreView<0>},
+                                                       {GroupsButton, 0, kButtonRowY, ShowScoreView<1>},
+                                                       {OnlineScoresButton, 0, kButtonRowY, OnlineScores},
+                                                       {BackButton, 0, kButtonRowY, ShowMainMenu},
+                                                   }}),
                                  std::array<ButtonAt, 2>{{
                                      {DifficultyDownButton, kDownArrowX, kSelectorTop + kArrowsDown, ShowEasierTable},
                                      {DifficultyUpButton, kUpArrowX, kSelectorTop + kArrowsDown, ShowHarderTable},

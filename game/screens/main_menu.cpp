@@ -6,14 +6,14 @@
 #include "game/screens/menu_pictures.h"
 #include "game/screens/menu_screens.h"
 #include "game/screens/peek.h"
-#include "game/shell/game.h"
-#include "game/shell/game_clock.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
-#include "game/shell/screen_actions.h"
-#include "game/shell/screen_buttons.h"
+#include "game/shell/game.h"
+#include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
 #include "game/shell/run_control.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 namespace {
@@ -58,14 +58,14 @@ void EnterMainMenu(Game& game) {
 const regions::Region* HoveredTab(const Game& game) { return HoveredMenuTab(MainMenuButtonUnderCursor(game)); }
 
 constexpr auto kButtons = CentredRow<7>(14, {{
-    {PlayButton, 0, kButtonRowY, StartStandardGame},
-    {FreeGameButton, 0, kButtonRowY, OpenFreeGameSetup},
-    {HighScoresButton, 0, kButtonRowY, OpenScreen<ScreenKind::HighScores>},
-    {HelpButton, 0, kButtonRowY, OpenScreen<ScreenKind::Help>},
-    {SettingsButton, 0, kButtonRowY, OpenScreen<ScreenKind::Settings>},
-    {CreditsButton, 0, kButtonRowY, OpenScreen<ScreenKind::Credits>},
-    {QuitButton, 0, kButtonRowY, Quit},
-}});
+                                                {PlayButton, 0, kButtonRowY, StartStandardGame},
+                                                {FreeGameButton, 0, kButtonRowY, OpenFreeGameSetup},
+                                                {HighScoresButton, 0, kButtonRowY, OpenScreen<ScreenKind::HighScores>},
+                                                {HelpButton, 0, kButtonRowY, OpenScreen<ScreenKind::Help>},
+                                                {SettingsButton, 0, kButtonRowY, OpenScreen<ScreenKind::Settings>},
+                                                {CreditsButton, 0, kButtonRowY, OpenScreen<ScreenKind::Credits>},
+                                                {QuitButton, 0, kButtonRowY, Quit},
+                                            }});
 constexpr ImageButtonName kFocusOrder[] = {PlayButton,     FreeGameButton, HighScoresButton, HelpButton,
                                            SettingsButton, CreditsButton,  QuitButton};
 
@@ -73,7 +73,8 @@ constexpr ImageButtonName kFocusOrder[] = {PlayButton,     FreeGameButton, HighS
 
 void DrawMainMenu(Game& game) {
     DrawMenuButtons(game);
-    DrawRegion(game.renderer, game.resources, MenuPreview(MainMenuButtonUnderCursor(game), game.screen.focus), kPreviewX, kPreviewY);
+    DrawRegion(game.renderer, game.resources, MenuPreview(MainMenuButtonUnderCursor(game), game.screen.focus),
+               kPreviewX, kPreviewY);
     DrawPeek(game);
 }
 

@@ -5,7 +5,9 @@
 
 namespace glyphora {
 
-void DrawButton(Game& game, ImageButtonName name) { DrawImageButton(game.renderer, game.pointer, game.widgets.imageButtons[name]); }
+void DrawButton(Game& game, ImageButtonName name) {
+    DrawImageButton(game.renderer, game.pointer, game.widgets.imageButtons[name]);
+}
 
 void DrawButtonWhen(Game& game, ImageButtonName name, bool shown) {
     ImageButton& button = game.widgets.imageButtons[name];

@@ -1,7 +1,7 @@
 #pragma once
 // Placing and drawing the image buttons that a menu screen shows.
-#include "game/shell/widget_set.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/widget_set.h"
 
 namespace glyphora {
 

@@ -13,8 +13,8 @@ constexpr int kHoverTabRows[] = {7, 6, 8, 9, 5, 4, 3};
 
 bool IsMenuButton(int index) { return index >= 0 && index < int(std::size(kHoverTabRows)); }
 
-constexpr const r::Region* kPreviews[] = {&r::MenuPreviewPlay,     &r::MenuPreviewFreeGame, &r::MenuPreviewHighScores,
-                                          &r::MenuPreviewHelp,     &r::MenuPreviewSettings, &r::MenuPreviewCredits,
+constexpr const r::Region* kPreviews[] = {&r::MenuPreviewPlay, &r::MenuPreviewFreeGame, &r::MenuPreviewHighScores,
+                                          &r::MenuPreviewHelp, &r::MenuPreviewSettings, &r::MenuPreviewCredits,
                                           &r::MenuPreviewQuit};
 
 }  // namespace

@@ -7,7 +7,6 @@ namespace glyphora {
 
 struct Game;
 
-
 // One routine per screen kind.
 void DrawMainMenu(Game& game);
 void DrawHighScoreScreen(Game& game);

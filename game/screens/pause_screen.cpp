@@ -4,14 +4,13 @@
 #include <cstdio>
 
 #include "game/gameplay/level_tables.h"
-#include "game/shell/screens.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/screens.h"
 
 namespace glyphora {
 namespace {
 
-constexpr Colour kPauseTextColours[kSubLevelCount] = {0xFF808080, 0xFFFFFFFF, 0xFF653600, 0xFFFF9900,
-                                                      0xFF999999};
+constexpr Colour kPauseTextColours[kSubLevelCount] = {0xFF808080, 0xFFFFFFFF, 0xFF653600, 0xFFFF9900, 0xFF999999};
 constexpr Rect kVolumeBox{0, 300, kWindowWidth, kWindowHeight};
 
 // The volumes at full colour, then blended into the background; nothing

@@ -40,7 +40,8 @@ std::optional<int> StepPeek(MenuState& menus, int now, Random& random) {
     // Wide enough for any gap between two frames (the window may sleep for hours).
     const std::int64_t e = Elapsed(now, menus.peekStart);
     if (e > kPeekLeaveAfter) menus.peekState = PeekState::Leaving;
-    if (menus.peekState == PeekState::Showing) return int(std::max<std::int64_t>(kRightEdge - e * kPeekSpeed / 1000, kRestX));
+    if (menus.peekState == PeekState::Showing)
+        return int(std::max<std::int64_t>(kRightEdge - e * kPeekSpeed / 1000, kRestX));
     const std::int64_t x = kRightEdge + (e - kPeekLeaveAfter) * kPeekSpeed / 1000 - kPeekWidth;
     if (x <= kRightEdge) return int(x);
     menus.peekState = PeekState::Idle;

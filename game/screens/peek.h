@@ -12,8 +12,8 @@ namespace glyphora {
 inline constexpr int kPeekPictures = 6;
 inline constexpr int kPeekWidth = 170;
 inline constexpr int kPeekY = 135;
-inline constexpr int kPeekPause = 5000;      // ms of quiet after a peek (or a screen change)
-inline constexpr int kPeekRetry = 1000;      // ms between two tries to start one
+inline constexpr int kPeekPause = 5000;       // ms of quiet after a peek (or a screen change)
+inline constexpr int kPeekRetry = 1000;       // ms between two tries to start one
 inline constexpr int kPeekLeaveAfter = 3000;  // ms after its start at which it leaves
 inline constexpr int kPeekSpeed = 200;        // pixels per second, in and out
 

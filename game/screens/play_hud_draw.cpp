@@ -49,7 +49,8 @@ void DrawNumber(Game& game, FontName font, int value, const Rect& box, Colour co
 
 void DrawLifeRow(Game& game, int count, float y, int s) {
     const int first = 617 - count * kLifeIconStep / 2;
-    for (int i = 0; i < count; ++i) DrawSprite(game.renderer, game.resources.lifeIcon, float(first + i * kLifeIconStep), y, 0, s);
+    for (int i = 0; i < count; ++i)
+        DrawSprite(game.renderer, game.resources.lifeIcon, float(first + i * kLifeIconStep), y, 0, s);
 }
 
 }  // namespace
@@ -69,8 +70,8 @@ void DrawWordOnOffer(Game& game, int s) {
                      DT_VCENTER, kPalette[s].word);
     DrawFontText(game.renderer, font, text.substr(0, typed), {left, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
                  kPalette[s].typedWord);
-    DrawFontText(game.renderer, font, text.substr(typed), {left + typedWidth, box.top, kWindowWidth, box.bottom}, DT_VCENTER,
-                 kPalette[s].word);
+    DrawFontText(game.renderer, font, text.substr(typed), {left + typedWidth, box.top, kWindowWidth, box.bottom},
+                 DT_VCENTER, kPalette[s].word);
 }
 
 // The filled picture up to the bar's fill, then the rest of the empty one.
@@ -80,7 +81,8 @@ void DrawBonusBar(Game& game, int s) {
     const int filled = static_cast<int>(fill * float(full) / kBonusBarFull);
     const int empty = static_cast<int>((1 - fill / kBonusBarFull) * float(full));
     if (filled > 0) DrawRegionPart(game.renderer, game.resources, regions::BonusBarFilled, 0, filled, 0, 410, 0, s);
-    if (empty > 0) DrawRegionPart(game.renderer, game.resources, regions::BonusBarEmpty, filled, empty, float(filled), 410, 0, s);
+    if (empty > 0)
+        DrawRegionPart(game.renderer, game.resources, regions::BonusBarEmpty, filled, empty, float(filled), 410, 0, s);
 }
 
 void DrawScoreAndLetterValue(Game& game, int s) {
@@ -110,8 +112,8 @@ void DrawLives(Game& game, int s) {
 void DrawLevel(Game& game, int s) {
     char text[24];
     const int length = std::snprintf(text, sizeof text, "Level %d", LevelNumber(game.run));
-    DrawFontText(game.renderer, game.fonts[HudFont40], {text, static_cast<std::size_t>(length)}, {555, 25, 675, 85}, kCentred,
-                 kPalette[s].level);
+    DrawFontText(game.renderer, game.fonts[HudFont40], {text, static_cast<std::size_t>(length)}, {555, 25, 675, 85},
+                 kCentred, kPalette[s].level);
 }
 
 // One icon per charge, the row centred on x 620.

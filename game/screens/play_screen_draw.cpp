@@ -4,14 +4,14 @@
 #include "game/screens/pause_screen.h"
 #include "game/screens/play_hud_draw.h"
 #include "game/screens/screen_rows.h"
+#include "game/shell/button_places.h"
+#include "game/shell/game_clock.h"
+#include "game/shell/keyboard_focus.h"
 #include "game/shell/music.h"
 #include "game/shell/run_control.h"
-#include "game/shell/screens.h"
-#include "game/shell/game_clock.h"
-#include "game/shell/button_places.h"
 #include "game/shell/screen_actions.h"
 #include "game/shell/screen_buttons.h"
-#include "game/shell/keyboard_focus.h"
+#include "game/shell/screens.h"
 
 namespace glyphora {
 namespace {

@@ -8,9 +8,8 @@ const ScreenTable& GameScreens() {
     static const ScreenTable table = [] {
         ScreenTable rows{};
         for (const ScreenDefinition* row :
-             {&kPlayScreen, &kMainMenuScreen, &kGameOverScreen, &kHighScoreScreen, &kFreeGameScreen,
-              &kSettingsScreen, &kHelpScreen, &kCreditsScreen, &kSplashScreen, &kIntroScreen,
-              &kDifficultyChoiceScreen})
+             {&kPlayScreen, &kMainMenuScreen, &kGameOverScreen, &kHighScoreScreen, &kFreeGameScreen, &kSettingsScreen,
+              &kHelpScreen, &kCreditsScreen, &kSplashScreen, &kIntroScreen, &kDifficultyChoiceScreen})
             rows[static_cast<std::size_t>(row->kind)] = row;
         return rows;
     }();

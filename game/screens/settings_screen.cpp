@@ -5,15 +5,15 @@
 #include "game/screens/difficulty_selector.h"
 #include "game/screens/menu_buttons.h"
 #include "game/screens/menu_screens.h"
-#include "game/shell/game.h"
 #include "game/screens/screen_rows.h"
 #include "game/shell/button_places.h"
-#include "game/shell/screen_actions.h"
-#include "game/shell/screen_buttons.h"
+#include "game/shell/game.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/mouse_input.h"
 #include "game/shell/music.h"
 #include "game/shell/saving.h"
-#include "game/shell/mouse_input.h"
+#include "game/shell/screen_actions.h"
+#include "game/shell/screen_buttons.h"
 
 namespace glyphora {
 namespace {
@@ -39,7 +39,8 @@ void DrawNameField(Game& game) {
 }
 
 void DrawDifficulty(Game& game) {
-    if (game.screen.difficultyHint) DrawSelectionBand(game.renderer, game.resources, kHintBandX, kHintBandY, kHintBandWidth);
+    if (game.screen.difficultyHint)
+        DrawSelectionBand(game.renderer, game.resources, kHintBandX, kHintBandY, kHintBandWidth);
     DrawDifficultyName(game, game.settings.difficulty, kDifficultyNameX, kDifficultyY);
     DrawButton(game, DifficultyDownButton);
     DrawButton(game, DifficultyUpButton);

@@ -12,14 +12,14 @@ namespace glyphora {
 
 // The sheet region each image button is drawn from, by ImageButtonName.
 inline constexpr const regions::Region* kButtonRegions[kImageButtonCount] = {
-    &regions::PlayButton,          &regions::FreeGameButton,       &regions::HighScoresButton,
-    &regions::HelpButton,          &regions::SettingsButton,       &regions::CreditsButton,
-    &regions::QuitButton,          &regions::BackButton,           &regions::StartFreeGameButton,
-    &regions::OnlineScoresButton,  &regions::OkButton,             &regions::PlayAgainButton,
-    &regions::GroupsButton,        &regions::LocalScoresButton,    &regions::DifficultyDownButton,
-    &regions::DifficultyUpButton,  &regions::ShowNoteButton,       &regions::ContinueButton,
-    &regions::HelpPage1Button,     &regions::HelpPage2Button,      &regions::ManualButton,
-    &regions::DonateUsdButton,     &regions::DonateEurButton,      &regions::HelpPage3Button,
+    &regions::PlayButton,         &regions::FreeGameButton,    &regions::HighScoresButton,
+    &regions::HelpButton,         &regions::SettingsButton,    &regions::CreditsButton,
+    &regions::QuitButton,         &regions::BackButton,        &regions::StartFreeGameButton,
+    &regions::OnlineScoresButton, &regions::OkButton,          &regions::PlayAgainButton,
+    &regions::GroupsButton,       &regions::LocalScoresButton, &regions::DifficultyDownButton,
+    &regions::DifficultyUpButton, &regions::ShowNoteButton,    &regions::ContinueButton,
+    &regions::HelpPage1Button,    &regions::HelpPage2Button,   &regions::ManualButton,
+    &regions::DonateUsdButton,    &regions::DonateEurButton,   &regions::HelpPage3Button,
 };
 
 inline constexpr int kButtonRowY = 400;  // the row over the footer band

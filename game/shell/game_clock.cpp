@@ -38,8 +38,6 @@ void AskQuestion(Game& game, PauseReason question) {
     else SetPaused(game, true, question);
 }
 
-bool PausedFor(const Game& game, PauseReason reason) {
-    return game.shell.paused && game.shell.pauseReason == reason;
-}
+bool PausedFor(const Game& game, PauseReason reason) { return game.shell.paused && game.shell.pauseReason == reason; }
 
 }  // namespace glyphora

@@ -1,9 +1,9 @@
 #include "game/shell/game_widgets.h"
 
-#include "game/shell/sound_effects.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/shell/button_places.h"
 #include "game/shell/game.h"
+#include "game/shell/sound_effects.h"
 
 namespace glyphora {
 namespace {
@@ -88,15 +88,15 @@ void MakeUnderlinedField(Game& game, TextField& field, std::string* edited, Font
 
 void CreateTextFields(Game& game) {
     Widgets& w = game.widgets;
-    MakeUnderlinedField(game, w.nameEntryField, &game.screen.enteredName, NameEntryFont36, MakeRect(250, 295, 200, 40), 15, 0xFF404040,
-                        0xFF404040, AlignMiddle);
+    MakeUnderlinedField(game, w.nameEntryField, &game.screen.enteredName, NameEntryFont36, MakeRect(250, 295, 200, 40),
+                        15, 0xFF404040, 0xFF404040, AlignMiddle);
     w.nameEntryField.clickFocus = false;
     SetFieldFocus(w.nameEntryField, true);
-    MakeUnderlinedField(game, w.defaultNameField, &game.settings.defaultName, FieldFont26, MakeRect(359, 130, 150, 30), 15, TextGrey,
-                        0xFF808080, AlignMiddle);
+    MakeUnderlinedField(game, w.defaultNameField, &game.settings.defaultName, FieldFont26, MakeRect(359, 130, 150, 30),
+                        15, TextGrey, 0xFF808080, AlignMiddle);
     for (int i = 0; i < kGroupFields; ++i)
-        MakeUnderlinedField(game, w.groupFields[i], &game.settings.groups[i], FieldFont26, MakeRect(270, 115 + 45 * i, 250, 40), 20, TextGrey,
-                            0xFF808080, AlignBottom);
+        MakeUnderlinedField(game, w.groupFields[i], &game.settings.groups[i], FieldFont26,
+                            MakeRect(270, 115 + 45 * i, 250, 40), 20, TextGrey, 0xFF808080, AlignBottom);
 }
 
 void CreateToggles(Game& game) {
@@ -104,8 +104,8 @@ void CreateToggles(Game& game) {
     const Sprite box = RegionSprite(game, regions::ToggleBox);
     for (int row = 0; row < kFreeGameToggleRows; ++row) {
         for (int column = 0; column < kFreeGameToggleColumns; ++column)
-            MakeToggleButton(w.registry, w.freeGameToggles[row][column], box, 138 + 41 * column, 146 + 41 * row,
-                             false, &game.settings.freeGameKeys[row][column]);
+            MakeToggleButton(w.registry, w.freeGameToggles[row][column], box, 138 + 41 * column, 146 + 41 * row, false,
+                             &game.settings.freeGameKeys[row][column]);
     }
     MakeToggleButton(w.registry, w.askF3Toggle, box, 357, 299, false, &game.settings.queryF3);
     SetToggleLabel(w.askF3Toggle, "", &game.fonts[MenuFont26], TextGrey, 10);

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "game/shell/music.h"
-#include "game/shell/sound_effects.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/keyboard_focus.h"
+#include "game/shell/music.h"
 #include "game/shell/run_control.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/sound_effects.h"
 #include "game/shell/window_scale.h"
 #include "platform/keys.h"
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "game/shell/music.h"
-#include "game/shell/sound_effects.h"
 #include "game/shell/game.h"
+#include "game/shell/music.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/sound_effects.h"
 #include "platform/keys.h"
 
 namespace glyphora {
@@ -13,9 +13,9 @@ namespace {
 
 // The buttons whose keyboard state a mouse movement clears.
 constexpr ImageButtonName kMouseReleased[] = {
-    PlayButton,     FreeGameButton,     HighScoresButton,  HelpButton,   SettingsButton,      CreditsButton,
-    QuitButton,     BackButton,         OnlineScoresButton, LocalScoresButton, GroupsButton, StartFreeGameButton,
-    DifficultyDownButton, DifficultyUpButton,
+    PlayButton,    FreeGameButton,      HighScoresButton,     HelpButton,         SettingsButton,
+    CreditsButton, QuitButton,          BackButton,           OnlineScoresButton, LocalScoresButton,
+    GroupsButton,  StartFreeGameButton, DifficultyDownButton, DifficultyUpButton,
 };
 
 // The settings screen's difficulty hint lasts while the cursor stays here.

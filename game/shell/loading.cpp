@@ -2,12 +2,12 @@
 
 #include "game/data/data_paths.h"
 #include "game/engine/font_table.h"
-#include "game/gameplay/cheat_codes.h"
-#include "game/shell/game_widgets.h"
 #include "game/engine/sheet_regions.h"
 #include "game/engine/title_font.h"
+#include "game/gameplay/cheat_codes.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/game_widgets.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/sound.h"
 
@@ -19,7 +19,8 @@ namespace {
 // sheet in the wrong form.
 void LoadSheet(Game& game, Texture& sheet, regions::Sheet which) {
     const regions::SheetInfo& info = regions::InfoOf(which);
-    LoadTexture(game.renderer, sheet, info.width, info.height, info.colourKey, info.file, platform::FileForm::PairSwapped);
+    LoadTexture(game.renderer, sheet, info.width, info.height, info.colourKey, info.file,
+                platform::FileForm::PairSwapped);
 }
 
 Sprite SpriteOf(const Texture& sheet, const regions::Region& region) {

@@ -1,6 +1,6 @@
 #include "game/shell/main_loop.h"
-#include "game/shell/window_scale.h"
 #include "game/shell/window_position.h"
+#include "game/shell/window_scale.h"
 
 #include "game/data/integrity.h"
 #include "game/data/score_file.h"

@@ -4,10 +4,10 @@
 #include <iterator>
 #include "game/shell/window_position.h"
 
-#include "game/shell/music.h"
-#include "game/shell/sound_effects.h"
 #include "game/shell/game.h"
+#include "game/shell/music.h"
 #include "game/shell/screen_buttons.h"
+#include "game/shell/sound_effects.h"
 
 namespace glyphora {
 namespace {
@@ -19,9 +19,7 @@ struct VolumeValues {
     int sound;
 };
 
-VolumeValues CurrentVolumes(const Game& game) {
-    return {game.settings.musicVolume, game.settings.soundVolume};
-}
+VolumeValues CurrentVolumes(const Game& game) { return {game.settings.musicVolume, game.settings.soundVolume}; }
 
 // A changed sound volume is heard at once with a sample effect.
 void ApplyVolumeChanges(Game& game, VolumeValues before) {

@@ -1,7 +1,5 @@
 #include "game/shell/run_control.h"
 
-#include "game/shell/music.h"
-#include "game/shell/sound_effects.h"
 #include "game/gameplay/cheat_codes.h"
 #include "game/gameplay/end_of_run.h"
 #include "game/gameplay/play_keys.h"
@@ -10,8 +8,10 @@
 #include "game/gameplay/spawning.h"
 #include "game/gameplay/update_play.h"
 #include "game/shell/game_clock.h"
+#include "game/shell/music.h"
 #include "game/shell/saving.h"
 #include "game/shell/screens.h"
+#include "game/shell/sound_effects.h"
 
 namespace glyphora {
 namespace {
@@ -39,9 +39,7 @@ void HideIdleCursor(Game& game) {
 
 }  // namespace
 
-PlayModel PlayModelOf(Game& game) {
-    return {game.run, game.field, game.cheats, game.store, game.random, game.words};
-}
+PlayModel PlayModelOf(Game& game) { return {game.run, game.field, game.cheats, game.store, game.random, game.words}; }
 
 // A new game may start from a pause (F4): what the pause held is let go,
 // the old run's music only to be stopped by the new run's start.

@@ -32,8 +32,7 @@ std::string SaveFailedText(const std::string& path) {
 void ReportSaveFailure(Game& game, const std::string& failedPath) {
     if (failedPath.empty() || game.shell.saveFailureReported) return;
     game.shell.saveFailureReported = true;
-    game.platform.desktop->messageBox(kSaveFailedCaption, SaveFailedText(failedPath),
-                                      platform::MessageBoxStyle::Error);
+    game.platform.desktop->messageBox(kSaveFailedCaption, SaveFailedText(failedPath), platform::MessageBoxStyle::Error);
 }
 
 }  // namespace

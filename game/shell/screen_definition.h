@@ -48,7 +48,7 @@ inline constexpr int kAskF3Box = -1;
 
 // The header strip of a menu screen (its footer band comes with it).
 struct MenuFrame {
-    const regions::Region* cap = nullptr;     // null: the screen draws no menu frame
+    const regions::Region* cap = nullptr;  // null: the screen draws no menu frame
     const regions::Region* tab = nullptr;
     const regions::Region* corner = nullptr;  // null: no picture over the header's left end
     // The tab of the moment where it changes with the cursor; null: tab.
@@ -69,7 +69,7 @@ struct ScreenDefinition {
     std::array<ButtonSet, 2> buttons{};
     int (*buttonState)(const Game&) = nullptr;
     std::span<const FocusControl> focusControls{};  // walked before the focus order's buttons
-    bool keepsCursorOnEntry = false;  // entering leaves the keyboard focus and the cursor as they are
+    bool keepsCursorOnEntry = false;                // entering leaves the keyboard focus and the cursor as they are
     // Keys: null does nothing, but arrows and Tab, which move the focus along
     // the controls and the order, and F3, which starts a new game.
     GameAction enterKey = nullptr;

@@ -18,8 +18,8 @@ std::ostream& WriteName(std::ostream& out, Enum value, const char* const (&names
 }  // namespace
 
 std::ostream& operator<<(std::ostream& out, ScreenKind screen) {
-    static const char* const names[] = {"Play",     "MainMenu", "GameOver", "HighScores", "FreeGameSetup",   "Settings",
-                                        "Help",     "Credits",  "Splash",   "Intro",      "DifficultyChoice"};
+    static const char* const names[] = {"Play", "MainMenu", "GameOver", "HighScores", "FreeGameSetup",   "Settings",
+                                        "Help", "Credits",  "Splash",   "Intro",      "DifficultyChoice"};
     return WriteName(out, screen, names, 1);
 }
 

@@ -53,7 +53,7 @@ enum SliderName {
     kSliderCount,
 };
 
-inline constexpr int kMainMenuButtons = 7;       // PlayButton .. QuitButton
+inline constexpr int kMainMenuButtons = 7;  // PlayButton .. QuitButton
 inline constexpr int kFreeGameToggleRows = 5;
 inline constexpr int kFreeGameToggleColumns = 2;
 inline constexpr int kGroupFields = 5;

@@ -1,7 +1,7 @@
 #include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
-#include "game/shell/main_loop.h"
 #include "game/shell/key_routing.h"
+#include "game/shell/main_loop.h"
 #include "game/shell/mouse_input.h"
 #include "game/shell/run_control.h"
 #include "game/shell/window_position.h"

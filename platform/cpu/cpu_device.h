@@ -27,10 +27,10 @@ class CpuDevice final : public Device {
 public:
     // What the last present did, for measurements.
     struct FrameStats {
-        int commands = 0;       // calls recorded in the frame
-        int rects = 0;          // rectangles shown
-        long pixelsDrawn = 0;   // pixels drawn again for the frame
-        long pixelsShown = 0;   // pixels handed to the window
+        int commands = 0;      // calls recorded in the frame
+        int rects = 0;         // rectangles shown
+        long pixelsDrawn = 0;  // pixels drawn again for the frame
+        long pixelsShown = 0;  // pixels handed to the window
     };
 
     // presenter may be null (nothing is shown; readFrame still works).

@@ -62,9 +62,9 @@ bool PlanCopy(const QuadVertices& c, Size size, Size frame, DrawCommand& out) {
     out.shape = QuadShape::Copy;
     out.source = source;
     out.at = {x + (source.left - sx), y + (source.top - sy)};
-    out.bounds = Intersection({out.at.x, out.at.y, out.at.x + (source.right - source.left),
-                               out.at.y + (source.bottom - source.top)},
-                              {0, 0, frame.width, frame.height});
+    out.bounds = Intersection(
+        {out.at.x, out.at.y, out.at.x + (source.right - source.left), out.at.y + (source.bottom - source.top)},
+        {0, 0, frame.width, frame.height});
     out.smooth = false;
     return true;
 }
@@ -148,10 +148,10 @@ bool MakeQuad(const std::shared_ptr<TexturePixels>& texture, const QuadVertices&
     out.smooth = filter == Filter::Linear;
     out.texture = texture;
     for (int i = 0; i < 4; ++i) out.corners[i] = {corners[i].x, corners[i].y, 0, corners[i].u, corners[i].v};
-    const bool planned = IsSpriteLike(corners) && IsParallelogram(corners)
-                             ? PlanCopy(corners, texture->size(), frame, out) ||
-                                   PlanMapped(corners, *texture, frame, out)
-                             : PlanTriangles(corners, *texture, frame, out);
+    const bool planned =
+        IsSpriteLike(corners) && IsParallelogram(corners)
+            ? PlanCopy(corners, texture->size(), frame, out) || PlanMapped(corners, *texture, frame, out)
+            : PlanTriangles(corners, *texture, frame, out);
     return planned && !IsEmpty(out.bounds);
 }
 

@@ -31,7 +31,7 @@ struct DrawCommand {
     // Fill: the colour. Quad: the modulation, tint in RGB and the alpha
     // multiplier (255 when the texture's alpha alone counts) in the top byte.
     Colour colour = 0;
-    Rect bounds;          // every pixel the command may change, inside the frame
+    Rect bounds;                             // every pixel the command may change, inside the frame
     std::shared_ptr<TexturePixels> texture;  // kept alive while a frame refers to it
     Vertex corners[4] = {};                  // as given, for comparison
 

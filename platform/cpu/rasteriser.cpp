@@ -42,9 +42,7 @@ pixman_transform_t FixedTransform(const AffineMap& map, Point origin) {
     return t;
 }
 
-pixman_point_fixed_t Fixed(Vec2 p) {
-    return {pixman_double_to_fixed(p.x), pixman_double_to_fixed(p.y)};
-}
+pixman_point_fixed_t Fixed(Vec2 p) { return {pixman_double_to_fixed(p.x), pixman_double_to_fixed(p.y)}; }
 
 // Adds the triangle's outline to a one-bit mask: each pixel whose centre it
 // covers, as a graphics card decides, in two trapezoids split at the middle
@@ -57,7 +55,8 @@ void RasteriseTriangle(pixman_image_t* mask, Vec2 a, Vec2 b, Vec2 c) {
     const bool middleOnLeft = b.x < longX;
     const pixman_line_fixed_t longEdge{Fixed(a), Fixed(c)};
     const pixman_line_fixed_t upper{Fixed(a), Fixed(b)}, lower{Fixed(b), Fixed(c)};
-    const pixman_trapezoid_t top{Fixed(a).y, Fixed(b).y, middleOnLeft ? upper : longEdge, middleOnLeft ? longEdge : upper};
+    const pixman_trapezoid_t top{Fixed(a).y, Fixed(b).y, middleOnLeft ? upper : longEdge,
+                                 middleOnLeft ? longEdge : upper};
     const pixman_trapezoid_t bottom{Fixed(b).y, Fixed(c).y, middleOnLeft ? lower : longEdge,
                                     middleOnLeft ? longEdge : lower};
     if (top.top < top.bottom) pixman_rasterize_trapezoid(mask, &top, 0, 0);
@@ -117,8 +116,8 @@ void Rasteriser::composite(const DrawCommand& command, pixman_image_t* texels, P
     if (command.texture->coverageOnly()) {
         // White texels: the tint is the colour, the texels its coverage.
         colourPixel_ = PremultipliedBy(tint, alpha);
-        pixman_image_composite32(PIXMAN_OP_OVER, colour_.get(), texels, target, 0, 0, sx, sy, box.left, box.top,
-                                 width, height);
+        pixman_image_composite32(PIXMAN_OP_OVER, colour_.get(), texels, target, 0, 0, sx, sy, box.left, box.top, width,
+                                 height);
     } else if (tint == kWhite) {
         // Plain, or faded by the vertex alpha.
         alphaPixel_ = alpha << 24;
@@ -135,7 +134,6 @@ void Rasteriser::composite(const DrawCommand& command, pixman_image_t* texels, P
                                  height);
     }
 }
-
 
 // The rare quad that is no parallelogram over a texel rectangle: each
 // triangle is painted into a scratch picture, then laid over the frame
@@ -154,7 +152,8 @@ void Rasteriser::drawTriangles(const DrawCommand& command, const Rect& box) {
         if (IsEmpty(area)) continue;
         const int width = area.right - area.left, height = area.bottom - area.top;
         for (int y = area.top; y < area.bottom; ++y)
-            std::memset(&outlineBits_[std::size_t(y) * std::size_t(outlineStride_)], 0, std::size_t(outlineStride_) * 4);
+            std::memset(&outlineBits_[std::size_t(y) * std::size_t(outlineStride_)], 0,
+                        std::size_t(outlineStride_) * 4);
         RasteriseTriangle(outline_.get(), points[0], points[1], points[2]);
         pixman_fill(scratchBits_.data(), size_.width, 32, area.left, area.top, width, height, 0);
         const pixman_transform_t transform = FixedTransform(command.maps[t], {view.visible.left, view.visible.top});
@@ -168,12 +167,12 @@ void Rasteriser::drawTriangles(const DrawCommand& command, const Rect& box) {
 void Rasteriser::prepareScratch() {
     if (scratch_) return;
     scratchBits_.assign(std::size_t(size_.width) * std::size_t(size_.height), 0);
-    scratch_.reset(pixman_image_create_bits(PIXMAN_a8r8g8b8, size_.width, size_.height, scratchBits_.data(),
-                                            size_.width * 4));
+    scratch_.reset(
+        pixman_image_create_bits(PIXMAN_a8r8g8b8, size_.width, size_.height, scratchBits_.data(), size_.width * 4));
     outlineStride_ = (size_.width + 31) / 32;
     outlineBits_.assign(std::size_t(outlineStride_) * std::size_t(size_.height), 0);
-    outline_.reset(pixman_image_create_bits(PIXMAN_a1, size_.width, size_.height, outlineBits_.data(),
-                                            outlineStride_ * 4));
+    outline_.reset(
+        pixman_image_create_bits(PIXMAN_a1, size_.width, size_.height, outlineBits_.data(), outlineStride_ * 4));
 }
 
 }  // namespace glyphora::platform

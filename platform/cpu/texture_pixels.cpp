@@ -57,9 +57,8 @@ Rect TexturePixels::visibleBounds(const Rect& texels) const {
     Rect found{texels.right, texels.bottom, texels.left, texels.top};
     for (int y = texels.top; y < texels.bottom; ++y) {
         for (int x = texels.left; x < texels.right; ++x) {
-            const bool visible = argb_.empty()
-                                     ? alpha_[std::size_t(y) * std::size_t(stride_) + std::size_t(x)] != 0
-                                     : argb_[std::size_t(y) * std::size_t(size_.width) + std::size_t(x)] != 0;
+            const bool visible = argb_.empty() ? alpha_[std::size_t(y) * std::size_t(stride_) + std::size_t(x)] != 0
+                                               : argb_[std::size_t(y) * std::size_t(size_.width) + std::size_t(x)] != 0;
             if (!visible) continue;
             found.left = std::min(found.left, x), found.right = std::max(found.right, x + 1);
             found.top = std::min(found.top, y), found.bottom = std::max(found.bottom, y + 1);

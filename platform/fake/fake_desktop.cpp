@@ -2,8 +2,7 @@
 
 namespace glyphora::platform {
 
-MessageBoxAnswer FakeDesktop::messageBox(const std::string& caption, const std::string& text,
-                                         MessageBoxStyle style) {
+MessageBoxAnswer FakeDesktop::messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) {
     boxes.push_back({caption, text, style});
     return style == MessageBoxStyle::Error ? MessageBoxAnswer::Ok : answer;
 }

@@ -19,8 +19,7 @@ public:
     Point cursorPosition() override { return cursor; }
     void showCursor(bool visible) override { cursorVisible = visible; }
     Size screenSize() override { return screen; }
-    MessageBoxAnswer messageBox(const std::string& caption, const std::string& text,
-                                MessageBoxStyle style) override;
+    MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) override;
 
     Point cursor;
     bool cursorVisible = true;

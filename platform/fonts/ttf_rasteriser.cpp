@@ -71,8 +71,7 @@ RenderedGlyph RenderGlyph(TTF_Font* font, std::uint8_t byte, int cellAscent) {
     RenderedGlyph glyph;
     const char32_t codePoint = Windows1252ToUnicode(byte);
     int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-    if (codePoint == 0 || TTF_GlyphMetrics32(font, codePoint, &minx, &maxx, &miny, &maxy, &advance) != 0)
-        return glyph;
+    if (codePoint == 0 || TTF_GlyphMetrics32(font, codePoint, &minx, &maxx, &miny, &maxy, &advance) != 0) return glyph;
     glyph.metrics.advance = advance;
     if (maxx <= minx || maxy <= miny) return glyph;  // a blank such as the space
     glyph.surface = RenderArgb(font, codePoint);
@@ -115,8 +114,8 @@ void CopyCoverage(const RenderedGlyph& glyph, Image& atlas) {
     for (int row = 0; row < glyph.ink.h; ++row) {
         const auto* source = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface.pixels) +
                                                              (glyph.ink.y + row) * surface.pitch);
-        Colour* target = &atlas.pixels[static_cast<std::size_t>(glyph.metrics.atlasY + row) * atlas.width +
-                                       glyph.metrics.atlasX];
+        Colour* target =
+            &atlas.pixels[static_cast<std::size_t>(glyph.metrics.atlasY + row) * atlas.width + glyph.metrics.atlasX];
         for (int column = 0; column < glyph.ink.w; ++column)
             target[column] = (source[glyph.ink.x + column] & 0xFF000000u) | 0x00FFFFFFu;
     }

@@ -32,12 +32,12 @@ enum class KernelGraphics {
 
 // The environment's part of the choice.
 struct DrawingPathSettings {
-    std::string forced;              // GLYPHORA_RENDERER
-    bool sdlRendererNamed = false;   // SDL_RENDER_DRIVER names one of SDL's renderers
-    bool softwareOpenGl = false;     // LIBGL_ALWAYS_SOFTWARE asks Mesa for software
-    bool headless = false;           // SDL's dummy or offscreen video
-    bool x11 = false;                // SDL will open the window on an X server
-    bool openGlRedirected = false;   // VirtualGL draws OpenGL on another display's card
+    std::string forced;             // GLYPHORA_RENDERER
+    bool sdlRendererNamed = false;  // SDL_RENDER_DRIVER names one of SDL's renderers
+    bool softwareOpenGl = false;    // LIBGL_ALWAYS_SOFTWARE asks Mesa for software
+    bool headless = false;          // SDL's dummy or offscreen video
+    bool x11 = false;               // SDL will open the window on an X server
+    bool openGlRedirected = false;  // VirtualGL draws OpenGL on another display's card
 };
 
 DrawingPathSettings DrawingPathSettingsFromEnvironment();

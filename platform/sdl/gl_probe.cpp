@@ -52,7 +52,8 @@ std::optional<std::string> ReadAnswer(int fd, std::chrono::milliseconds timeout)
     std::string answer;
     char buffer[256];
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd waiting{fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&waiting, 1, int(left.count())) <= 0) return std::nullopt;
         const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -131,8 +132,7 @@ std::optional<std::string> ProbeOpenGlRenderer(std::chrono::milliseconds timeout
     if (child > 0) {
         answer = ReadAnswer(pipeEnds[0], timeout);
         if (!answer) kill(child, SIGKILL);
-        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {}
     }
     close(pipeEnds[0]);
     return answer;

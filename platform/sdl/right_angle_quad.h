@@ -11,11 +11,11 @@
 namespace glyphora::platform {
 
 struct TurnedCopy {
-    Rect source;               // texels, inside the texture
-    float x = 0, y = 0;        // the unturned destination rectangle
+    Rect source;         // texels, inside the texture
+    float x = 0, y = 0;  // the unturned destination rectangle
     float width = 0, height = 0;
-    int degrees = 0;           // 90, 180 or 270, clockwise on screen
-    bool flipX = false;        // mirrored before turning
+    int degrees = 0;     // 90, 180 or 270, clockwise on screen
+    bool flipX = false;  // mirrored before turning
     bool flipY = false;
 };
 

@@ -248,8 +248,8 @@ std::unique_ptr<Texture> SdlDevice::loadTexture(const std::string& path, FileFor
 
 std::unique_ptr<Texture> SdlDevice::createTexture(const Image& image) {
     if (image.width <= 0 || image.height <= 0) return nullptr;
-    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                             image.width, image.height);
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, image.width, image.height);
     if (!texture) return nullptr;
     SDL_UpdateTexture(texture, nullptr, image.pixels.data(), image.width * 4);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);

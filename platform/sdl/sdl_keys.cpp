@@ -15,12 +15,15 @@ struct KeyPair {
 // Keys outside the contiguous ranges handled in code. SDL's keypad digits are
 // not contiguous (KP_1 .. KP_9 come before KP_0), so they are listed one by one.
 constexpr KeyPair kNamedKeys[] = {
-    {SDLK_BACKSPACE, vk::Backspace}, {SDLK_TAB, vk::Tab},       {SDLK_RETURN, vk::Enter},
-    {SDLK_KP_ENTER, vk::Enter},      {SDLK_ESCAPE, vk::Escape}, {SDLK_SPACE, vk::Space},
-    {SDLK_LEFT, vk::Left},           {SDLK_UP, vk::Up},         {SDLK_RIGHT, vk::Right},
-    {SDLK_DOWN, vk::Down},           {SDLK_KP_0, vk::Numpad0},  {SDLK_KP_1, vk::Numpad0 + 1},
-    {SDLK_KP_2, vk::Numpad0 + 2},    {SDLK_KP_3, vk::Numpad0 + 3}, {SDLK_KP_4, vk::Numpad0 + 4},
-    {SDLK_KP_5, vk::Numpad0 + 5},    {SDLK_KP_6, vk::Numpad0 + 6}, {SDLK_KP_7, vk::Numpad0 + 7},
+    {SDLK_BACKSPACE, vk::Backspace}, {SDLK_TAB, vk::Tab},
+    {SDLK_RETURN, vk::Enter},        {SDLK_KP_ENTER, vk::Enter},
+    {SDLK_ESCAPE, vk::Escape},       {SDLK_SPACE, vk::Space},
+    {SDLK_LEFT, vk::Left},           {SDLK_UP, vk::Up},
+    {SDLK_RIGHT, vk::Right},         {SDLK_DOWN, vk::Down},
+    {SDLK_KP_0, vk::Numpad0},        {SDLK_KP_1, vk::Numpad0 + 1},
+    {SDLK_KP_2, vk::Numpad0 + 2},    {SDLK_KP_3, vk::Numpad0 + 3},
+    {SDLK_KP_4, vk::Numpad0 + 4},    {SDLK_KP_5, vk::Numpad0 + 5},
+    {SDLK_KP_6, vk::Numpad0 + 6},    {SDLK_KP_7, vk::Numpad0 + 7},
     {SDLK_KP_8, vk::Numpad0 + 8},    {SDLK_KP_9, vk::Numpad0 + 9},
 };
 

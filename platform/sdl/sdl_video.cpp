@@ -59,11 +59,11 @@ bool SdlVideo::open(const WindowSpec& spec) {
     // CPU device's window must not have it: it would load OpenGL.
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN;
     if (path_ == DrawingPath::Sdl && !Headless()) flags |= SDL_WINDOW_OPENGL;
-    window_ = SDL_CreateWindow(spec.title.c_str(), spec.position.x, spec.position.y, spec.size.width,
-                               spec.size.height, flags);
+    window_ = SDL_CreateWindow(spec.title.c_str(), spec.position.x, spec.position.y, spec.size.width, spec.size.height,
+                               flags);
     if (!window_ && (flags & SDL_WINDOW_OPENGL)) {
-        window_ = SDL_CreateWindow(spec.title.c_str(), spec.position.x, spec.position.y,
-                                   spec.size.width, spec.size.height, flags & ~SDL_WINDOW_OPENGL);
+        window_ = SDL_CreateWindow(spec.title.c_str(), spec.position.x, spec.position.y, spec.size.width,
+                                   spec.size.height, flags & ~SDL_WINDOW_OPENGL);
     }
     if (!window_) return false;
     picture_ = spec.size;
@@ -97,7 +97,8 @@ WindowView SdlVideo::view() {
     SDL_GetWindowSize(window_, &window.width, &window.height);
     SDL_Rect display{0, 0, 0, 0};
     const int index = SDL_GetWindowDisplayIndex(window_);
-    if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) != 0) display = {0, 0, window.width + 1, window.height + 1};
+    if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) != 0)
+        display = {0, 0, window.width + 1, window.height + 1};
     return ViewInWindow(picture_, window, {display.w, display.h});
 }
 
@@ -109,8 +110,7 @@ void SdlVideo::setIcon(const std::string& pngPath) {
     Image icon;
     if (!window_ || !LoadPng(pngPath, icon)) return;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<Colour*>(icon.pixels.data()), icon.width, icon.height, 32, icon.width * 4,
-        SDL_PIXELFORMAT_ARGB8888);
+        const_cast<Colour*>(icon.pixels.data()), icon.width, icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return;
     SDL_SetWindowIcon(window_, surface);
     SDL_FreeSurface(surface);
@@ -175,8 +175,7 @@ void SdlVideo::translate(const SDL_Event& event) {
             const int key = VirtualKeyFromSdlSymbol(event.key.keysym.sym);
             if (key != 0) pending_.push_back({MessageKind::KeyDown, static_cast<std::uint32_t>(key), 0});
             const int character = SynthesisedCharFromSdlSymbol(event.key.keysym.sym);
-            if (character != 0)
-                pending_.push_back({MessageKind::Char, static_cast<std::uint32_t>(character), 0});
+            if (character != 0) pending_.push_back({MessageKind::Char, static_cast<std::uint32_t>(character), 0});
             break;
         }
         case SDL_TEXTINPUT:
@@ -192,8 +191,7 @@ void SdlVideo::translate(const SDL_Event& event) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (event.button.button == SDL_BUTTON_LEFT) {
-                const auto kind = event.type == SDL_MOUSEBUTTONDOWN ? MessageKind::LButtonDown
-                                                                   : MessageKind::LButtonUp;
+                const auto kind = event.type == SDL_MOUSEBUTTONDOWN ? MessageKind::LButtonDown : MessageKind::LButtonUp;
                 pending_.push_back({kind, 0, PackPoint(event.button.x, event.button.y)});
             }
             break;
@@ -217,8 +215,7 @@ Size SdlVideo::screenSize() {
     return {bounds.w, bounds.h};
 }
 
-MessageBoxAnswer SdlVideo::messageBox(const std::string& caption, const std::string& text,
-                                      MessageBoxStyle style) {
+MessageBoxAnswer SdlVideo::messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) {
     const bool question = style == MessageBoxStyle::YesNoQuestion;
     const SDL_MessageBoxButtonData yesNo[] = {
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
@@ -227,9 +224,13 @@ MessageBoxAnswer SdlVideo::messageBox(const std::string& caption, const std::str
     const SDL_MessageBoxButtonData ok[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"},
     };
-    const SDL_MessageBoxData data{
-        question ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_ERROR, window_, caption.c_str(),
-        text.c_str(), question ? 2 : 1, question ? yesNo : ok, nullptr};
+    const SDL_MessageBoxData data{question ? SDL_MESSAGEBOX_INFORMATION : SDL_MESSAGEBOX_ERROR,
+                                  window_,
+                                  caption.c_str(),
+                                  text.c_str(),
+                                  question ? 2 : 1,
+                                  question ? yesNo : ok,
+                                  nullptr};
     int pressed = -1;
     if (Headless() || SDL_ShowMessageBox(&data, &pressed) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());

@@ -55,8 +55,9 @@ bool SdlWindowSurface::readWindow(Image& out) {
     out.width = surface_->w;
     out.height = surface_->h;
     out.pixels.resize(std::size_t(out.width) * std::size_t(out.height));
-    const bool read = SDL_ConvertPixels(out.width, out.height, surface_->format->format, surface_->pixels,
-                                        surface_->pitch, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), out.width * 4) == 0;
+    const bool read =
+        SDL_ConvertPixels(out.width, out.height, surface_->format->format, surface_->pixels, surface_->pitch,
+                          SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), out.width * 4) == 0;
     if (read)
         for (Colour& pixel : out.pixels) pixel |= 0xFF000000u;
     return read;
@@ -70,12 +71,13 @@ Rect SdlWindowSurface::showScaled(const std::uint32_t* frame, Size size, const R
         SDL_ConvertPixels(width, 1, SDL_PIXELFORMAT_RGB888, from, width * 4, surface_->format->format, row_.data(),
                           width * 4);
         auto* first = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface_->pixels) +
-                                                        std::ptrdiff_t(view.origin.y + y * s) * surface_->pitch) +
+                                                       std::ptrdiff_t(view.origin.y + y * s) * surface_->pitch) +
                       view.origin.x + rect.left * s;
         for (int x = 0; x < width; ++x) std::fill_n(first + x * s, s, row_[std::size_t(x)]);
         for (int copy = 1; copy < s; ++copy)
             std::copy_n(first, width * s,
-                        reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(first) + std::ptrdiff_t(copy) * surface_->pitch));
+                        reinterpret_cast<std::uint32_t*>(reinterpret_cast<std::uint8_t*>(first) +
+                                                         std::ptrdiff_t(copy) * surface_->pitch));
     }
     return {view.origin.x + rect.left * s, view.origin.y + rect.top * s, view.origin.x + rect.right * s,
             view.origin.y + rect.bottom * s};
@@ -96,7 +98,8 @@ void SdlWindowSurface::show(const std::uint32_t* frame, Size size, std::span<con
             if (clipped.right <= clipped.left || clipped.bottom <= clipped.top) continue;
             const Rect at = showScaled(frame, size, clipped, view);
             if (scaledCount < int(shownScaled.size()))
-                shownScaled[std::size_t(scaledCount++)] = SDL_Rect{at.left, at.top, at.right - at.left, at.bottom - at.top};
+                shownScaled[std::size_t(scaledCount++)] =
+                    SDL_Rect{at.left, at.top, at.right - at.left, at.bottom - at.top};
         }
         if (blackened_ || scaledCount == int(shownScaled.size())) SDL_UpdateWindowSurface(window_);
         else if (scaledCount > 0) SDL_UpdateWindowSurfaceRects(window_, shownScaled.data(), scaledCount);

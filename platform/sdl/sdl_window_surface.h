@@ -42,9 +42,9 @@ private:
     SDL_Surface* surface_;  // SDL's; made anew by SDL when the window changes size
     unsigned windowId_;
     bool lost_ = true;
-    Size frameSize_{0, 0};             // of the frames shown last
-    bool blackened_ = false;           // the surface was cleared to black: show all of it
-    std::vector<std::uint32_t> row_;   // one converted row, before it is repeated
+    Size frameSize_{0, 0};            // of the frames shown last
+    bool blackened_ = false;          // the surface was cleared to black: show all of it
+    std::vector<std::uint32_t> row_;  // one converted row, before it is repeated
 };
 
 }  // namespace glyphora::platform

@@ -45,8 +45,8 @@ std::string Request(long i) {
     std::snprintf(line, sizeof line,
                   "/glyphora/highscores/write.php?name=%s&score=%d&valid=%s&diff=%d&lvl=%d&lett=%d&wrds=%d&bars=%d"
                   "&panics=%d&reg=%s&grp=%s",
-                  name.c_str(), score, valid.c_str(), difficulty, level, letters, words, bars, panics,
-                  regcode.c_str(), i % 3 == 0 ? kGroups[(i / 3) % 3] : "");
+                  name.c_str(), score, valid.c_str(), difficulty, level, letters, words, bars, panics, regcode.c_str(),
+                  i % 3 == 0 ? kGroups[(i / 3) % 3] : "");
     return line;
 }
 

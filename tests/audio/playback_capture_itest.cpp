@@ -30,7 +30,8 @@ constexpr int kEndWithin = 5000;  // ms
 TEST(PlaybackCaptureTest, AnEffectIsHeardAtItsMomentAndLevel) {
     ScratchDir dir;
     std::filesystem::create_directories(dir.path() / "Sounds");
-    for (const char* file : kEffectFiles) WriteBytes(dir.file(file), testing::Swapped(OggBytes(Sine(660, 0.5, 0.3, 2))));
+    for (const char* file : kEffectFiles)
+        WriteBytes(dir.file(file), testing::Swapped(OggBytes(Sine(660, 0.5, 0.3, 2))));
     WriteBytes(dir.file("marker.wav"), WaveBytes(Sine(1000, 0.8, 0.05, 2)));
     AudioSession session;
     ASSERT_EQ(session.result, kAudioSuccess);
@@ -133,8 +134,8 @@ TEST(PlaybackCaptureTest, PausingEverythingFreezesEffectsAndMusicAlike) {
     EXPECT_EQ(session->voices.size(), 1u);
     EXPECT_EQ(session->streams.size(), 1u);
     ASSERT_EQ(ResumeAllPaused(*session), kAudioSuccess);
-    EXPECT_TRUE(session.RunFramesUntil([&] { return session->voices.empty() && session->streams.empty(); },
-                                       kEndWithin));
+    EXPECT_TRUE(
+        session.RunFramesUntil([&] { return session->voices.empty() && session->streams.empty(); }, kEndWithin));
     const Samples heard = session.Captured();
 
     const long start = testing::FirstFrameAbove(heard, kAudible);
@@ -153,8 +154,8 @@ TEST(PlaybackCaptureTest, AStreamStartsPartWayIntoItsFile) {
         std::string bytes;
         bool decoderSeeks;  // else the skipped part is decoded and thrown away
     };
-    const Case cases[] = {{"tone.ogg", OggBytes(tone), true}, {"tone.ogg", OggBytes(tone), false},
-                          {"tone.wav", WaveBytes(tone), false}};
+    const Case cases[] = {
+        {"tone.ogg", OggBytes(tone), true}, {"tone.ogg", OggBytes(tone), false}, {"tone.wav", WaveBytes(tone), false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file) + (c.decoderSeeks ? " seeking" : ""));
         ScratchDir dir;

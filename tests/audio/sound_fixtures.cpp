@@ -67,7 +67,8 @@ Samples SineChannels(double hz, const std::vector<double>& amplitudes, double se
     for (long i = 0; i < frames; ++i) {
         const double envelope = std::min({1.0, i / fade, (frames - 1 - i) / fade});
         const double wave = std::sin(2 * std::numbers::pi * hz * double(i) / rate) * envelope;
-        for (int c = 0; c < s.channels; ++c) s.values[std::size_t(i * s.channels + c)] = float(wave * amplitudes[std::size_t(c)]);
+        for (int c = 0; c < s.channels; ++c)
+            s.values[std::size_t(i * s.channels + c)] = float(wave * amplitudes[std::size_t(c)]);
     }
     return s;
 }
@@ -204,7 +205,8 @@ float Peak(const Samples& s, long from, long to, int channel) {
 double Rms(const Samples& s, long from, long to, int channel) {
     double sum = 0;
     long n = 0;
-    for (long f = std::max(from, 0L); f < std::min(to, s.frames()); ++f, ++n) sum += double(s.at(f, channel)) * s.at(f, channel);
+    for (long f = std::max(from, 0L); f < std::min(to, s.frames()); ++f, ++n)
+        sum += double(s.at(f, channel)) * s.at(f, channel);
     return n ? std::sqrt(sum / double(n)) : 0;
 }
 

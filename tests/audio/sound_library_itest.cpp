@@ -230,8 +230,8 @@ TEST(SoundLibraryTest, SixChannelOggIsPutIntoOpenAlChannelOrder) {
     OggVorbis_File decoder{};
     ASSERT_EQ(session->ov.ov_open_callbacks(file, &decoder, nullptr, 0, FileCallbacks()), 0);
     std::vector<std::int16_t> pcm(44100 / 2 * 6);
-    const std::size_t got = DecodeOgg(session->ov, decoder, reinterpret_cast<unsigned char*>(pcm.data()),
-                                      pcm.size() * 2, 6);
+    const std::size_t got =
+        DecodeOgg(session->ov, decoder, reinterpret_cast<unsigned char*>(pcm.data()), pcm.size() * 2, 6);
     session->ov.ov_clear(&decoder);
     ASSERT_EQ(got, pcm.size() * 2);
     // OpenAL order: front left, front right, centre, LFE, rear left, rear right.

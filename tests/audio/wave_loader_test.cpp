@@ -22,7 +22,9 @@ std::string Chunk(const std::string& id, const std::string& body, std::uint32_t 
     if (body.size() % 2) chunk += '\0';
     return chunk;
 }
-std::string Chunk(const std::string& id, const std::string& body) { return Chunk(id, body, std::uint32_t(body.size())); }
+std::string Chunk(const std::string& id, const std::string& body) {
+    return Chunk(id, body, std::uint32_t(body.size()));
+}
 
 std::string PcmFormat(unsigned channels, unsigned bits, std::uint32_t rate = 22050) {
     const unsigned block = channels * bits / 8;
@@ -42,11 +44,12 @@ const std::string kMono16 = Chunk("fmt ", PcmFormat(1, 16));
 struct ParseCase {
     const char* what;
     std::string file;
-    WaveResult load;   // LoadWave
-    WaveResult open;   // OpenWave
+    WaveResult load;  // LoadWave
+    WaveResult open;  // OpenWave
 };
 
 TEST(WaveLoaderTest, ParsesWellFormedFilesAndRefusesBrokenOnesWithTheirCode) {
+    // clang-format off
     const ParseCase cases[] = {
         {"plain mono 16-bit", Riff(kMono16 + Chunk("data", kSamples)), kWaveSuccess, kWaveSuccess},
         {"identifiers in any case", Riff(Chunk("FMT ", PcmFormat(1, 16)) + Chunk("DATA", kSamples), "riff", "wave"),
@@ -79,6 +82,7 @@ TEST(WaveLoaderTest, ParsesWellFormedFilesAndRefusesBrokenOnesWithTheirCode) {
         {"fmt cut off by the file's end", Riff(Chunk("data", kSamples) + "fmt " + U32(16) + "\x01\0\x01", "RIFF"),
          kWaveInvalidFile, kWaveInvalidFile},
     };
+    // clang-format on
     ScratchDir dir;
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -181,9 +185,9 @@ TEST(WaveLoaderTest, AMissingFileIsInvalidFileName) {
 }
 
 int LookUpFormat(const char* name) {
-    static const char* const kNames[] = {"AL_FORMAT_MONO8",  "AL_FORMAT_MONO16",  "AL_FORMAT_STEREO8",
-                                         "AL_FORMAT_STEREO16", "AL_FORMAT_QUAD16", "AL_FORMAT_REAR16",
-                                         "AL_FORMAT_51CHN16", "AL_FORMAT_61CHN16", "AL_FORMAT_71CHN16"};
+    static const char* const kNames[] = {"AL_FORMAT_MONO8",    "AL_FORMAT_MONO16",  "AL_FORMAT_STEREO8",
+                                         "AL_FORMAT_STEREO16", "AL_FORMAT_QUAD16",  "AL_FORMAT_REAR16",
+                                         "AL_FORMAT_51CHN16",  "AL_FORMAT_61CHN16", "AL_FORMAT_71CHN16"};
     for (int i = 0; i < 9; ++i) {
         if (std::strcmp(name, kNames[i]) == 0) return 0x100 + i;
     }
@@ -195,6 +199,7 @@ TEST(WaveLoaderTest, BufferFormatFollowsTypeChannelsBitsAndMask) {
         std::string format;
         int expected;  // 0x100 + index in LookUpFormat's list, or -16
     };
+    // clang-format off
     const Case cases[] = {
         {PcmFormat(1, 8), 0x100},         {PcmFormat(1, 16), 0x101},
         {PcmFormat(2, 8), 0x102},         {PcmFormat(2, 16), 0x103},
@@ -206,6 +211,7 @@ TEST(WaveLoaderTest, BufferFormatFollowsTypeChannelsBitsAndMask) {
         {ExtensibleFormat(7, 16, 0x13F), 0x107}, {ExtensibleFormat(8, 16, 0x63F), 0x108},
         {ExtensibleFormat(2, 16, 0x33), -16},   {ExtensibleFormat(6, 16, 0x3), -16},
     };
+    // clang-format on
     WaveLoader loader;
     for (const Case& c : cases) {
         const std::string file = Riff(Chunk("fmt ", c.format) + Chunk("data", std::string(48, '\0')));

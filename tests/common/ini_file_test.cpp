@@ -86,8 +86,7 @@ TEST(IniCursorTest, StopsWhereKeyOrValueIsNonEmptyInForEachOrder) {
     document.section("a").key("absent");
     std::string seen;
     for (IniCursor cursor(document); cursor.next();) {
-        seen += cursor.section().name + "|" + cursor.entry().key + "=" +
-                cursor.entry().value.value_or("<none>") + ";";
+        seen += cursor.section().name + "|" + cursor.entry().key + "=" + cursor.entry().value.value_or("<none>") + ";";
     }
     EXPECT_EQ(seen, "a|=root;a|absent=<none>;a|y=2;b|z=1;");
 }
@@ -107,8 +106,7 @@ TEST(IniWriteTest, SaveWritesHeadersAndEntriesWithCrLf) {
 TEST(IniWriteTest, WalksTheTreesInPreOrderGreaterBeforeLesser) {
     IniFile document;
     document.parse("[m]\nb=1\nc=2\na=3\n[c]\nx=1\n[x]\nx=1\n[a]\nx=1\n");
-    EXPECT_EQ(document.toText(0),
-              "\n\n[m]\n\nb = 1\nc = 2\na = 3\n\n[x]\n\nx = 1\n\n[c]\n\nx = 1\n\n[a]\n\nx = 1\n");
+    EXPECT_EQ(document.toText(0), "\n\n[m]\n\nb = 1\nc = 2\na = 3\n\n[x]\n\nx = 1\n\n[c]\n\nx = 1\n\n[a]\n\nx = 1\n");
     // toText closes a header with the line end twice, save with L and "\n".
     IniFile carriage("\r\n");
     carriage.parse("[s]\rk=v\r");

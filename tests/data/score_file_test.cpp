@@ -55,9 +55,7 @@ TEST_F(ScoreFileTest, SavingTwiceChangesOnlyTheFiller) {
     EXPECT_NE(first, second);
     for (std::size_t i = 0; i < first.size(); ++i) {
         bool filler = i % 64 < 40 && i % 2 == 0;  // stored form: filler at even offsets
-        if (!filler) {
-            EXPECT_EQ(first[i], second[i]) << i;
-        }
+        if (!filler) { EXPECT_EQ(first[i], second[i]) << i; }
     }
 }
 

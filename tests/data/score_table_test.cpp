@@ -20,7 +20,8 @@ struct MediumTable {
     }
     std::string Names() const {
         std::string names;
-        for (int rank = 1; rank <= 5; ++rank) names += table.at(1, rank).name + ":" + std::to_string(store.score(1, rank)) + " ";
+        for (int rank = 1; rank <= 5; ++rank)
+            names += table.at(1, rank).name + ":" + std::to_string(store.score(1, rank)) + " ";
         return names;
     }
     ScoreTable table;

@@ -113,9 +113,8 @@ TEST_F(SettingsTest, FirstPassPlacesTheWindow) {
 }
 
 TEST_F(SettingsTest, MissingOrShortValuesReadAsEmptyAndCutToTheirHolders) {
-    WriteBytes("Data/Settings.ini",
-               "[options]\ndefault_name=A name far longer than fifteen\n[free_game]\nkeys=1010\n"
-               "[groups]\n2=twenty-one characters\n");
+    WriteBytes("Data/Settings.ini", "[options]\ndefault_name=A name far longer than fifteen\n[free_game]\nkeys=1010\n"
+                                    "[groups]\n2=twenty-one characters\n");
     Settings read = Sample();
     LoadSettings(read, false, random);
     EXPECT_EQ(read.defaultName, "A name far long");

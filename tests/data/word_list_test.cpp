@@ -85,4 +85,3 @@ TEST(ShippedWordListTest, ItsStoredFormReadAsPlainGivesNoWords) {
 
 }  // namespace
 }  // namespace glyphora
-

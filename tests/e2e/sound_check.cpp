@@ -27,10 +27,10 @@ using glyphora::testing::ReadWave;
 using glyphora::testing::Samples;
 
 constexpr int kRate = 44100;
-constexpr std::size_t kTemplateFrames = 2048;  // 46 ms of an effect's onset
-constexpr double kMatchNeeded = 0.5;           // correlation of an onset over the music
-constexpr double kEarly = 0.15, kLate = 0.15;  // s around a scripted moment; keys come 0.18 s apart
-constexpr double kAnchorSearch = 600;          // s of capture where the anchor is looked for
+constexpr std::size_t kTemplateFrames = 2048;       // 46 ms of an effect's onset
+constexpr double kMatchNeeded = 0.5;                // correlation of an onset over the music
+constexpr double kEarly = 0.15, kLate = 0.15;       // s around a scripted moment; keys come 0.18 s apart
+constexpr double kAnchorSearch = 600;               // s of capture where the anchor is looked for
 constexpr double kLevelFrom = 0.3, kLevelTo = 1.8;  // s after a level mark
 
 int failures = 0;
@@ -123,12 +123,14 @@ std::vector<Event> ReadEvents(const std::string& path) {
 
 class Session {
 public:
-    Session(const std::string& capture, const std::string& effects) : mix_(Mono(ReadWave(capture))), effects_(effects) {}
+    Session(const std::string& capture, const std::string& effects)
+        : mix_(Mono(ReadWave(capture))), effects_(effects) {}
     bool empty() const { return mix_.empty(); }
 
     const std::vector<float>& onset(const std::string& name) {
         auto found = onsets_.find(name);
-        if (found == onsets_.end()) found = onsets_.emplace(name, Onset(Mono(ReadWave(effects_ + "/" + name + ".wav")))).first;
+        if (found == onsets_.end())
+            found = onsets_.emplace(name, Onset(Mono(ReadWave(effects_ + "/" + name + ".wav")))).first;
         return found->second;
     }
     // Ties the script's clock to the capture's at the first effect.
@@ -193,8 +195,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("capture: %s\n", argv[1]);
-    const auto anchor = std::find_if(events.begin(), events.end(),
-                                     [](const Event& e) { return e.what.rfind("anchor ", 0) == 0; });
+    const auto anchor =
+        std::find_if(events.begin(), events.end(), [](const Event& e) { return e.what.rfind("anchor ", 0) == 0; });
     if (anchor == events.end() || !session.anchor({anchor->time, anchor->what.substr(7)})) return 1;
     std::map<std::string, double> levels;
     for (const Event& e : events) {

@@ -6,10 +6,10 @@
 #include <ostream>
 #include <vector>
 
+#include "game/screens/screen_table.h"
 #include "game/shell/game.h"
 #include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
-#include "game/screens/screen_table.h"
 
 namespace glyphora::platform {
 

@@ -1,9 +1,9 @@
 // Loading and releasing everything, on a scratch game folder whose stored
 // files lie in swapped form as the build leaves them.
-#include "game/shell/loading.h"
-#include "game/shell/sound_effects.h"
 #include "game/engine/resources.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/loading.h"
+#include "game/shell/sound_effects.h"
 
 #include <filesystem>
 
@@ -63,12 +63,17 @@ std::vector<std::vector<int>> SquaresPerFrame(const std::vector<DrawCall>& calls
 TEST_F(ResourcesTest, StartUpLoadsInOrderWithTheProgressRowGrowingBetweenStages) {
     StartUp(game);
     const std::vector<std::string> expected = {
-        "load Graphics/Splash.png", "present",  // the splash, no square yet
-        "present",                              // 1: the title font installed
-        "load Graphics/Shapes.png", "present",  // 2
-        "load Graphics/Design2.png", "present", // 3
-        "load Graphics/Design1.png", "present", // 4
-        "load Graphics/Design3.png", "present", // 5: every picture loaded
+        "load Graphics/Splash.png",
+        "present",  // the splash, no square yet
+        "present",  // 1: the title font installed
+        "load Graphics/Shapes.png",
+        "present",  // 2
+        "load Graphics/Design2.png",
+        "present",  // 3
+        "load Graphics/Design1.png",
+        "present",  // 4
+        "load Graphics/Design3.png",
+        "present",  // 5: every picture loaded
     };
     EXPECT_EQ(device().journal, expected);
     const std::vector<std::vector<int>> squares = SquaresPerFrame(device().calls);
@@ -137,8 +142,8 @@ TEST_F(ResourcesTest, SlidersShowTheirNumbersFromTheirSteps) {
         int lowest, highest;
         int shownLowest, shownHighest;
     } cases[] = {
-        {StartLevelSlider, 1, 5, 1, 21},   {FallingSpeedSlider, 1, 10, 20, 200}, {DensitySlider, 1, 10, 20, 200},
-        {MaxLivesSlider, 1, 8, 1, 8},      {MusicVolumeSlider, 0, 10, 0, 100},   {SoundVolumeSlider, 0, 10, 0, 100},
+        {StartLevelSlider, 1, 5, 1, 21}, {FallingSpeedSlider, 1, 10, 20, 200}, {DensitySlider, 1, 10, 20, 200},
+        {MaxLivesSlider, 1, 8, 1, 8},    {MusicVolumeSlider, 0, 10, 0, 100},   {SoundVolumeSlider, 0, 10, 0, 100},
     };
     for (const Case& c : cases) {
         Slider s = game.widgets.sliders[c.slider];

@@ -14,9 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::int32_t highest = 0;
     for (const WordEntry& entry : list.entries) {
         fuzz::Require(!entry.word.empty() && entry.word.size() <= kMaxWordLength);
-        fuzz::Require(std::all_of(entry.word.begin(), entry.word.end(), [](char c) {
-            return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        }));
+        fuzz::Require(std::all_of(entry.word.begin(), entry.word.end(),
+                                  [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }));
         fuzz::Require(entry.frequency >= 0);
         highest = std::max(highest, entry.frequency);
     }

@@ -141,7 +141,7 @@ TEST_F(CheatCodes, ARepeatedCharacterBreaksTheCodeAndIsNotTakenAsANewStart) {
         const char* typed;
         bool invulnerable;
     } cases[] = {
-        {"qxzvk", true},   {"qxqxzvk", false}, {"qqxzvk", false},
+        {"qxzvk", true},    {"qxqxzvk", false},  {"qqxzvk", false},
         {"qxzvzvk", false}, {"qxzkqxzvk", true},  // the key after the breaking one starts afresh
     };
     for (const auto& c : cases) {
@@ -179,10 +179,10 @@ TEST_F(CheatCodes, AcceptedKeysAreNoMistakesAndEachAcceptingCodeLowersThePanic) 
         int key;
         float panicChange;
     } cases[] = {
-        {"", 'Q', -700},     // seven codes begin with Q
-        {"q", 'X', -700},    // and go on with X
-        {"qx", 'Z', -100},   // one of them with Z
-        {"", 'Z', +100},     // a mistake: no code begins with Z
+        {"", 'Q', -700},    // seven codes begin with Q
+        {"q", 'X', -700},   // and go on with X
+        {"qx", 'Z', -100},  // one of them with Z
+        {"", 'Z', +100},    // a mistake: no code begins with Z
         {"unlock", ' ', -100},
     };
     for (const auto& c : cases) {

@@ -6,12 +6,12 @@
 
 #include "game/gameplay/run_rules.h"
 #include "game/gameplay/spawning.h"
+#include "game/screens/screen_table.h"
 #include "game/shell/main_loop.h"
-#include "play_fixture.h"
-#include "platform/fake/null_device.h"
 #include "game/shell/run_control.h"
 #include "game/shell/screens.h"
-#include "game/screens/screen_table.h"
+#include "platform/fake/null_device.h"
+#include "play_fixture.h"
 
 namespace {
 std::atomic<long> allocations{0};

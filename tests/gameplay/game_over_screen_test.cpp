@@ -66,9 +66,7 @@ TEST_F(GameOver, TheScoreEarnsItsPlaceAndTheNameGoesIntoTheTable) {
         EXPECT_EQ(game.scores.at(kMedium, c.rank).name, "Zed");
         EXPECT_EQ(game.scores.at(kMedium, c.rank).letters, 17);
         EXPECT_EQ(game.store.score(kMedium, c.rank), c.score);
-        if (c.rank < 5) {
-            EXPECT_EQ(game.scores.at(kMedium, 5).name, "D") << "the fifth entry drops out";
-        }
+        if (c.rank < 5) { EXPECT_EQ(game.scores.at(kMedium, 5).name, "D") << "the fifth entry drops out"; }
 
         ScoreTable saved;
         ScoreStore savedScores;

@@ -71,18 +71,14 @@ TEST_F(PauseScreen, AVolumeKeyShowsTheVolumesThenFadesThemOut) {
         bool shown;
         Colour colour;
     };
-    const Case cases[] = {{0, true, text},
-                          {2200, true, text},
-                          {2350, true, BlendColours(background, text, 0.5f)},
-                          {2500, false, 0}};
+    const Case cases[] = {
+        {0, true, text}, {2200, true, text}, {2350, true, BlendColours(background, text, 0.5f)}, {2500, false, 0}};
     const std::uint32_t pressed = fake.clock.tickCount();
     for (const Case& c : cases) {
         fake.clock.set(pressed + c.after);
         const Frame frame = drawFrame(300);
         EXPECT_EQ(!frame.glyphs.empty(), c.shown) << c.after;
-        if (c.shown) {
-            EXPECT_EQ(frame.glyphs.front(), c.colour) << c.after;
-        }
+        if (c.shown) { EXPECT_EQ(frame.glyphs.front(), c.colour) << c.after; }
     }
     EXPECT_EQ(game.settings.musicVolume, 6);
 }

@@ -5,12 +5,12 @@
 
 #include "game/gameplay/letter_table.h"
 #include "game/gameplay/progression.h"
+#include "game/screens/screen_table.h"
 #include "game/shell/game.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/run_control.h"
 #include "platform/fake/fake_platform.h"
-#include "game/screens/screen_table.h"
 
 namespace glyphora::testing {
 

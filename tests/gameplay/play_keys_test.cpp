@@ -2,8 +2,8 @@
 #include "game/shell/run_control.h"
 
 #include "game/gameplay/update_play.h"
-#include "play_fixture.h"
 #include "platform/keys.h"
+#include "play_fixture.h"
 
 namespace glyphora {
 namespace {
@@ -87,8 +87,8 @@ TEST_F(PlayKeys, ProgressIsTheLongestTailOfTheTypedKeysThatStartsTheWord) {
         int progress;
     };
     const Case cases[] = {
-        {"ABA", "ABAB", 3}, {"ABAA", "ABAB", 1}, {"XYZ", "ABAB", 0}, {"ABAB", "ABAB", 4},
-        {"QQAB", "ABAB", 2}, {"", "ABAB", 0},   {"AB", "A", 0},      {"BA", "A", 1},
+        {"ABA", "ABAB", 3},  {"ABAA", "ABAB", 1}, {"XYZ", "ABAB", 0}, {"ABAB", "ABAB", 4},
+        {"QQAB", "ABAB", 2}, {"", "ABAB", 0},     {"AB", "A", 0},     {"BA", "A", 1},
     };
     for (const Case& c : cases) {
         TypedHistory history;

@@ -1,5 +1,5 @@
-#include "game/shell/loading.h"
 #include "game/screens/play_screen_draw.h"
+#include "game/shell/loading.h"
 #include "game/shell/run_control.h"
 
 #include <cmath>
@@ -34,8 +34,8 @@ protected:
             if (call.kind != DrawCall::Kind::Quad) continue;
             const auto& c = call.corners;
             const auto texel = [](float coordinate) { return static_cast<int>(std::lround(coordinate * 1023)); };
-            drawn.push_back({texel(c[0].u), texel(c[0].v), texel(c[1].u - c[0].u), c[0].x, c[0].y, c[1].x - c[0].x,
-                             call.filter});
+            drawn.push_back(
+                {texel(c[0].u), texel(c[0].v), texel(c[1].u - c[0].u), c[0].x, c[0].y, c[1].x - c[0].x, call.filter});
         }
         return drawn;
     }

@@ -43,9 +43,11 @@ TEST_F(Progression, LevelsSetLetterValueSpeedAndChance) {
         int level;
     };
     const Case cases[] = {
-        {kMedium, 0, 0, 10, 20, 12, 1},   {kMedium, 1, 0, 15, 30, 15.6f, 6},
+        {kMedium, 0, 0, 10, 20, 12, 1},
+        {kMedium, 1, 0, 15, 30, 15.6f, 6},
         {kMedium, 3, 0, 33, 20 * 1.5f * 1.3f * 1.15f, 12 * 1.3f * 1.2f * 1.1f, 16},
-        {kHard, 0, 4, 50, 150, 36, 5},    {kEasy, 0, 2, 30, 45, 13.5f, 3},
+        {kHard, 0, 4, 50, 150, 36, 5},
+        {kEasy, 0, 2, 30, 45, 13.5f, 3},
         {kMedium, 4, 1, 101, 40 * 1.5f * 1.3f * 1.15f * 1.15f, 15 * 1.3f * 1.2f * 1.1f * 1.1f, 22},
     };
     for (const Case& c : cases) {
@@ -119,9 +121,9 @@ TEST_F(Progression, DigitsComeAtLevelFourExceptOnEasyAtLevelFive) {
 }
 
 TEST_F(Progression, AFreeGameTakesItsStartLevelSpeedDensityLivesAndContent) {
-    game.settings.startLevel = 4;     // level 16
-    game.settings.speedMod = 3;   // 60 %
-    game.settings.chanceMod = 10;       // 200 %
+    game.settings.startLevel = 4;  // level 16
+    game.settings.speedMod = 3;    // 60 %
+    game.settings.chanceMod = 10;  // 200 %
     game.settings.maxLives = 2;
     game.settings.freeGameKeys[0][kLettersAndSpace] = false;
     game.settings.freeGameKeys[0][kDigits] = true;

@@ -38,9 +38,9 @@ TEST_F(Spawning, TheLetterRollWalksTheWeightsOfTheEnabledGroups) {
         int roll;
         int key;
     } cases[] = {
-        {true, false, 0, 'A'},   {true, false, 5, 'A'},   {true, false, 6, 'B'},  {true, false, 133, ' '},
-        {false, true, 0, '0'},   {false, true, 29, '9'},  {true, true, 130, 'Z'}, {true, true, 131, '0'}, {true, true, 163, ' '},
-        {true, true, 164, 'A'},  // rolls are taken modulo the total weight
+        {true, false, 0, 'A'},  {true, false, 5, 'A'},  {true, false, 6, 'B'},  {true, false, 133, ' '},
+        {false, true, 0, '0'},  {false, true, 29, '9'}, {true, true, 130, 'Z'}, {true, true, 131, '0'},
+        {true, true, 163, ' '}, {true, true, 164, 'A'},  // rolls are taken modulo the total weight
     };
     for (const Case& c : cases) {
         enableGroups(c.letters, c.digits);

@@ -88,7 +88,10 @@ TEST_F(UpdatePlayTest, ItemsAppearAtTheSpawnChanceTestedEveryTwoHundredMilliseco
         int frames, fewest, most;
     };
     const Case cases[] = {
-        {0, 201, 200, 0, 0}, {100, 201, 200, 200, 200}, {50, 201, 200, 75, 125}, {100, 100, 300, 100, 100},
+        {0, 201, 200, 0, 0},
+        {100, 201, 200, 200, 200},
+        {50, 201, 200, 75, 125},
+        {100, 100, 300, 100, 100},
     };
     for (const Case& c : cases) {
         game.run.spawnChance = c.chance;

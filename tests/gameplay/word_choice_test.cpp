@@ -22,16 +22,13 @@ TEST(WordPoints, RareWordsPayMoreAndCommonOnesLess) {
         int points;
     };
     const Case cases[] = {
-        {6, 100, 10, 30},  // 10 times the average: 60 x 0.5
-        {6, 9, 100, 90},   // below a tenth: x 1.5
-        {7, 10, 100, 84},  // a tenth: x 1.2, exactly
-        {7, 69, 100, 84},
-        {7, 70, 100, 70},  // 0.7 up to 1.3: x 1
-        {5, 129, 100, 50},
-        {5, 130, 100, 40},  // from 1.3: x 0.8
-        {5, 499, 100, 40},
-        {5, 500, 100, 25},  // from 5: x 0.5, truncated
-        {8, 0, 0, 80},      // an average of 0 counts as average
+        {6, 100, 10, 30},                      // 10 times the average: 60 x 0.5
+        {6, 9, 100, 90},                       // below a tenth: x 1.5
+        {7, 10, 100, 84},                      // a tenth: x 1.2, exactly
+        {7, 69, 100, 84},  {7, 70, 100, 70},   // 0.7 up to 1.3: x 1
+        {5, 129, 100, 50}, {5, 130, 100, 40},  // from 1.3: x 0.8
+        {5, 499, 100, 40}, {5, 500, 100, 25},  // from 5: x 0.5, truncated
+        {8, 0, 0, 80},                         // an average of 0 counts as average
         {8, 1000, 0, 80},
     };
     for (const Case& c : cases)

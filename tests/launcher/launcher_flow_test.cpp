@@ -27,8 +27,8 @@ public:
     Launcher() { std::filesystem::create_directories(folder.path() / "Data" / "Data"); }
 
     int run() {
-        LauncherServices services{platform.desktop, platform.shell, platform.processes, provider, files,
-                                  folder.path().string()};
+        LauncherServices services{platform.desktop, platform.shell, platform.processes,
+                                  provider,         files,          folder.path().string()};
         return RunLauncher(services);
     }
     std::string recordPath() const { return CheckRecordPath(folder.path().string()); }
@@ -60,6 +60,7 @@ struct FlowCase {
     bool started;
 };
 
+// clang-format off
 const FlowCase kFlowCases[] = {
     {"a record of 1 starts the game at once", kSufficient, CheckResult::Ok, 8, 1, ' ', {}, MessageBoxAnswer::Yes,
      false, kSufficient, false, false, true},
@@ -83,6 +84,7 @@ const FlowCase kFlowCases[] = {
     {"provider failing, no files: 0", std::nullopt, CheckResult::Failed, 0, 0, ' ', {}, MessageBoxAnswer::No,
      true, kTooOld, true, false, false},
 };
+// clang-format on
 
 TEST(LauncherFlow, DecidesFromTheRecordTheProviderAndTheProbes) {
     for (const FlowCase& c : kFlowCases) {
@@ -131,8 +133,7 @@ TEST(LauncherFlow, AGameThatCannotBeStartedIsReportedAndEndsWithAFailure) {
         EXPECT_NE(errors.find("cannot start the game: " + launcher.folder.file("Data/Game")), std::string::npos);
         ASSERT_EQ(launcher.platform.desktop.boxes.size(), 1u);
         EXPECT_EQ(launcher.platform.desktop.boxes[0].style, MessageBoxStyle::Error);
-        EXPECT_NE(launcher.platform.desktop.boxes[0].text.find(launcher.folder.file("Data/Game")),
-                  std::string::npos);
+        EXPECT_NE(launcher.platform.desktop.boxes[0].text.find(launcher.folder.file("Data/Game")), std::string::npos);
         EXPECT_EQ(launcher.record(), kSufficient);
     }
 }

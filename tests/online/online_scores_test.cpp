@@ -25,9 +25,8 @@ TEST_F(OnlineButton, SendsTheTablesWithTheGroupsBeingEditedAndPutsTheWindowBack)
     const std::string write = "GET http://scores.example:8047/glyphora/highscores/write.php?name=ADA&score=300"
                               "&valid=69734d2e69a5cd34&diff=1&lvl=3&lett=40&wrds=5&bars=1&panics=0"
                               "&reg=0A1B2C3D4E5F6G7H8I9J&grp=";
-    EXPECT_EQ(fake.http.requests,
-              (std::vector<std::string>{"HEAD http://scores.example:8047/health", write, write,
-                                        write + "CHESS%20CLUB", write, write, write}));
+    EXPECT_EQ(fake.http.requests, (std::vector<std::string>{"HEAD http://scores.example:8047/health", write, write,
+                                                            write + "CHESS%20CLUB", write, write, write}));
     EXPECT_EQ(fake.shell.opened,
               std::vector<std::string>{"http://scores.example:8047/glyphora/highscores/show.php?difficulty=1"
                                        "&grouptoshow=CHESS%20CLUB&playertoshow=ADA&regcode=0A1B2C3D4E5F6G7H8I9J"

@@ -17,15 +17,15 @@ TEST(EncodeQueryText, UpperCasesAndEscapesTheSeventeenCharacters) {
         {"ada", "ADA"},
         {"Ada Lovelace", "ADA%20LOVELACE"},
         {"-- anonymous --", "--%20ANONYMOUS%20--"},
-        {"a+b", "A%7EB"},          // "+" becomes "~", and the tilde is escaped in turn
+        {"a+b", "A%7EB"},  // "+" becomes "~", and the tilde is escaped in turn
         {"~", "%7E"},
-        {"50%", "50%25"},          // the "%" escape comes before any escape brings its own "%"
+        {"50%", "50%25"},  // the "%" escape comes before any escape brings its own "%"
         {"%20", "%2520"},
         {"!\"#&'()*,/{|}", "%21%22%23%26%27%28%29%2A%2C%2F%7B%7C%7D"},
         {"+%  ~", "%7E%25%20%20%7E"},
         {"R&D", "R%26D"},
         {"a=b;c[d]<e>?@$:_.-^`\\", "A=B;C[D]<E>?@$:_.-^`\\"},  // not escaped
-        {"\xe9\xc9z", "\xe9\xc9Z"},  // only a to z change case
+        {"\xe9\xc9z", "\xe9\xc9Z"},                            // only a to z change case
         {"0123456789", "0123456789"},
     };
     for (const auto& c : cases) {

@@ -122,8 +122,8 @@ TEST(AudioRuntimeInstaller, OnlyAMissingRuntimeRunsTheInstallerBeforeTheSecondAt
     for (const auto& c : cases) {
         std::size_t attempts = 0;
         bool installed = false;
-        const int result = StartAudioInstallingRuntime([&] { return c.results.at(attempts++); },
-                                                       [&] { return installed = true; });
+        const int result =
+            StartAudioInstallingRuntime([&] { return c.results.at(attempts++); }, [&] { return installed = true; });
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(installed, c.installed);
         EXPECT_EQ(attempts, c.results.size());

@@ -155,8 +155,8 @@ TEST(ScoreExchange, AnUnreachableServerShowsTheMessageForFiveSecondsAndNothingIs
     platform::CurlHttp http;
     testing::ExchangeDesk desk(http);
     // Nobody listens on port 1: the connection is refused at once.
-    const ExchangeReport report = RunScoreExchange(EdgeCaseRequest("http://127.0.0.1:1", folder.file("Temp.txt")),
-                                                   desk.services);
+    const ExchangeReport report =
+        RunScoreExchange(EdgeCaseRequest("http://127.0.0.1:1", folder.file("Temp.txt")), desk.services);
     EXPECT_FALSE(report.connected);
     EXPECT_EQ(report.sent, 0);
     EXPECT_EQ(desk.status.log,

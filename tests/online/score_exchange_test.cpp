@@ -44,9 +44,7 @@ public:
     explicit FailingServer(int answers) : answers_(answers) {}
     bool probe(const std::string&, std::uint32_t) override { return true; }
     bool download(const std::string&, const std::string&) override { return false; }
-    std::unique_ptr<platform::HttpSession> openSession() override {
-        return std::make_unique<Forwarding>(*this);
-    }
+    std::unique_ptr<platform::HttpSession> openSession() override { return std::make_unique<Forwarding>(*this); }
     int fetch(const std::string&, const std::string&) override { return ++requests <= answers_ ? 200 : 0; }
     int requests = 0;
 

@@ -249,7 +249,9 @@ TEST_F(CpuDeviceFrames, DrawingOnlyTheDamageAlwaysGivesTheFullDrawing) {
         const int texture = pick(2);
         const Size size = texture == 0 ? Size{64, 64} : Size{32, 32};
         const int w = 4 + pick(20), h = 4 + pick(20);
-        Quad quad{texture, {}, pick(3) == 0 ? AlphaSource::Vertex : AlphaSource::Texture,
+        Quad quad{texture,
+                  {},
+                  pick(3) == 0 ? AlphaSource::Vertex : AlphaSource::Texture,
                   pick(2) == 0 ? Filter::Linear : Filter::Point};
         const Colour colour = (pick(2) ? 0xFFFFFFu : Colour(random() & 0xFFFFFF)) | Colour(pick(256)) << 24;
         TurnedRegion(quad.corners, size, pick(size.width - w), pick(size.height - h), w, h, float(pick(96)),
@@ -262,11 +264,16 @@ TEST_F(CpuDeviceFrames, DrawingOnlyTheDamageAlwaysGivesTheFullDrawing) {
         switch (pick(7)) {
             case 0: break;  // unchanged
             case 1: scene.insert(scene.begin() + 1 + pick(int(scene.size())), randomCall()); break;
-            case 2: if (scene.size() > 2) scene.erase(scene.begin() + 1 + pick(int(scene.size()) - 1)); break;
+            case 2:
+                if (scene.size() > 2) scene.erase(scene.begin() + 1 + pick(int(scene.size()) - 1));
+                break;
             case 3: std::get<Fill>(scene[0]).colour = 0xFF000000u | Colour(random() & 0xFFFFFF); break;
-            case 4: if (scene.size() > 3) std::swap(scene[1 + std::size_t(pick(int(scene.size()) - 2))], scene.back()); break;
+            case 4:
+                if (scene.size() > 3) std::swap(scene[1 + std::size_t(pick(int(scene.size()) - 2))], scene.back());
+                break;
             default:
-                for (int moved = 0; moved < 1 + pick(5); ++moved) scene[1 + std::size_t(pick(int(scene.size()) - 1))] = randomCall();
+                for (int moved = 0; moved < 1 + pick(5); ++moved)
+                    scene[1 + std::size_t(pick(int(scene.size()) - 1))] = randomCall();
         }
         rig.draw(scene);
         rig.device.present();

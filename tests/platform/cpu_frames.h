@@ -44,8 +44,7 @@ inline void TurnedRegion(QuadVertices& out, Size texture, int srcX, int srcY, in
     const float dx[4] = {-w / 2.0f, w / 2.0f, -w / 2.0f, w / 2.0f};
     const float dy[4] = {-h / 2.0f, -h / 2.0f, h / 2.0f, h / 2.0f};
     const float u[4] = {u0, u1, u0, u1}, v[4] = {v0, v0, v1, v1};
-    for (int i = 0; i < 4; ++i)
-        out[i] = {cx + dx[i] * c - dy[i] * s, cy + dy[i] * c + dx[i] * s, colour, u[i], v[i]};
+    for (int i = 0; i < 4; ++i) out[i] = {cx + dx[i] * c - dy[i] * s, cy + dy[i] * c + dx[i] * s, colour, u[i], v[i]};
 }
 
 }  // namespace glyphora::platform::testing

@@ -34,7 +34,8 @@ protected:
 
     // An axis-aligned quad at (x, y) of the region's size with the texture
     // coordinates of region (srcX, srcY, w, h) of a texture of the given size.
-    void drawRegion(const Texture* texture, int x, int y, int srcX, int srcY, int w, int h, Colour colour = 0xFFFFFFFF) {
+    void drawRegion(const Texture* texture, int x, int y, int srcX, int srcY, int w, int h,
+                    Colour colour = 0xFFFFFFFF) {
         const Size size = texture->size();
         const float u0 = float(srcX) / float(size.width - 1), v0 = float(srcY) / float(size.height - 1);
         const float u1 = u0 + float(w) / float(size.width - 1), v1 = v0 + float(h) / float(size.height - 1);
@@ -93,7 +94,8 @@ TEST_P(DeviceTest, RegionsSampleExactlyTheirTexelsAcrossAWideSheet) {
     // Every column of the sheet carries its own index in red and green.
     Image sheet{1024, 4, {}};
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 1024; ++x) sheet.pixels.push_back(0xFF000000u | Colour(x & 0xFF) << 16 | Colour(x >> 8) << 8);
+        for (int x = 0; x < 1024; ++x)
+            sheet.pixels.push_back(0xFF000000u | Colour(x & 0xFF) << 16 | Colour(x >> 8) << 8);
     auto texture = device->createTexture(sheet);
     device->clear(0xFFFFFFFF);
     for (int srcX : {0, 3, 500, 1000, 1008}) {
@@ -124,8 +126,8 @@ TEST_P(DeviceTest, ATurnedQuadReachingPastTheTextureDrawsItsPartOnTheTexture) {
 
 TEST_P(DeviceTest, ANullTextureDrawsNothing) {
     device->clear(0xFF00FF00);
-    const QuadVertices quad = {{0, 0, 0xFFFFFFFF, 0, 0}, {8, 0, 0xFFFFFFFF, 1, 0},
-                               {0, 8, 0xFFFFFFFF, 0, 1}, {8, 8, 0xFFFFFFFF, 1, 1}};
+    const QuadVertices quad = {
+        {0, 0, 0xFFFFFFFF, 0, 0}, {8, 0, 0xFFFFFFFF, 1, 0}, {0, 8, 0xFFFFFFFF, 0, 1}, {8, 8, 0xFFFFFFFF, 1, 1}};
     device->drawQuad(nullptr, quad);
     EXPECT_EQ(pixel(4, 4) & kRgbMask, 0x00FF00u);
 }
@@ -133,8 +135,8 @@ TEST_P(DeviceTest, ANullTextureDrawsNothing) {
 // The texel that a true turn of region (srcX, srcY, w, h) about (cx, cy) by a
 // right angle puts under the centre of pixel (x, y), mirrored left to right
 // first when asked; nothing outside it.
-std::optional<Colour> TurnedTexel(int x, int y, int degrees, bool mirrored, int srcX, int srcY, int w, int h,
-                                  float cx, float cy) {
+std::optional<Colour> TurnedTexel(int x, int y, int degrees, bool mirrored, int srcX, int srcY, int w, int h, float cx,
+                                  float cy) {
     const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
     // Screen turns are clockwise: offset o lands at (o.x c - o.y s, o.y c + o.x s).
     const double ox = degrees == 0 ? dx : degrees == 90 ? dy : degrees == 180 ? -dx : -dy;
@@ -173,8 +175,8 @@ TEST_P(DeviceTest, RightAngleTurnsPlaceEveryTexelWhereItBelongs) {
                     const Colour got = frame.at(x, y) & kRgbMask;
                     if (got != expected && wrong++ == 0)
                         ADD_FAILURE() << turn.degrees << " degrees" << (turn.mirrored ? " mirrored, " : ", ")
-                                      << (filter == Filter::Point ? "point" : "linear") << ": pixel (" << x << ", "
-                                      << y << ") is " << std::hex << got << ", not " << expected;
+                                      << (filter == Filter::Point ? "point" : "linear") << ": pixel (" << x << ", " << y
+                                      << ") is " << std::hex << got << ", not " << expected;
                 }
             }
             EXPECT_EQ(wrong, 0) << turn.degrees << " degrees";

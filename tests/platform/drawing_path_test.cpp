@@ -17,22 +17,41 @@ struct Case {
     KernelGraphics kernel;
     std::optional<std::string> renderer;  // what the probe would answer
     DrawingPath expected;
-    bool probes;                          // whether the probe must run
+    bool probes;  // whether the probe must run
 };
 
 // Settings built up one fact at a time.
 struct Settings : DrawingPathSettings {
-    Settings& force(const char* value) { forced = value; return *this; }
-    Settings& rendererNamed() { sdlRendererNamed = true; return *this; }
-    Settings& softwareAsked() { softwareOpenGl = true; return *this; }
-    Settings& dummy() { headless = true; return *this; }
-    Settings& onX11() { x11 = true; return *this; }
-    Settings& virtualGl() { openGlRedirected = true; return *this; }
+    Settings& force(const char* value) {
+        forced = value;
+        return *this;
+    }
+    Settings& rendererNamed() {
+        sdlRendererNamed = true;
+        return *this;
+    }
+    Settings& softwareAsked() {
+        softwareOpenGl = true;
+        return *this;
+    }
+    Settings& dummy() {
+        headless = true;
+        return *this;
+    }
+    Settings& onX11() {
+        x11 = true;
+        return *this;
+    }
+    Settings& virtualGl() {
+        openGlRedirected = true;
+        return *this;
+    }
 };
 
 TEST(DrawingPath, ChoosesTheCpuDeviceWhereOnlyTheProcessorWouldDraw) {
     const std::string llvmpipe = "llvmpipe (LLVM 15.0.6, 256 bits)";
     const std::string radeon = "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0)";
+    // clang-format off
     const Case cases[] = {
         {"forced cpu", Settings().force("cpu").onX11(), ServerRendering::Vendor, KernelGraphics::Unknown, radeon, DrawingPath::Cpu, false},
         {"forced sdl", Settings().force("sdl").dummy(), ServerRendering::Indirect, KernelGraphics::Unknown, {}, DrawingPath::Sdl, false},
@@ -55,6 +74,7 @@ TEST(DrawingPath, ChoosesTheCpuDeviceWhereOnlyTheProcessorWouldDraw) {
          DrawingPath::Cpu, false},
         {"unknown override", Settings().force("fast"), ServerRendering::Unknown, KernelGraphics::Unknown, radeon, DrawingPath::Sdl, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         bool probed = false;
         const DrawingPath chosen = ChooseDrawingPath(

@@ -58,7 +58,8 @@ TEST(PngImage, BrokenFilesFailCleanly) {
     for (std::size_t i = 40; i < corrupt.size(); i += 7) corrupt[i] = static_cast<char>(corrupt[i] ^ 0x5A);
     testing::WriteBytes(folder.file("corrupt.png"), corrupt);
     testing::WriteBytes(folder.file("text.png"), "this is not a picture");
-    for (const char* name : {"truncated.png", "header-only.png", "empty.png", "corrupt.png", "text.png", "missing.png"}) {
+    for (const char* name :
+         {"truncated.png", "header-only.png", "empty.png", "corrupt.png", "text.png", "missing.png"}) {
         Image image;
         EXPECT_FALSE(LoadPng(folder.file(name), image)) << name;
         EXPECT_TRUE(image.pixels.empty()) << name;

@@ -28,8 +28,10 @@ using namespace glyphora::platform;
 namespace {
 
 void DrawSquare(Device& device, const Texture* texture, float x, float y, float size) {
-    const QuadVertices corners = {{x, y, 0xFFFFFFFF, 0, 0}, {x + size, y, 0xFFFFFFFF, 1, 0},
-                                  {x, y + size, 0xFFFFFFFF, 0, 1}, {x + size, y + size, 0xFFFFFFFF, 1, 1}};
+    const QuadVertices corners = {{x, y, 0xFFFFFFFF, 0, 0},
+                                  {x + size, y, 0xFFFFFFFF, 1, 0},
+                                  {x, y + size, 0xFFFFFFFF, 0, 1},
+                                  {x + size, y + size, 0xFFFFFFFF, 1, 1}};
     device.drawQuad(texture, corners);
 }
 
@@ -65,7 +67,8 @@ int NoOpenGl() {
         device->present();
     }
     Image out;
-    if (!device->readFrame(out) || (out.at(20, 20) & 0xFFFFFF) != 0xFF0000) return std::fprintf(stderr, "not drawn\n"), 1;
+    if (!device->readFrame(out) || (out.at(20, 20) & 0xFFFFFF) != 0xFF0000)
+        return std::fprintf(stderr, "not drawn\n"), 1;
     const std::string loaded = LoadedGraphicsLibraries();
     if (!loaded.empty()) return std::fprintf(stderr, "loaded:\n%s", loaded.c_str()), 1;
     std::fprintf(stderr, "CPU device, no OpenGL or LLVM library loaded\n");

@@ -20,6 +20,7 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
         ScreenKind screen;
         void (*draw)(Game&);
         std::vector<Place> places;
+        // clang-format off
     } cases[] = {
         {ScreenKind::MainMenu, DrawMainMenu,
          {{PlayButton, 42, 400}, {FreeGameButton, 135, 400}, {HighScoresButton, 229, 400}, {HelpButton, 339, 400},
@@ -50,6 +51,7 @@ TEST_F(ButtonPlaces, EveryScreenPutsItsButtonsInItsOwnRow) {
          },
          {{ContinueButton, 566, 404}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "screen " << int(c.screen));
         for (ImageButton& button : game.widgets.imageButtons) button.x = button.y = 0;

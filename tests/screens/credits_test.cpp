@@ -85,8 +85,8 @@ TEST_F(CreditLines, ATypewriterLineShowsOneCharacterAtOnceAndFinishesOneInterval
         int shown;
         bool finished;
     } frames[] = {
-        {0, 0, false},    // first seen: the line's start, not yet visible
-        {1, 1, false},   {30, 1, false}, {31, 2, false},  {62, 3, false},
+        {0, 0, false},  // first seen: the line's start, not yet visible
+        {1, 1, false},   {30, 1, false},  {31, 2, false},  {62, 3, false},
         {93, 4, false},  {123, 4, false}, {124, 5, false},  // all five: four intervals of 31 one-ms frames
         {154, 5, false}, {155, 5, true},
     };
@@ -139,13 +139,9 @@ TEST_F(CreditLines, ALineWithADelayWaitsForTheOneBeforeWhileLinesWithoutOneStart
     } frames[] = {
         {0, 0, 0, 0, 0, false},  // every line first seen: none visible yet
         {1, 1, 0, 1, 0, false},  // "beside" shows with the page; "after" waits for it, then 1 ms
-        {2, 1, 0, 1, 0, false},
-        {3, 1, 0, 1, 1, false},
-        {101, 2, 0, 1, 1, false},
-        {201, 2, 0, 1, 1, false},
-        {202, 2, 0, 1, 1, false},  // the heading finished: "waiting" starts its 500 ms
-        {702, 2, 0, 1, 1, false},
-        {703, 2, 1, 1, 1, true},
+        {2, 1, 0, 1, 0, false},   {3, 1, 0, 1, 1, false},   {101, 2, 0, 1, 1, false},
+        {201, 2, 0, 1, 1, false}, {202, 2, 0, 1, 1, false},  // the heading finished: "waiting" starts its 500 ms
+        {702, 2, 0, 1, 1, false}, {703, 2, 1, 1, 1, true},
     };
     for (const auto& f : frames) {
         SCOPED_TRACE(f.ms);
@@ -172,11 +168,11 @@ TEST_F(CreditLines, TheLayoutPlacesLinesAfterAndBelowTheOneBefore) {
     LayOutCreditPage(page);
     const platform::Point expected[] = {
         {180, 80},
-        {180 + 3 * 20, 80},          // x after the first part
-        {180, 80 + 40 - 5},          // 5 above the bottom of the line before
-        {0, 115 + 27 + 35},          // 35 below
-        {0, 177 + 2 * 27 + 15},      // below both lines of a two-line entry
-        {13 + 10, 246 + 27 + 5},     // both: from a centred line's measured right edge
+        {180 + 3 * 20, 80},       // x after the first part
+        {180, 80 + 40 - 5},       // 5 above the bottom of the line before
+        {0, 115 + 27 + 35},       // 35 below
+        {0, 177 + 2 * 27 + 15},   // below both lines of a two-line entry
+        {13 + 10, 246 + 27 + 5},  // both: from a centred line's measured right edge
     };
     for (std::size_t i = 0; i < lines.size(); ++i) {
         SCOPED_TRACE(lines[i]->text);

@@ -13,9 +13,7 @@ namespace r = regions;
 using testing::Picture;
 
 TEST(IntroTimeline, EachSoundIsDueOnceTheFirstTimeItsPictureShows) {
-    const struct {
-        int frameMs;
-    } cases[] = {{16}, {1}, {7000}};  // the last one jumps past both starts in one frame
+    const struct { int frameMs; } cases[] = {{16}, {1}, {7000}};  // the last one jumps past both starts in one frame
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frameMs);
         MenuState menus;
@@ -56,9 +54,10 @@ TEST_F(FirstRunScreen, PicturesFadeInOneAfterAnotherWithTheirOwnAlpha) {
         const r::Region& region;
         int alpha;  // -1: not drawn
     } cases[] = {
-        {999, r::IntroStopPicture, -1},   {1001, r::IntroStopPicture, 255}, {4000, r::IntroCaption, -1},
-        {4076, r::IntroCaption, 127},     {4151, r::IntroCaption, 255},      {6401, r::IntroGreeting, 127},
-        {7150, r::IntroDecorationLarge, -1}, {8151, r::IntroDecorationLarge, 127},
+        {999, r::IntroStopPicture, -1},       {1001, r::IntroStopPicture, 255},
+        {4000, r::IntroCaption, -1},          {4076, r::IntroCaption, 127},
+        {4151, r::IntroCaption, 255},         {6401, r::IntroGreeting, 127},
+        {7150, r::IntroDecorationLarge, -1},  {8151, r::IntroDecorationLarge, 127},
         {8151, r::IntroDecorationSmall, 127}, {9200, r::IntroDecorationSmall, 255},
     };
     for (const Case& c : cases) {

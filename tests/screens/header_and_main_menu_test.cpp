@@ -93,12 +93,9 @@ TEST_F(MainMenu, ThePreviewFollowsThePointerAndTheKeyboardAndTheLaterButtonWins)
         int pointed, selected;
         const r::Region& preview;
     } cases[] = {
-        {kNone, kNone, r::MenuPreviewIdle},
-        {HighScoresButton, kNone, r::MenuPreviewHighScores},
-        {kNone, 4, r::MenuPreviewSettings},
-        {PlayButton, 3, r::MenuPreviewHelp},
-        {QuitButton, 0, r::MenuPreviewQuit},
-        {CreditsButton, 5, r::MenuPreviewCredits},
+        {kNone, kNone, r::MenuPreviewIdle},  {HighScoresButton, kNone, r::MenuPreviewHighScores},
+        {kNone, 4, r::MenuPreviewSettings},  {PlayButton, 3, r::MenuPreviewHelp},
+        {QuitButton, 0, r::MenuPreviewQuit}, {CreditsButton, 5, r::MenuPreviewCredits},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "pointed " << c.pointed << ", selected " << c.selected);

@@ -7,15 +7,15 @@
 #include <optional>
 #include <vector>
 
-#include "game/shell/loading.h"
 #include "game/engine/resources.h"
-#include "game/shell/main_loop.h"
 #include "game/engine/sheet_drawing.h"
 #include "game/engine/sheet_regions.h"
-#include "game/shell/game.h"
-#include "platform/fake/fake_platform.h"
-#include "game/shell/window_position.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/game.h"
+#include "game/shell/loading.h"
+#include "game/shell/main_loop.h"
+#include "game/shell/window_position.h"
+#include "platform/fake/fake_platform.h"
 
 namespace glyphora::testing {
 

@@ -36,8 +36,8 @@ TEST(Peek, StartsOnlyAfterFiveQuietSecondsAndOneSecondAfterTheLastTry) {
 
 TEST(Peek, SlidesInRestsUntilThreeSecondsAndLeavesAtTheSameSpeed) {
     struct Step {
-        int ms;                  // since the peek started
-        std::optional<int> x;    // where it is drawn
+        int ms;                // since the peek started
+        std::optional<int> x;  // where it is drawn
         PeekState state;
     } steps[] = {
         {0, 700, PeekState::Showing},    {425, 615, PeekState::Showing},  {850, 530, PeekState::Showing},

@@ -32,7 +32,8 @@ public:
     // Creates an empty database; its connection string, or "" on failure.
     std::string freshDatabase() {
         const std::string name = "test" + std::to_string(++databases_);
-        const std::string command = bin_ + "/createdb -h 127.0.0.1 -p " + std::to_string(port_) + " -U glyphora " + name;
+        const std::string command =
+            bin_ + "/createdb -h 127.0.0.1 -p " + std::to_string(port_) + " -U glyphora " + name;
         return run(command) ? connection(name) : "";
     }
 

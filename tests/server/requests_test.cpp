@@ -19,8 +19,8 @@ TEST(ParseQuery, DecodesEachFieldAndRefusesTheWholeQueryForAnyFault) {
     EXPECT_EQ(parsed.find("none"), nullptr);
     EXPECT_TRUE(ParseQuery("", 5).ok());
 
-    for (const char* bad : {"a", "a=1&", "&a=1", "a=1&&b=2", "=1", "A=1", "a-b=1", "a=1&a=2", "a=%", "a=%2",
-                            "a=%zz", "a=%00", "a=%7F", "a=%FF", "a=\t", "a=1&b=2&c=3"}) {
+    for (const char* bad : {"a", "a=1&", "&a=1", "a=1&&b=2", "=1", "A=1", "a-b=1", "a=1&a=2", "a=%", "a=%2", "a=%zz",
+                            "a=%00", "a=%7F", "a=%FF", "a=\t", "a=1&b=2&c=3"}) {
         EXPECT_FALSE(ParseQuery(bad, 2).ok()) << bad;
     }
     EXPECT_FALSE(ParseQuery("a=" + std::string(kMaxQueryLength, 'x'), 2).ok());
@@ -30,18 +30,20 @@ TEST(ParseWholeNumber, TakesOnlyNumbersAsTheGameWritesThem) {
     const struct {
         const char* text;
         std::optional<std::int64_t> expected;
+        // clang-format off
     } cases[] = {
         {"0", 0}, {"7", 7}, {"-7", -7}, {"2147483647", 2147483647}, {"2147483648", std::nullopt},
         {"", std::nullopt}, {"-", std::nullopt}, {"-0", std::nullopt}, {"07", std::nullopt}, {"+7", std::nullopt},
         {" 7", std::nullopt}, {"7 ", std::nullopt}, {"7a", std::nullopt}, {"99999999999999999999", std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(ParseWholeNumber(c.text, -100, 2147483647), c.expected) << c.text;
 }
 
 TEST(ParseShowRequest, TakesTheGamesLinkAndIgnoresParametersItDoesNotKnow) {
-    const ParsedShowRequest parsed = ParseShowRequest(
-        "difficulty=2&grouptoshow=Chess%20club&playertoshow=ada&regcode=0A1B&group2=Beta&group0=ALPHA"
-        "&player1=A%7EB&player0=ADA&player14=50%25&player15=IGNORED&utm_source=mail");
+    const ParsedShowRequest parsed =
+        ParseShowRequest("difficulty=2&grouptoshow=Chess%20club&playertoshow=ada&regcode=0A1B&group2=Beta&group0=ALPHA"
+                         "&player1=A%7EB&player0=ADA&player14=50%25&player15=IGNORED&utm_source=mail");
     ASSERT_EQ(parsed.reason, "");
     const ShowRequest& r = parsed.request;
     EXPECT_EQ(r.difficulty, 2);
@@ -52,7 +54,9 @@ TEST(ParseShowRequest, TakesTheGamesLinkAndIgnoresParametersItDoesNotKnow) {
     EXPECT_EQ(r.players, (std::vector<std::string>{"ADA", "A+B", "50%"}));
     EXPECT_EQ(ParseShowRequest("").request.difficulty, 1);
 
-    for (const char* bad : {"difficulty=3", "difficulty=x", "grouptoshow=" "AAAAAAAAAAAAAAAAAAAAA",
+    for (const char* bad : {"difficulty=3", "difficulty=x",
+                            "grouptoshow="
+                            "AAAAAAAAAAAAAAAAAAAAA",
                             "player0=%7F", "regcode=AAAAAAAAAAAAAAAAAAAAA", "a=1&a=1"}) {
         EXPECT_NE(ParseShowRequest(bad).reason, "") << bad;
     }
@@ -68,8 +72,8 @@ TEST(ShowPage, EscapesEveryStoredTextAndSharesRanksOfEqualScores) {
     request.regcode = "R1";
     request.groups = {"<CLUB>"};
     ShowTables tables;
-    tables.rows[0] = {{"ADA", "R1", 900, 9, 90}, {"BOB", "R1", 700, 7, 70}, {"<I>", "R2", 700, 6, 60},
-                      {"BOB", "R2", 500, 5, 50}};
+    tables.rows[0] = {
+        {"ADA", "R1", 900, 9, 90}, {"BOB", "R1", 700, 7, 70}, {"<I>", "R2", 700, 6, 60}, {"BOB", "R2", 500, 5, 50}};
     const std::string html = RenderShowPage(request, tables);
     const auto row = [](int rank, const char* name) {
         return std::string("<td class=\"rank\">") + std::to_string(rank) + "</td><td class=\"name\">" + name + "</td>";
@@ -101,9 +105,13 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesWhatItDoesNotKnow) {
     EXPECT_EQ(line.server.host, "127.0.0.1");
     EXPECT_TRUE(line.count);
 
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--port", "70000"}, {"--port"}, {"--threads", "0"}, {"--limit-address", "5"}, {"--limit-address", "0/5"},
-             {"--colour", "red"}, {"scores.sqlite"}}) {
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{{"--port", "70000"},
+                                                                                     {"--port"},
+                                                                                     {"--threads", "0"},
+                                                                                     {"--limit-address", "5"},
+                                                                                     {"--limit-address", "0/5"},
+                                                                                     {"--colour", "red"},
+                                                                                     {"scores.sqlite"}}) {
         CommandLine ignored;
         EXPECT_NE(ParseCommandLine(bad, ignored), "") << bad[0];
     }

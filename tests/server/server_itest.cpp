@@ -107,8 +107,7 @@ TEST(ScoreServer, AnEntrySentAgainIsStoredOnce) {
 TEST(ScoreServer, ForgedAndAlteredSubmissionsAreRefusedAndStoreNothing) {
     RunningServer server;
     const Write genuine;
-    const std::string signature =
-        SubmissionSignature("ADA", genuine.regcode, SignatureCheckValue(300, 3, 40, 5, 1, 0));
+    const std::string signature = SubmissionSignature("ADA", genuine.regcode, SignatureCheckValue(300, 3, 40, 5, 1, 0));
     Write forged = genuine, higher = genuine, renamed = genuine, moved = genuine, harder = genuine;
     forged.valid = "0123456789abcdef";
     higher.score = 30000;
@@ -241,8 +240,8 @@ TEST(ScoreServer, StoredTextsAreShownAsTextAndThePlayersNamesAreMarked) {
         write.group = "<I>CLUB";
         ASSERT_EQ(server.get(write.target())->status, 200) << name;
     }
-    const httplib::Result page = server.get(std::string(kShowPath) +
-                                            "?difficulty=0&grouptoshow=%3CI%3ECLUB&playertoshow=ADA"
+    const httplib::Result page =
+        server.get(std::string(kShowPath) + "?difficulty=0&grouptoshow=%3CI%3ECLUB&playertoshow=ADA"
                                             "&regcode=0A1B2C3D4E5F6G7H8I9J&group0=%3CI%3ECLUB&player0=ADA");
     ASSERT_TRUE(page);
     EXPECT_EQ(page->status, 200);
@@ -252,7 +251,8 @@ TEST(ScoreServer, StoredTextsAreShownAsTextAndThePlayersNamesAreMarked) {
     for (const char* shown : {"&lt;SCRIPT&gt;X()&lt;/SCRIPT&gt;", "&quot;&#39;&amp;AMP;&lt;B&gt;",
                               "X&#39;; DROP TABLE --", "&lt;I&gt;CLUB"})
         EXPECT_NE(html.find(shown), std::string::npos) << shown;
-    EXPECT_NE(html.find("<tr class=\"player\"><td class=\"rank\">4</td><td class=\"name\">ADA</td>"), std::string::npos);
+    EXPECT_NE(html.find("<tr class=\"player\"><td class=\"rank\">4</td><td class=\"name\">ADA</td>"),
+              std::string::npos);
     EXPECT_EQ(server.entries(), 4);
 
     const httplib::Result refused = server.get(std::string(kShowPath) + "?difficulty=7");
@@ -260,9 +260,7 @@ TEST(ScoreServer, StoredTextsAreShownAsTextAndThePlayersNamesAreMarked) {
     EXPECT_NE(refused->body.find("bad difficulty"), std::string::npos);
     const httplib::Result font = server.get(kFontPath);
     ASSERT_TRUE(font);
-    if (font->status == 200) {
-        EXPECT_EQ(font->body.substr(0, 4), "OTTO");
-    }
+    if (font->status == 200) { EXPECT_EQ(font->body.substr(0, 4), "OTTO"); }
 }
 
 // The game's own exchange code against the server: every entry is stored

@@ -54,8 +54,8 @@ TEST_P(StorageTest, StoresEachEntryOnceWithEachOfItsGroups) {
     const Entry ada = Make("ADA", 300);
     // The six requests of one entry: no group, ALPHA, none, BETA, none, none.
     const std::pair<const char*, StoreResult> requests[] = {
-        {"", StoreResult::kStored},       {"ALPHA", StoreResult::kStored},      {"", StoreResult::kAlreadyStored},
-        {"BETA", StoreResult::kStored},   {"", StoreResult::kAlreadyStored},    {"ALPHA", StoreResult::kAlreadyStored},
+        {"", StoreResult::kStored},     {"ALPHA", StoreResult::kStored},   {"", StoreResult::kAlreadyStored},
+        {"BETA", StoreResult::kStored}, {"", StoreResult::kAlreadyStored}, {"ALPHA", StoreResult::kAlreadyStored},
     };
     for (const auto& [group, expected] : requests) EXPECT_EQ(storage().store(ada, group), expected) << group;
     EXPECT_EQ(storage().countEntries(), 1);
@@ -74,12 +74,12 @@ TEST_P(StorageTest, StoresEachEntryOnceWithEachOfItsGroups) {
 
 TEST_P(StorageTest, RanksEachPlayersBestEntryPerDifficultyAndGroup) {
     storage().store(Make("ADA", 300), "CLUB");
-    storage().store(Make("ADA", 900), "");          // better, but not sent for the club
+    storage().store(Make("ADA", 900), "");  // better, but not sent for the club
     storage().store(Make("ADA", 500), "CLUB");
     storage().store(Make("BOB", 700), "CLUB");
     storage().store(Make("ADA", 650, 1, "REG2"), "");  // another installation: another player
-    storage().store(Make("CY", 700), "");           // ties with BOB, stored later
-    storage().store(Make("DEE", 800, 2), "CLUB");   // another difficulty
+    storage().store(Make("CY", 700), "");              // ties with BOB, stored later
+    storage().store(Make("DEE", 800, 2), "CLUB");      // another difficulty
 
     EXPECT_EQ(Names(table(1)), (std::vector<std::string>{"ADA@900", "BOB@700", "CY@700", "ADA@650"}));
     EXPECT_EQ(Names(table(1, "CLUB")), (std::vector<std::string>{"BOB@700", "ADA@500"}));

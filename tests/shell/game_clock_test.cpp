@@ -1,7 +1,7 @@
-#include "game/data/settings_file.h"
 #include "game/shell/game_clock.h"
-#include "game/shell/run_control.h"
+#include "game/data/settings_file.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,13 @@ TEST_F(GameClock, ATenSecondPauseLeavesTheClockTheFallingLetterAndTheLevelTimerW
 }
 
 TEST_F(GameClock, OnlyThePlayAndCreditsScreensPause) {
-    for (const ScreenKind screen : {ScreenKind::MainMenu, ScreenKind::Settings, ScreenKind::Play, ScreenKind::Credits}) {
+    for (const ScreenKind screen :
+         {ScreenKind::MainMenu, ScreenKind::Settings, ScreenKind::Play, ScreenKind::Credits}) {
         game.screen.current = screen;
         SetPaused(game, true, PauseReason::ConfirmQuit);
         const bool pausable = screen == ScreenKind::Play || screen == ScreenKind::Credits;
         EXPECT_EQ(game.shell.paused, pausable) << static_cast<int>(screen);
-        if (pausable) {
-            EXPECT_EQ(game.shell.pauseReason, PauseReason::ConfirmQuit);
-        }
+        if (pausable) { EXPECT_EQ(game.shell.pauseReason, PauseReason::ConfirmQuit); }
         SetPaused(game, false);
     }
 }
@@ -82,8 +81,11 @@ TEST(WindowPosition, APositionOutsideTheRangeOnEitherAxisBecomesOneHundred) {
     struct Case {
         int x, y, expectedX, expectedY;
     };
-    const Case cases[] = {{-500, 20, 100, 100}, {-100, 800, -100, 800}, {20, 801, 100, 100},
-                          {-101, -101, 100, 100}, {400, 300, 400, 300}};
+    const Case cases[] = {{-500, 20, 100, 100},
+                          {-100, 800, -100, 800},
+                          {20, 801, 100, 100},
+                          {-101, -101, 100, 100},
+                          {400, 300, 400, 300}};
     for (const Case& c : cases) {
         const platform::Point clamped = ClampWindowPosition({c.x, c.y});
         EXPECT_EQ(clamped.x, c.expectedX) << c.x << "," << c.y;

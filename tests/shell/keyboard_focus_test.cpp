@@ -25,9 +25,8 @@ TEST_F(KeyboardFocus, MainMenuOrderWrapsBothWays) {
         int to;
     };
     const Case cases[] = {
-        {-1, vk::Left, 6},  {-1, vk::Right, 0}, {-1, vk::Tab, 0},  {6, vk::Right, 0}, {0, vk::Left, 6},
-        {2, vk::Right, 3},  {3, vk::Left, 2},   {4, vk::Tab, 5},   {4, vk::Up, 4},    {4, vk::Down, 4},
-        {-1, vk::Up, -1},
+        {-1, vk::Left, 6}, {-1, vk::Right, 0}, {-1, vk::Tab, 0}, {6, vk::Right, 0}, {0, vk::Left, 6}, {2, vk::Right, 3},
+        {3, vk::Left, 2},  {4, vk::Tab, 5},    {4, vk::Up, 4},   {4, vk::Down, 4},  {-1, vk::Up, -1},
     };
     for (const Case& c : cases) {
         game.screen.focus = c.from;

@@ -49,7 +49,12 @@ struct Step {
 
 TEST_F(KeysOnlyWalk, EveryScreenFromAFreshInstallationWithKeysOnly) {
     auto wait = [this](int ms) { return [this, ms] { frames(ms); }; };
-    auto erase = [this](int n) { return [this, n] { for (int i = 0; i < n; ++i) press(vk::Backspace); }; };
+    auto erase = [this](int n) {
+        return [this, n] {
+            for (int i = 0; i < n; ++i) press(vk::Backspace);
+        };
+    };
+    // clang-format off
     const Step steps[] = {
         {"Enter before the note's button shows does nothing", ScreenKind::Intro, wait(3000), {vk::Enter},
          ScreenKind::Intro, [this] { EXPECT_FALSE(game.menus.noteShown); }},
@@ -104,6 +109,7 @@ TEST_F(KeysOnlyWalk, EveryScreenFromAFreshInstallationWithKeysOnly) {
              EXPECT_EQ(saved.defaultName, "ZED") << "leaving Settings saved them";
          }},
     };
+    // clang-format on
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         ASSERT_EQ(screen(), step.on);

@@ -1,6 +1,6 @@
 #include "game/shell/main_loop.h"
-#include "game/shell/run_control.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 

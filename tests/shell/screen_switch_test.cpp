@@ -16,9 +16,12 @@ TEST_F(ScreenSwitch, EachMainMenuButtonOpensItsScreenWhereItStands) {
         ImageButtonName button;
         ScreenKind opens;
     };
-    const Case cases[] = {{FreeGameButton, ScreenKind::FreeGameSetup}, {HighScoresButton, ScreenKind::HighScores},
-                          {HelpButton, ScreenKind::Help},              {SettingsButton, ScreenKind::Settings},
-                          {CreditsButton, ScreenKind::Credits},        {PlayButton, ScreenKind::Play}};
+    const Case cases[] = {{FreeGameButton, ScreenKind::FreeGameSetup},
+                          {HighScoresButton, ScreenKind::HighScores},
+                          {HelpButton, ScreenKind::Help},
+                          {SettingsButton, ScreenKind::Settings},
+                          {CreditsButton, ScreenKind::Credits},
+                          {PlayButton, ScreenKind::Play}};
     for (const Case& c : cases) {
         SwitchScreen(game, ScreenKind::MainMenu);
         clickButton(c.button);

@@ -1,8 +1,8 @@
 // The settings file's values live in the widgets that edit them while the
 // game runs: read into them at start-up and written back from them.
 #include "game/shell/settings_binding.h"
-#include "game/shell/run_control.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/run_control.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,8 @@ TEST_F(SettingsBinding, StartUpSpreadsTheFileOverItsHoldersAndShutdownGathersItB
         EXPECT_EQ(game.settings.defaultName, "Ada");
         for (int row = 0; row < kFreeGameToggleRows; ++row)
             for (int column = 0; column < kFreeGameToggleColumns; ++column)
-                EXPECT_EQ(game.settings.freeGameKeys[row][column], (row == 1 && column == 1) || (row == 4 && column == 0));
+                EXPECT_EQ(game.settings.freeGameKeys[row][column],
+                          (row == 1 && column == 1) || (row == 4 && column == 0));
         EXPECT_EQ(game.settings.startLevel, 3);
         EXPECT_EQ(game.settings.speedMod, 9);
         EXPECT_EQ(game.settings.chanceMod, 2);

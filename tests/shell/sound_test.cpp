@@ -1,7 +1,7 @@
 // Without an audio runtime: the installer runs once while loading, and then
 // the game plays on silent, every sound call returning at once.
-#include "game/shell/music.h"
 #include "game/shell/sound.h"
+#include "game/shell/music.h"
 #include "game/shell/sound_effects.h"
 #include "platform/keys.h"
 #include "support/started_game.h"

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "game/data/fresh_installation.h"
+#include "game/screens/screen_table.h"
 #include "game/shell/main_loop.h"
 #include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
-#include "game/screens/screen_table.h"
 
 namespace glyphora {
 namespace {
@@ -111,8 +111,8 @@ TEST_F(StartupDataTest, TheRecoveryMessageNamesFilesThatHadNoBackup) {
     StartUp(game);
     ASSERT_EQ(fake.desktop.boxes.size(), 1u);
     const std::string& text = fake.desktop.boxes[0].text;
-    EXPECT_NE(text.find("No backup of WordList.txt was found: a small built-in word list is used."),
-              std::string::npos) << text;
+    EXPECT_NE(text.find("No backup of WordList.txt was found: a small built-in word list is used."), std::string::npos)
+        << text;
     EXPECT_NE(text.find("No backup of Scores.txt was found: the file is used as it is."), std::string::npos);
     EXPECT_EQ(text.find("Settings.ini"), std::string::npos);
     ShutDown(game);

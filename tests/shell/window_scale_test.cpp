@@ -17,7 +17,7 @@ TEST(WindowScaleChoice, ComfortableAndLargestScalesByDisplay) {
         int comfortable, largest;
     };
     const Case cases[] = {
-        {{1024, 768}, 1, 1}, {{1366, 768}, 1, 1}, {{1920, 1080}, 2, 2}, {{1920, 1200}, 2, 2},
+        {{1024, 768}, 1, 1},  {{1366, 768}, 1, 1},  {{1920, 1080}, 2, 2}, {{1920, 1200}, 2, 2},
         {{2560, 1440}, 2, 3}, {{3840, 2160}, 3, 3}, {{640, 400}, 1, 1},
     };
     for (const Case& c : cases) {
@@ -37,7 +37,8 @@ protected:
     void clickScaled(platform::Point client) {
         const platform::WindowView view = fake.window.view();
         const platform::Point corner = view.fullScreen ? platform::Point{} : game.shell.windowPos;
-        clickAtScreen({corner.x + view.origin.x + client.x * view.scale, corner.y + view.origin.y + client.y * view.scale});
+        clickAtScreen(
+            {corner.x + view.origin.x + client.x * view.scale, corner.y + view.origin.y + client.y * view.scale});
     }
     void clickAtScreen(platform::Point at) {
         fake.desktop.cursor = at;
@@ -66,7 +67,8 @@ TEST_F(WindowScale, StartsAtTheComfortableScaleAndF11CyclesThroughWhatFitsRememb
 
 TEST_F(WindowScale, TheStoredScaleWinsButNeverBeyondTheDisplay) {
     ASSERT_TRUE(StoreWindowScale(3));
-    for (const auto& [display, expected] : {std::pair{platform::Size{2560, 1440}, 3}, {platform::Size{1920, 1080}, 2}}) {
+    for (const auto& [display, expected] :
+         {std::pair{platform::Size{2560, 1440}, 3}, {platform::Size{1920, 1080}, 2}}) {
         onDisplay(display);
         Game again{fake.bundle(), GameScreens()};
         StartUp(again);

@@ -94,9 +94,9 @@ TEST(CompositionTest, RomanNumeralsGiveTheirChords) {
         std::vector<int> intervals;
     };
     const Case cases[] = {
-        {"I", 0, {0, 4, 7}},       {"vi", 9, {0, 3, 7}},         {"bVII", 10, {0, 4, 7}},
-        {"#iv", 6, {0, 3, 7}},     {"viio", 11, {0, 3, 6}},      {"V7", 7, {0, 4, 7, 10}},
-        {"Imaj7", 0, {0, 4, 7, 11}}, {"IVsus4", 5, {0, 5, 7}},   {"iiadd9", 2, {0, 3, 7, 14}},
+        {"I", 0, {0, 4, 7}},         {"vi", 9, {0, 3, 7}},     {"bVII", 10, {0, 4, 7}},
+        {"#iv", 6, {0, 3, 7}},       {"viio", 11, {0, 3, 6}},  {"V7", 7, {0, 4, 7, 10}},
+        {"Imaj7", 0, {0, 4, 7, 11}}, {"IVsus4", 5, {0, 5, 7}}, {"iiadd9", 2, {0, 3, 7, 14}},
     };
     for (const Case& c : cases) {
         const auto chord = ParseChord(c.numeral);
@@ -125,7 +125,7 @@ TEST(CompositionTest, StepsLastUntilTheNextNoteOrRest) {
     EXPECT_EQ(events[0].length, 2);
     EXPECT_EQ(events[1].step, 3);
     EXPECT_EQ(events[1].length, 4);  // the hold after the bar line carries on
-    EXPECT_EQ(events[2].step, 9);     // the hold after the rest is nothing
+    EXPECT_EQ(events[2].step, 9);    // the hold after the rest is nothing
     EXPECT_EQ(events[2].length, 1);
     EXPECT_EQ(ReadSteps(WordSteps("5' - |b7 .")).back().token, "b7");
 }

@@ -67,7 +67,8 @@ Decoded Decode(const fs::path& path) {
     decoded.peakDb = PeakDb(pcm.samples);
     decoded.rmsDb = RmsDb(pcm.samples);
     if (decoded.frames != kTrackFrames) return decoded;
-    const std::size_t part = FramesIn(20.0), tail = FramesIn(kBoundaryTailSeconds), head = FramesIn(kBoundaryHeadSeconds);
+    const std::size_t part = FramesIn(20.0), tail = FramesIn(kBoundaryTailSeconds),
+                      head = FramesIn(kBoundaryHeadSeconds);
     for (std::size_t start = 0; start < pcm.Frames(); start += part) {
         decoded.partRmsDb.push_back(RmsDb(pcm, start, part));
         if (start == 0) continue;
@@ -82,7 +83,8 @@ Decoded Decode(const fs::path& path) {
 const std::vector<Decoded>& DecodedTracks() {
     static const std::vector<Decoded> tracks = [] {
         std::vector<Decoded> decoded;
-        for (int n = 1; n <= 7; ++n) decoded.push_back(Decode(kSoundDir / "Music" / ("Track" + std::to_string(n) + ".ogg")));
+        for (int n = 1; n <= 7; ++n)
+            decoded.push_back(Decode(kSoundDir / "Music" / ("Track" + std::to_string(n) + ".ogg")));
         return decoded;
     }();
     return tracks;

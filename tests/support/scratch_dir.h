@@ -55,6 +55,8 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline std::string ScratchDir::read(const std::string& name) const { return ReadBytes(file(name)); }
-inline void ScratchDir::write(const std::string& name, const std::string& bytes) const { WriteBytes(file(name), bytes); }
+inline void ScratchDir::write(const std::string& name, const std::string& bytes) const {
+    WriteBytes(file(name), bytes);
+}
 
 }  // namespace glyphora::testing

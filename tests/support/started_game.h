@@ -10,13 +10,13 @@
 
 #include "game/gameplay/level_tables.h"
 #include "game/gameplay/progression.h"
+#include "game/screens/screen_table.h"
 #include "game/shell/game_clock.h"
 #include "game/shell/main_loop.h"
+#include "game/shell/run_control.h"
 #include "game/shell/screens.h"
 #include "platform/fake/fake_platform.h"
 #include "support/scratch_dir.h"
-#include "game/shell/run_control.h"
-#include "game/screens/screen_table.h"
 
 namespace glyphora::testing {
 
@@ -25,9 +25,7 @@ protected:
     // No settings file: not a first run, so start-up ends on the main menu
     // with the window at (0, 0), where client and screen points agree.
     StartedGame() { std::filesystem::create_directories("Data"); }
-    void SetUp() override {
-        StartUp(game);
-    }
+    void SetUp() override { StartUp(game); }
 
     void key(int code) { send(platform::MessageKind::KeyDown, static_cast<std::uint32_t>(code)); }
     void keys(std::initializer_list<int> codes) {
@@ -67,9 +65,7 @@ protected:
     Game game{fake.bundle(), GameScreens()};
 
 private:
-    void send(platform::MessageKind kind, std::uint32_t wParam = 0) {
-        WindowProcedure(game, {kind, wParam, 0});
-    }
+    void send(platform::MessageKind kind, std::uint32_t wParam = 0) { WindowProcedure(game, {kind, wParam, 0}); }
 };
 
 }  // namespace glyphora::testing

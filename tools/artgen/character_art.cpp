@@ -37,12 +37,8 @@ void PeekPicture(cairo_t* cr, const Studio& studio, int index) {
             Peek(cr, studio, {{1, 0, 1, 'A', 1.85, -10}, Mood::Surprised, -0.7, -0.5}, 64);
             DrawText(cr, "!", 40, 18, 24, 40, studio.Heavy(40, Hex(0xC0C0C8)));
             break;
-        case 2:
-            Peek(cr, studio, {{2, 3, 2, 'Y', 1.95, -14}, Mood::Wink, -0.8, 0}, 60);
-            break;
-        case 3:
-            Peek(cr, studio, {{0, kTnt, 0, 'T', 2.0, -8}, Mood::Nervous, -0.8, 0.2}, 62);
-            break;
+        case 2: Peek(cr, studio, {{2, 3, 2, 'Y', 1.95, -14}, Mood::Wink, -0.8, 0}, 60); break;
+        case 3: Peek(cr, studio, {{0, kTnt, 0, 'T', 2.0, -8}, Mood::Nervous, -0.8, 0.2}, 62); break;
         case 4:
             Peek(cr, studio, {{1, 6, 0, 'H', 1.75, -6}, Mood::Happy, -0.8, -0.2}, 70);
             DrawBubble(cr, 4, 8, 50, 34, 40, 52, Hex(0xFFFFFF), Hex(0xCFCFD6));

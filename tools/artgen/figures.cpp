@@ -167,10 +167,8 @@ void GearPath(cairo_t* cr, double cx, double cy, double radius, int teeth) {
         const bool out = (i % 4 == 1) || (i % 4 == 2);
         const double rr = out ? radius : inner;
         const double x = cx + rr * std::cos(a), y = cy + rr * std::sin(a);
-        if (i == 0)
-            cairo_move_to(cr, x, y);
-        else
-            cairo_line_to(cr, x, y);
+        if (i == 0) cairo_move_to(cr, x, y);
+        else cairo_line_to(cr, x, y);
     }
     cairo_close_path(cr);
 }

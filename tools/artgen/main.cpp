@@ -19,7 +19,6 @@ namespace {
 using namespace glyphora::artgen;
 namespace regions = glyphora::regions;
 
-
 const char* BaseName(const regions::SheetInfo& info) {
     const char* slash = std::strrchr(info.file, '/');
     return slash ? slash + 1 : info.file;

@@ -40,10 +40,8 @@ void RoundedPolygonPath(cairo_t* cr, const double* xy, int points, double corner
         const double d = std::min(cornerRadius / std::tan(angle / 2), std::min(la, lb) / 2);
         const double sx = cx + ax / la * d, sy = cy + ay / la * d;
         const double ex = cx + bx / lb * d, ey = cy + by / lb * d;
-        if (i == 0)
-            cairo_move_to(cr, sx, sy);
-        else
-            cairo_line_to(cr, sx, sy);
+        if (i == 0) cairo_move_to(cr, sx, sy);
+        else cairo_line_to(cr, sx, sy);
         // A cubic with both handles 55 % towards the corner is close to a circular arc.
         constexpr double k = 0.55;
         cairo_curve_to(cr, sx + (cx - sx) * k, sy + (cy - sy) * k, ex + (cx - ex) * k, ey + (cy - ey) * k, ex, ey);

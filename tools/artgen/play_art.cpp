@@ -45,16 +45,11 @@ void CheckMargins(const SheetCanvas& canvas, const regions::Region& region, cons
 
 SheetCanvas& Canvases::Of(regions::Sheet sheet) {
     switch (sheet) {
-        case regions::Sheet::Splash:
-            return splash;
-        case regions::Sheet::Shapes:
-            return shapes;
-        case regions::Sheet::Design1:
-            return design1;
-        case regions::Sheet::Design2:
-            return design2;
-        case regions::Sheet::Design3:
-            break;
+        case regions::Sheet::Splash: return splash;
+        case regions::Sheet::Shapes: return shapes;
+        case regions::Sheet::Design1: return design1;
+        case regions::Sheet::Design2: return design2;
+        case regions::Sheet::Design3: break;
     }
     return design3;
 }

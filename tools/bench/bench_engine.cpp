@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "game/shell/loading.h"
 #include "game/engine/font_table.h"
 #include "game/engine/title_font.h"
+#include "game/shell/loading.h"
 #include "game/shell/main_loop.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/sdl/real_platform.h"
@@ -23,7 +23,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
 
 // The texts of one play-screen frame: the word on offer, its typed part in
 // another colour on the same line, the score, the letter value, a HUD
@@ -66,8 +65,8 @@ void MeasureLayout(Game& game) {
         DrawPlayTexts(game);
     });
     std::swap(game.renderer.device, recorder);
-    std::printf("text: the play screen's texts are %zu glyph quads a frame; layout and quads %.1f us a frame\n",
-                quads, layout);
+    std::printf("text: the play screen's texts are %zu glyph quads a frame; layout and quads %.1f us a frame\n", quads,
+                layout);
 }
 
 // The software renderer's share: frames with and without the texts, each

@@ -103,23 +103,32 @@ void MeasureLoop(double seconds) {
 
 int main(int argc, char** argv) {
     const bool all = argc < 2;
-    if (!all && std::strcmp(argv[1], "pictures") == 0 && argc > 2) return glyphora::bench::ComparePictures(argv[2]) ? 0 : 1;
-    if (!all && std::strcmp(argv[1], "window-shot") == 0) return argc > 2 && glyphora::bench::SaveWindowShot(argv[2]) ? 0 : 1;
+    if (!all && std::strcmp(argv[1], "pictures") == 0 && argc > 2)
+        return glyphora::bench::ComparePictures(argv[2]) ? 0 : 1;
+    if (!all && std::strcmp(argv[1], "window-shot") == 0)
+        return argc > 2 && glyphora::bench::SaveWindowShot(argv[2]) ? 0 : 1;
     if (!all && std::strcmp(argv[1], "window-watch") == 0 && argc > 3) {
-        const int strange = glyphora::bench::CountStrangeFrames(argv[2], std::atoi(argv[3]), argc > 4 ? argv[4] : nullptr);
+        const int strange =
+            glyphora::bench::CountStrangeFrames(argv[2], std::atoi(argv[3]), argc > 4 ? argv[4] : nullptr);
         std::printf("%d of %s grabs differ in more than a fifth of their pixels\n", strange, argv[3]);
         return strange == 0 ? 0 : 1;
     }
     if (!all && std::strcmp(argv[1], "first-frame") == 0 && argc > 3)
-        return glyphora::bench::WaitForPicture(argv[2], std::atoll(argv[3]), argc > 4 ? std::atoi(argv[4]) : 10000) ? 0 : 1;
+        return glyphora::bench::WaitForPicture(argv[2], std::atoll(argv[3]), argc > 4 ? std::atoi(argv[4]) : 10000) ? 0
+                                                                                                                    : 1;
     if (all || std::strcmp(argv[1], "loop") == 0) MeasureLoop(argc > 2 && !all ? std::atof(argv[2]) : 5.0);
-    if (all || std::strcmp(argv[1], "play") == 0) glyphora::bench::MeasurePlay(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
-    if (!all && std::strcmp(argv[1], "play-null") == 0) glyphora::bench::RunNullFrames(argc > 2 ? std::atoi(argv[2]) : 1000);
-    if (all || std::strcmp(argv[1], "paths") == 0) glyphora::bench::MeasurePaths(argc > 2 && !all ? std::atoi(argv[2]) : 1000, argc > 3 && !all ? argv[3] : nullptr,
-                                      argc > 4 && !all ? argv[4] : nullptr);
+    if (all || std::strcmp(argv[1], "play") == 0)
+        glyphora::bench::MeasurePlay(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
+    if (!all && std::strcmp(argv[1], "play-null") == 0)
+        glyphora::bench::RunNullFrames(argc > 2 ? std::atoi(argv[2]) : 1000);
+    if (all || std::strcmp(argv[1], "paths") == 0)
+        glyphora::bench::MeasurePaths(argc > 2 && !all ? std::atoi(argv[2]) : 1000,
+                                      argc > 3 && !all ? argv[3] : nullptr, argc > 4 && !all ? argv[4] : nullptr);
     if (all || std::strcmp(argv[1], "text") == 0) glyphora::bench::MeasureText();
     if (all || std::strcmp(argv[1], "startup") == 0) glyphora::bench::MeasureStartUp();
-    if (all || std::strcmp(argv[1], "menu") == 0) glyphora::bench::MeasureMenu(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
-    if (all || std::strcmp(argv[1], "audio") == 0) glyphora::bench::MeasureAudio(argc > 2 && !all ? std::atoi(argv[2]) : 600);
+    if (all || std::strcmp(argv[1], "menu") == 0)
+        glyphora::bench::MeasureMenu(argc > 2 && !all ? std::atoi(argv[2]) : 2000);
+    if (all || std::strcmp(argv[1], "audio") == 0)
+        glyphora::bench::MeasureAudio(argc > 2 && !all ? std::atoi(argv[2]) : 600);
     return 0;
 }

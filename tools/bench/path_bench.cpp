@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -107,8 +107,8 @@ bool PrintDifference(const char* scene, const platform::Image& a, const platform
         far += pixelLargest > 8;
     }
     const double farShare = double(far) / double(a.pixels.size());
-    std::printf("  %-16s largest %3d, mean %.3f per channel, %.2f %% of pixels off by more than 8\n", scene,
-                largest, sum / (3.0 * double(a.pixels.size())), 100.0 * farShare);
+    std::printf("  %-16s largest %3d, mean %.3f per channel, %.2f %% of pixels off by more than 8\n", scene, largest,
+                sum / (3.0 * double(a.pixels.size())), 100.0 * farShare);
     return farShare <= 0.005 && largest <= 64;
 }
 

@@ -1,6 +1,6 @@
 #include "tools/bench/play_bench.h"
-#include "game/shell/run_control.h"
 #include "game/screens/screen_table.h"
+#include "game/shell/run_control.h"
 
 #include <algorithm>
 #include <chrono>

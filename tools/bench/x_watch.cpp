@@ -28,8 +28,8 @@ struct Connection {
 };
 
 bool Titled(xcb_connection_t* c, xcb_window_t window) {
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 0, 64), nullptr);
+    xcb_get_property_reply_t* reply =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 0, 64), nullptr);
     bool match = false;
     if (reply) {
         const int length = xcb_get_property_value_length(reply);

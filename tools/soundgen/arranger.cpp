@@ -21,8 +21,7 @@ constexpr int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
 constexpr int kMinor[7] = {0, 2, 3, 5, 7, 8, 10};
 
 // How much of a note's written length sounds, by role.
-constexpr double kLeadArticulation = 0.94, kChordArticulation = 0.9, kPadArticulation = 0.99,
-                 kBassArticulation = 0.86;
+constexpr double kLeadArticulation = 0.94, kChordArticulation = 0.9, kPadArticulation = 0.99, kBassArticulation = 0.86;
 
 // Everything the bar-by-bar writers need about the part in hand.
 struct PartContext {
@@ -152,8 +151,8 @@ void WriteChordal(PartContext& ctx, const char* patternName, int channel, const 
         } else if (symbol >= '1' && symbol <= '8') {
             const int index = symbol - '1', tone = index % 4, size = static_cast<int>(keys.size());
             const int key = keys[static_cast<std::size_t>(tone % size)] + 12 * (index / 4 + tone / size);
-            AddNote(ctx, channel, key, Velocity(ctx, instrument.velocity, event.step % 4 == 0 ? 1.05 : 0.92), event.step,
-                    event.length, articulation);
+            AddNote(ctx, channel, key, Velocity(ctx, instrument.velocity, event.step % 4 == 0 ? 1.05 : 0.92),
+                    event.step, event.length, articulation);
         } else {
             ctx.error = std::string("chordal pattern ") + patternName + " has an unknown step " + event.token;
         }
@@ -328,8 +327,10 @@ std::vector<ChannelSetup> Setups(const Band& band) {
     const auto setup = [](int channel, const Instrument& i) {
         return ChannelSetup{channel, 0, i.program, i.volume, i.pan, i.reverb, i.chorus, i.releaseCents};
     };
-    return {setup(kLeadChannel, band.lead),       setup(kHarmonyChannel, band.harmony),
-            setup(kPadChannel, band.pad),         setup(kCounterChannel, band.counter),
+    return {setup(kLeadChannel, band.lead),
+            setup(kHarmonyChannel, band.harmony),
+            setup(kPadChannel, band.pad),
+            setup(kCounterChannel, band.counter),
             setup(kBassChannel, band.bass),
             ChannelSetup{kDrumChannel, 128, band.drumKit, band.drumVolume, 64, band.drumReverb, 0}};
 }
@@ -365,8 +366,19 @@ Arrangement Arrange(const TrackDesign& design) {
     std::map<int, std::vector<int>> voicings;
     for (int index = 0; index < kPartsPerTrack && result.error.empty(); ++index) {
         const PartDesign& part = design.parts[static_cast<std::size_t>(index)];
-        PartContext ctx{design, part, index, bars, 4 * design.beatsPerBar, index == kPartsPerTrack - 1, {},
-                        partFrames * index, partFrames * (index + 1), score, rng, voicings, result.error};
+        PartContext ctx{design,
+                        part,
+                        index,
+                        bars,
+                        4 * design.beatsPerBar,
+                        index == kPartsPerTrack - 1,
+                        {},
+                        partFrames * index,
+                        partFrames * (index + 1),
+                        score,
+                        rng,
+                        voicings,
+                        result.error};
         score.partStarts.push_back(ctx.start);
         const auto halves = ParseProgression(part.chords);
         if (!halves || CountBars(part.chords) != bars) {
@@ -375,7 +387,8 @@ Arrangement Arrange(const TrackDesign& design) {
             ctx.halves = *halves;
             WritePart(ctx);
         }
-        if (!result.error.empty()) result.error = std::string(design.name) + " part " + std::to_string(index + 1) + ": " + result.error;
+        if (!result.error.empty())
+            result.error = std::string(design.name) + " part " + std::to_string(index + 1) + ": " + result.error;
     }
     std::stable_sort(score.notes.begin(), score.notes.end(),
                      [](const ScoreNote& a, const ScoreNote& b) { return a.on < b.on; });

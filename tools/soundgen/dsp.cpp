@@ -78,9 +78,21 @@ void Biquad::Set(Kind kind, double hz, double q) {
     const double c = std::cos(w0);
     double b0 = 0, b1 = 0, b2 = 0;
     switch (kind) {
-        case Kind::Lowpass: b0 = (1 - c) / 2; b1 = 1 - c; b2 = (1 - c) / 2; break;
-        case Kind::Highpass: b0 = (1 + c) / 2; b1 = -(1 + c); b2 = (1 + c) / 2; break;
-        case Kind::Bandpass: b0 = alpha; b1 = 0; b2 = -alpha; break;
+        case Kind::Lowpass:
+            b0 = (1 - c) / 2;
+            b1 = 1 - c;
+            b2 = (1 - c) / 2;
+            break;
+        case Kind::Highpass:
+            b0 = (1 + c) / 2;
+            b1 = -(1 + c);
+            b2 = (1 + c) / 2;
+            break;
+        case Kind::Bandpass:
+            b0 = alpha;
+            b1 = 0;
+            b2 = -alpha;
+            break;
     }
     const double a0 = 1 + alpha;
     b0_ = b0 / a0;

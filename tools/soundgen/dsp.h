@@ -15,8 +15,8 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
     std::uint64_t Next();
-    double Uniform();      // [0, 1)
-    float Noise();         // white noise in [-1, 1)
+    double Uniform();  // [0, 1)
+    float Noise();     // white noise in [-1, 1)
     double Range(double low, double high) { return low + (high - low) * Uniform(); }
 
 private:

@@ -16,18 +16,12 @@ std::vector<float> Letter4() { return LetterPop(3); }
 // Peaks set by ear against each other and against the music: the sounds
 // heard dozens of times a minute (pops, ticks, hover) sit lowest.
 constexpr std::array kEffects = {
-    EffectDesign{"BtnClick.ogg", -6.0, ButtonClick},
-    EffectDesign{"BtnMouseOver.ogg", -12.0, ButtonHover},
-    EffectDesign{"DoubleBonus.ogg", -2.0, BonusFanfare},
-    EffectDesign{"GameOver.ogg", -2.0, GameOverSting},
-    EffectDesign{"HoHoHo.ogg", -2.0, HoHoHoFigure},
-    EffectDesign{"Letter1.ogg", -3.0, Letter1},
-    EffectDesign{"Letter2.ogg", -3.0, Letter2},
-    EffectDesign{"Letter3.ogg", -3.0, Letter3},
-    EffectDesign{"Letter4.ogg", -3.0, Letter4},
-    EffectDesign{"Stop.ogg", -2.0, StopCue},
-    EffectDesign{"TNT.ogg", -2.0, TntChargeUp},
-    EffectDesign{"WordLetter.ogg", -5.0, WordLetterTick},
+    EffectDesign{"BtnClick.ogg", -6.0, ButtonClick},     EffectDesign{"BtnMouseOver.ogg", -12.0, ButtonHover},
+    EffectDesign{"DoubleBonus.ogg", -2.0, BonusFanfare}, EffectDesign{"GameOver.ogg", -2.0, GameOverSting},
+    EffectDesign{"HoHoHo.ogg", -2.0, HoHoHoFigure},      EffectDesign{"Letter1.ogg", -3.0, Letter1},
+    EffectDesign{"Letter2.ogg", -3.0, Letter2},          EffectDesign{"Letter3.ogg", -3.0, Letter3},
+    EffectDesign{"Letter4.ogg", -3.0, Letter4},          EffectDesign{"Stop.ogg", -2.0, StopCue},
+    EffectDesign{"TNT.ogg", -2.0, TntChargeUp},          EffectDesign{"WordLetter.ogg", -5.0, WordLetterTick},
 };
 
 }  // namespace

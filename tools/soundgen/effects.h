@@ -14,8 +14,8 @@
 namespace glyphora::soundgen {
 
 struct EffectDesign {
-    const char* file;   // name under Sounds/
-    double peakDb;      // peak level of the finished sound, dBFS
+    const char* file;  // name under Sounds/
+    double peakDb;     // peak level of the finished sound, dBFS
     std::vector<float> (*render)();
 };
 

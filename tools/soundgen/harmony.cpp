@@ -67,9 +67,7 @@ std::optional<Chord> ParseChord(const std::string& numeral) {
     return std::nullopt;
 }
 
-int CountBars(const std::string& text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '|')) + 1;
-}
+int CountBars(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '|')) + 1; }
 
 std::optional<std::vector<Chord>> ParseProgression(const std::string& text) {
     std::vector<Chord> halves;
@@ -107,7 +105,8 @@ std::vector<int> VoiceChord(const Chord& chord, int tonicClass, int low, const s
         // A voicing wider than an octave and a half is a last resort.
         int distance = keys.back() - keys.front() > 19 ? 1000 : 0;
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            distance += previous.empty() ? keys[i] - low : std::abs(keys[i] - previous[std::min(i, previous.size() - 1)]);
+            distance +=
+                previous.empty() ? keys[i] - low : std::abs(keys[i] - previous[std::min(i, previous.size() - 1)]);
         }
         if (distance < bestDistance) {
             bestDistance = distance;

@@ -21,7 +21,8 @@ std::size_t LayerFrames(const std::vector<float>& out, std::size_t first, double
 
 double TonePitch(const Tone& tone, double t) {
     double hz = tone.glideFromHz > 0.0 ? Glide(t, tone.glideFromHz, tone.hz, tone.glideSeconds) : tone.hz;
-    if (tone.vibratoHz > 0.0) hz *= std::pow(2.0, tone.vibratoCents / 1200.0 * std::sin(2.0 * kPi * tone.vibratoHz * t));
+    if (tone.vibratoHz > 0.0)
+        hz *= std::pow(2.0, tone.vibratoCents / 1200.0 * std::sin(2.0 * kPi * tone.vibratoHz * t));
     return hz;
 }
 
@@ -47,7 +48,8 @@ void AddTone(std::vector<float>& out, double startSeconds, const Tone& tone) {
             x = filter.Process(x);
         }
         double gain = tone.level * Envelope(t, tone.seconds, tone.attack, tone.decay, tone.release);
-        if (tone.tremoloHz > 0.0) gain *= 1.0 - tone.tremoloDepth * (0.5 - 0.5 * std::cos(2.0 * kPi * tone.tremoloHz * t));
+        if (tone.tremoloHz > 0.0)
+            gain *= 1.0 - tone.tremoloDepth * (0.5 - 0.5 * std::cos(2.0 * kPi * tone.tremoloHz * t));
         out[first + i] += static_cast<float>(gain * x);
     }
 }

@@ -19,12 +19,12 @@ struct Tone {
     double glideSeconds = 0.0;  // time to reach hz
     double seconds = 0.1;       // whole length, release included
     double attack = 0.003;
-    double decay = 0.0;         // time constant after the attack; 0 holds
-    double release = 0.01;      // fade to zero at the end
+    double decay = 0.0;     // time constant after the attack; 0 holds
+    double release = 0.01;  // fade to zero at the end
     double level = 1.0;
     double vibratoHz = 0.0;
     double vibratoCents = 0.0;
-    double tremoloHz = 0.0;     // amplitude wobble, depth `tremoloDepth`
+    double tremoloHz = 0.0;  // amplitude wobble, depth `tremoloDepth`
     double tremoloDepth = 0.0;
     // Lowpass whose cutoff moves from cutoffPeakHz down to cutoffHz with the
     // time constant cutoffDecay (0: fixed at cutoffHz); cutoffHz 0: no filter.

@@ -33,9 +33,8 @@ int main(int argc, char** argv) {
         else wanted.insert(arg);
     }
     if ((outDir.empty() && !mixReport) || outDir.rfind("--", 0) == 0) {
-        std::fprintf(stderr,
-                     "usage: glyphora-soundgen OUTDIR [--soundfont SF2] [NAME...]\n"
-                     "       glyphora-soundgen --mix-report [--soundfont SF2] [TrackN.ogg...]\n");
+        std::fprintf(stderr, "usage: glyphora-soundgen OUTDIR [--soundfont SF2] [NAME...]\n"
+                             "       glyphora-soundgen --mix-report [--soundfont SF2] [TrackN.ogg...]\n");
         return 2;
     }
     for (const std::string& name : wanted) {

@@ -10,7 +10,7 @@ namespace glyphora::soundgen {
 
 namespace {
 
-constexpr std::size_t kLookAheadFrames = 96;       // about 2 ms
+constexpr std::size_t kLookAheadFrames = 96;  // about 2 ms
 constexpr double kLimiterRecoverySeconds = 0.08;
 
 void FadeEnds(std::vector<float>& samples, int channels, double inSeconds, double outSeconds) {
@@ -19,8 +19,10 @@ void FadeEnds(std::vector<float>& samples, int channels, double inSeconds, doubl
     for (std::size_t f = 0; f < frames; ++f) {
         double gain = 1.0;
         if (f < in) gain *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(f) / static_cast<double>(in));
-        if (f + out >= frames) gain *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(frames - 1 - f) / static_cast<double>(out));
-        for (int c = 0; c < channels; ++c) samples[f * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] *= static_cast<float>(gain);
+        if (f + out >= frames)
+            gain *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(frames - 1 - f) / static_cast<double>(out));
+        for (int c = 0; c < channels; ++c)
+            samples[f * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)] *= static_cast<float>(gain);
     }
 }
 
@@ -30,7 +32,8 @@ std::vector<double> NeededGain(const Pcm& track, double ceiling) {
     const auto channels = static_cast<std::size_t>(track.channels);
     for (std::size_t f = 0; f < needed.size(); ++f) {
         double peak = 0.0;
-        for (std::size_t c = 0; c < channels; ++c) peak = std::max(peak, static_cast<double>(std::abs(track.samples[f * channels + c])));
+        for (std::size_t c = 0; c < channels; ++c)
+            peak = std::max(peak, static_cast<double>(std::abs(track.samples[f * channels + c])));
         if (peak > ceiling) needed[f] = ceiling / peak;
     }
     return needed;

@@ -4,6 +4,8 @@
 #include "tools/soundgen/layers.h"
 
 namespace glyphora::soundgen {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 // A soft click: a rounded wooden "tock" with a touch of air, over in 60 ms.
 std::vector<float> ButtonClick() {
@@ -58,4 +60,5 @@ std::vector<float> StopCue() {
     return out;
 }
 
+// clang-format on
 }  // namespace glyphora::soundgen

@@ -31,13 +31,13 @@ inline constexpr int kPartsPerTrack = 5;
 
 // General MIDI programs the tracks use (0-based).
 namespace gm {
-inline constexpr int kPiano = 0, kElectricPiano = 4, kClavinet = 7, kCelesta = 8, kGlockenspiel = 9,
-                     kVibraphone = 11, kMarimba = 12, kNylonGuitar = 24, kCleanGuitar = 27, kMutedGuitar = 28,
-                     kOverdriveGuitar = 29, kAcousticBass = 32, kFingerBass = 33, kPickBass = 34, kSlapBass = 36,
-                     kSynthBass = 38, kSynthBass2 = 39, kPizzicato = 45, kHarp = 46, kTimpani = 47, kStrings = 48,
-                     kSlowStrings = 49, kSynthStrings = 50, kChoir = 52, kContrabass = 43, kCello = 42, kTrumpet = 56, kFrenchHorn = 60, kBrass = 61,
-                     kSynthBrass = 62, kAltoSax = 65, kClarinet = 71, kFlute = 73, kSquareLead = 80, kSawLead = 81, kCalliope = 82, kBassAndLead = 87,
-                     kPolySynth = 90, kWarmPad = 89, kHaloPad = 94;
+inline constexpr int kPiano = 0, kElectricPiano = 4, kClavinet = 7, kCelesta = 8, kGlockenspiel = 9, kVibraphone = 11,
+                     kMarimba = 12, kNylonGuitar = 24, kCleanGuitar = 27, kMutedGuitar = 28, kOverdriveGuitar = 29,
+                     kAcousticBass = 32, kFingerBass = 33, kPickBass = 34, kSlapBass = 36, kSynthBass = 38,
+                     kSynthBass2 = 39, kPizzicato = 45, kHarp = 46, kTimpani = 47, kStrings = 48, kSlowStrings = 49,
+                     kSynthStrings = 50, kChoir = 52, kContrabass = 43, kCello = 42, kTrumpet = 56, kFrenchHorn = 60,
+                     kBrass = 61, kSynthBrass = 62, kAltoSax = 65, kClarinet = 71, kFlute = 73, kSquareLead = 80,
+                     kSawLead = 81, kCalliope = 82, kBassAndLead = 87, kPolySynth = 90, kWarmPad = 89, kHaloPad = 94;
 }  // namespace gm
 
 // General MIDI percussion keys.
@@ -50,11 +50,11 @@ inline constexpr int kKick = 36, kSideStick = 37, kSnare = 38, kClap = 39, kLowF
 // One General MIDI program on a channel, with its mix settings (0-127).
 struct Instrument {
     int program = 0;
-    int volume = 100;  // CC 7
-    int pan = 64;      // CC 10
-    int reverb = 40;   // CC 91
-    int chorus = 0;    // CC 93
-    int velocity = 90; // base velocity of its notes
+    int volume = 100;      // CC 7
+    int pan = 64;          // CC 10
+    int reverb = 40;       // CC 91
+    int chorus = 0;        // CC 93
+    int velocity = 90;     // base velocity of its notes
     int releaseCents = 0;  // shortens (negative) or lengthens its notes' release, in timecents
 };
 
@@ -67,7 +67,7 @@ struct Voicing {
 struct Band {
     Instrument lead, harmony, pad, counter, bass;
     Voicing harmonyVoicing{55}, padVoicing{48}, counterVoicing{67};
-    int drumKit = 0;          // bank-128 preset: 0 standard, 16 power, 24 electronic, 32 jazz, 40 brush
+    int drumKit = 0;  // bank-128 preset: 0 standard, 16 power, 24 electronic, 32 jazz, 40 brush
     int drumVolume = 100;
     int drumReverb = 30;
 };
@@ -78,7 +78,7 @@ struct Named {
 };
 
 struct DrumLine {
-    int key;           // GM percussion key
+    int key;  // GM percussion key
     const char* steps;
 };
 
@@ -100,22 +100,22 @@ struct PartDesign {
     const char* bass = "";
     const char* drums = "";
     const char* fill = "";
-    bool crash = true;         // a crash cymbal opens the part
-    int energy = 3;            // 1 (gentle) to 5 (full): scales the velocities
+    bool crash = true;  // a crash cymbal opens the part
+    int energy = 3;     // 1 (gentle) to 5 (full): scales the velocities
 };
 
 struct TrackDesign {
-    const char* name;         // file stem: "Track1"
-    const char* character;    // one line on what it is, for the reader
-    int tonic;                // MIDI key of degree 1 in the melody's register
-    bool minor;               // natural minor scale for the melody degrees
+    const char* name;       // file stem: "Track1"
+    const char* character;  // one line on what it is, for the reader
+    int tonic;              // MIDI key of degree 1 in the melody's register
+    bool minor;             // natural minor scale for the melody degrees
     int bpm;
-    int beatsPerBar;          // 4 or 3
-    int melodyStepsPerBeat;   // melody grid: 2 (eighths) or 4 (sixteenths)
-    double swing;             // how late off-beat 16ths fall, as a share of a 16th
+    int beatsPerBar;         // 4 or 3
+    int melodyStepsPerBeat;  // melody grid: 2 (eighths) or 4 (sixteenths)
+    double swing;            // how late off-beat 16ths fall, as a share of a 16th
     Band band;
     std::vector<Named> phrases;
-    std::vector<Named> chordal;   // harmony, pad and counter patterns
+    std::vector<Named> chordal;  // harmony, pad and counter patterns
     std::vector<Named> basslines;
     std::vector<Groove> grooves;
     std::array<PartDesign, kPartsPerTrack> parts;

@@ -15,8 +15,8 @@ std::vector<std::string> CharacterSteps(const std::string& text);
 std::vector<std::string> WordSteps(const std::string& text);
 
 struct StepEvent {
-    int step = 0;     // index of the token that starts it
-    int length = 1;   // the token's step plus the holds after it
+    int step = 0;    // index of the token that starts it
+    int length = 1;  // the token's step plus the holds after it
     std::string token;
 };
 

@@ -42,13 +42,16 @@ struct Encoder {
 };
 
 bool WritePage(std::FILE* file, const ogg_page& page) {
-    return std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file) == static_cast<std::size_t>(page.header_len) &&
-           std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), file) == static_cast<std::size_t>(page.body_len);
+    return std::fwrite(page.header, 1, static_cast<std::size_t>(page.header_len), file) ==
+               static_cast<std::size_t>(page.header_len) &&
+           std::fwrite(page.body, 1, static_cast<std::size_t>(page.body_len), file) ==
+               static_cast<std::size_t>(page.body_len);
 }
 
 bool WriteHeaders(Encoder& encoder, std::FILE* file) {
     ogg_packet identification, comments, codebooks;
-    if (vorbis_analysis_headerout(&encoder.dsp, &encoder.comment, &identification, &comments, &codebooks) != 0) return false;
+    if (vorbis_analysis_headerout(&encoder.dsp, &encoder.comment, &identification, &comments, &codebooks) != 0)
+        return false;
     ogg_stream_packetin(&encoder.stream, &identification);
     ogg_stream_packetin(&encoder.stream, &comments);
     ogg_stream_packetin(&encoder.stream, &codebooks);
@@ -66,7 +69,9 @@ bool EncodeBlock(Encoder& encoder, const Pcm& pcm, std::size_t first, int frames
         float** buffer = vorbis_analysis_buffer(&encoder.dsp, frames);
         for (int f = 0; f < frames; ++f) {
             for (int c = 0; c < pcm.channels; ++c) {
-                const float x = pcm.samples[(first + static_cast<std::size_t>(f)) * static_cast<std::size_t>(pcm.channels) + static_cast<std::size_t>(c)];
+                const float x =
+                    pcm.samples[(first + static_cast<std::size_t>(f)) * static_cast<std::size_t>(pcm.channels) +
+                                static_cast<std::size_t>(c)];
                 buffer[c][f] = std::clamp(x, -1.0f, 1.0f);
             }
         }

@@ -10,9 +10,9 @@
 namespace glyphora::soundgen {
 
 struct OggOptions {
-    float quality = 0.4f;     // libvorbisenc VBR quality, -0.1 to 1.0
-    std::uint32_t serial = 1; // Ogg logical stream serial number
-    std::string title;        // TITLE comment
+    float quality = 0.4f;      // libvorbisenc VBR quality, -0.1 to 1.0
+    std::uint32_t serial = 1;  // Ogg logical stream serial number
+    std::string title;         // TITLE comment
 };
 
 // Writes `pcm` (44.1 kHz, one or two channels, samples within [-1, 1]) to

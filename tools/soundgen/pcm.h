@@ -17,8 +17,6 @@ struct Pcm {
 };
 
 // Whole frames in a duration (rounded to the nearest frame).
-inline std::size_t FramesIn(double seconds) {
-    return static_cast<std::size_t>(seconds * kSampleRate + 0.5);
-}
+inline std::size_t FramesIn(double seconds) { return static_cast<std::size_t>(seconds * kSampleRate + 0.5); }
 
 }  // namespace glyphora::soundgen

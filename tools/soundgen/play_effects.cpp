@@ -6,6 +6,8 @@
 #include "tools/soundgen/layers.h"
 
 namespace glyphora::soundgen {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 // Four bubble pops on the notes of a major pentatonic (E5, G5, A5, C6), so
 // that a quick run of catches sounds like a tune; each has its own timbre.
@@ -119,4 +121,5 @@ std::vector<float> TntChargeUp() {
     return out;
 }
 
+// clang-format on
 }  // namespace glyphora::soundgen

@@ -12,7 +12,7 @@ inline constexpr int kDrumChannel = 9;
 
 struct ChannelSetup {
     int channel = 0;
-    int bank = 0;      // 128 for drum kits
+    int bank = 0;  // 128 for drum kits
     int program = 0;
     int volume = 100;
     int pan = 64;
@@ -31,8 +31,8 @@ struct ScoreNote {
 
 struct Score {
     std::string name;
-    std::int64_t frames = 0;              // the track's whole length
-    std::vector<std::int64_t> partStarts; // first frame of each part
+    std::int64_t frames = 0;               // the track's whole length
+    std::vector<std::int64_t> partStarts;  // first frame of each part
     std::vector<ChannelSetup> channels;
     std::vector<ScoreNote> notes;
 };

@@ -2,6 +2,8 @@
 #include "tools/soundgen/tracks.h"
 
 namespace glyphora::soundgen {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 // F major, 96 bpm, 8 bars a part: a swung electric-piano tune with a
 // vibraphone melody over a brushed jazz kit.
@@ -126,4 +128,5 @@ TrackDesign MeadowWaltz() {
     };
 }
 
+// clang-format on
 }  // namespace glyphora::soundgen

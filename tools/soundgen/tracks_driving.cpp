@@ -2,6 +2,8 @@
 #include "tools/soundgen/tracks.h"
 
 namespace glyphora::soundgen {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 // E minor, 120 bpm, 10 bars a part (an 8-bar phrase and a 2-bar
 // turnaround): synth-rock with an overdriven guitar lead and pumping bass.
@@ -129,4 +131,5 @@ TrackDesign RollingCredits() {
     };
 }
 
+// clang-format on
 }  // namespace glyphora::soundgen

@@ -3,6 +3,8 @@
 #include "tools/soundgen/tracks.h"
 
 namespace glyphora::soundgen {
+// Hand-laid tables: one row per line, columns aligned.
+// clang-format off
 
 // D minor, 144 bpm, 12 bars a part: four-on-the-floor trance with a saw
 // lead, sixteenth arpeggios and an off-beat bass.
@@ -205,4 +207,5 @@ TrackDesign PixelStorm() {
     };
 }
 
+// clang-format on
 }  // namespace glyphora::soundgen

@@ -15,7 +15,8 @@ constexpr int kSubheadingLine = 3;  // after the empty line and the heading's tw
 CreditPage& PageOf(Game& game, int p) { return game.credits.pages[static_cast<std::size_t>(p)]; }
 
 bool Playing(Game& game, int p) {
-    return !game.credits.done[static_cast<std::size_t>(p)] && (p == 0 || game.credits.done[static_cast<std::size_t>(p - 1)]);
+    return !game.credits.done[static_cast<std::size_t>(p)] &&
+           (p == 0 || game.credits.done[static_cast<std::size_t>(p - 1)]);
 }
 
 // Frames of 16 ms until done says so; false when a minute and a half of the
@@ -51,7 +52,8 @@ bool Credits(TourHarness& tour) {
     bool ok = true;
     for (int p = 0; p < kCreditPageCount; ++p) {
         const std::string name = "credits-page-" + std::to_string(p + 1);
-        ok = AdvanceUntil(tour, [p](Game& g) { return SubheadingHalfTyped(g, p); }) && tour.capture(name + "-typing") && ok;
+        ok = AdvanceUntil(tour, [p](Game& g) { return SubheadingHalfTyped(g, p); }) && tour.capture(name + "-typing") &&
+             ok;
         ok = AdvanceUntil(tour, [p](Game& g) { return EntriesIn(g, p); }) && tour.capture(name) && ok;
     }
     ok = AdvanceUntil(tour, [](Game& g) { return g.credits.done[kCreditPageCount - 1]; }) && ok;

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "game/shell/loading.h"
 #include "game/engine/font_table.h"
 #include "game/engine/selection_band.h"
+#include "game/shell/loading.h"
 #include "game/shell/main_loop.h"
 
 namespace glyphora::tour {
@@ -154,10 +154,10 @@ bool WidgetStates(TourHarness& tour) {
 }
 
 bool FontTable(TourHarness& tour) {
-    static const char* const kNames[] = {"HudFont30",      "HudFont36a",      "HudFont36b",  "HudFont28",
-                                         "HudFont40",      "GameOverFont28a", "GameOverFont28b", "FieldFont26",
-                                         "NameEntryFont36", "GameOverFont22", "ScoresFont26", "MessageFont26",
-                                         "NoteFont26",     "MenuFont26",      "HelpFont22"};
+    static const char* const kNames[] = {"HudFont30",       "HudFont36a",      "HudFont36b",      "HudFont28",
+                                         "HudFont40",       "GameOverFont28a", "GameOverFont28b", "FieldFont26",
+                                         "NameEntryFont36", "GameOverFont22",  "ScoresFont26",    "MessageFont26",
+                                         "NoteFont26",      "MenuFont26",      "HelpFont22"};
     tour.startUp();
     Game& game = tour.game();
     BeginFrame(game.renderer);
@@ -165,8 +165,10 @@ bool FontTable(TourHarness& tour) {
     int y = 4;
     for (int name = 0; name < kFontCount; ++name) {
         char line[96];
-        std::snprintf(line, sizeof line, "%s - Score 12,345  Level 3  \xC9\xC0\xDC \x92\x80 Freeware: the quick fox", kNames[name]);
-        DrawFontText(game.renderer, game.fonts[name], line, {10, y, 690, y + kFontTable[name].height}, DT_LEFT, 0xFF404040);
+        std::snprintf(line, sizeof line, "%s - Score 12,345  Level 3  \xC9\xC0\xDC \x92\x80 Freeware: the quick fox",
+                      kNames[name]);
+        DrawFontText(game.renderer, game.fonts[name], line, {10, y, 690, y + kFontTable[name].height}, DT_LEFT,
+                     0xFF404040);
         y += kFontTable[name].height;
     }
     EndFrame(game.renderer);

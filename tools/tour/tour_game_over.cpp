@@ -113,8 +113,8 @@ void AddPauseAndGameOverScenes(std::vector<Scene>& scenes) {
     scenes.push_back(
         {"pause-confirm-quit", [](TourHarness& t) { return Pause(t, 2, {vk::Escape}, "pause-confirm-quit"); }});
     // A fresh installation asks before F3 starts a new game.
-    scenes.push_back({"pause-confirm-new-game",
-                      [](TourHarness& t) { return Pause(t, 3, {vk::F3}, "pause-confirm-new-game"); }});
+    scenes.push_back(
+        {"pause-confirm-new-game", [](TourHarness& t) { return Pause(t, 3, {vk::F3}, "pause-confirm-new-game"); }});
     scenes.push_back({"pause-away", PauseAway});
     scenes.push_back({"pause-volume", PauseVolume});
     scenes.push_back({"game-over-name-entry", GameOverNameEntry});

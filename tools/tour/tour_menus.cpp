@@ -38,7 +38,7 @@ bool Capture(TourHarness& tour, const std::string& name, int settleMs = 100) {
 // ---- Main menu --------------------------------------------------------------
 
 const char* const kMenuButtonNames[kMainMenuButtons] = {"play",     "free-game", "high-scores", "help",
-                                                         "settings", "credits",   "quit"};
+                                                        "settings", "credits",   "quit"};
 
 bool MainMenu(TourHarness& tour) {
     Show(tour, ScreenKind::MainMenu);
@@ -189,7 +189,7 @@ void Tabs(TourHarness& tour, int count) {
 
 struct FocusShot {
     const char* name;
-    int tabs;                      // Tab presses from no focus
+    int tabs;                         // Tab presses from no focus
     std::initializer_list<int> then;  // keys after them
 };
 

@@ -12,7 +12,7 @@
 namespace glyphora::tour {
 namespace {
 
-constexpr int kItemsOnStage = 14;  // the keys typed catch a few of them
+constexpr int kItemsOnStage = 14;   // the keys typed catch a few of them
 constexpr float kFieldDepth = 400;  // the spread of the dozen items, top to bottom
 
 void Key(TourHarness& tour, int key) { tour.send({platform::MessageKind::KeyDown, std::uint32_t(key), 0}); }
@@ -53,7 +53,8 @@ void CatchLowest(TourHarness& tour) {
     const FallingItem* lowest = nullptr;
     for (const FallingItem& item : tour.game().field.items)
         if (!item.tnt && !item.beingCaught() &&
-            (!lowest || QuadExtreme(item.displayQuad, QuadSide::Bottom) > QuadExtreme(lowest->displayQuad, QuadSide::Bottom)))
+            (!lowest ||
+             QuadExtreme(item.displayQuad, QuadSide::Bottom) > QuadExtreme(lowest->displayQuad, QuadSide::Bottom)))
             lowest = &item;
     if (lowest) Key(tour, LetterTable[lowest->letter].key);
 }
