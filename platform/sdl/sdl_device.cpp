@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <thread>
 
 #include "platform/png/png_image.h"
@@ -12,10 +13,17 @@
 
 namespace glyphora::platform {
 
+// A texture may outlive its device (a font kept while the device is made
+// again): SDL frees every texture with its renderer, so the texture then
+// frees nothing. Destroying it twice would free whatever SDL has since put at
+// that address, another live texture as like as not.
 class SdlTexture final : public Texture {
 public:
-    SdlTexture(SDL_Texture* texture, Size size) : texture_(texture), size_(size) {}
-    ~SdlTexture() override { SDL_DestroyTexture(texture_); }
+    SdlTexture(SDL_Texture* texture, Size size, std::weak_ptr<const bool> rendererAlive)
+        : texture_(texture), size_(size), rendererAlive_(std::move(rendererAlive)) {}
+    ~SdlTexture() override {
+        if (!rendererAlive_.expired()) SDL_DestroyTexture(texture_);
+    }
     SdlTexture(const SdlTexture&) = delete;
     SdlTexture& operator=(const SdlTexture&) = delete;
     Size size() const override { return size_; }
@@ -24,6 +32,7 @@ public:
 private:
     SDL_Texture* texture_;
     Size size_;
+    std::weak_ptr<const bool> rendererAlive_;
 };
 
 namespace {
@@ -100,7 +109,10 @@ void SdlDevice::scaleToWindow() {
     SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
 }
 
-SdlDevice::~SdlDevice() { SDL_DestroyRenderer(renderer_); }
+SdlDevice::~SdlDevice() {
+    rendererAlive_.reset();
+    SDL_DestroyRenderer(renderer_);
+}
 
 // A clear covers the whole window; where the picture does not reach, black.
 void SdlDevice::clear(Colour colour) {
@@ -253,7 +265,7 @@ std::unique_ptr<Texture> SdlDevice::createTexture(const Image& image) {
     if (!texture) return nullptr;
     SDL_UpdateTexture(texture, nullptr, image.pixels.data(), image.width * 4);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    return std::make_unique<SdlTexture>(texture, Size{image.width, image.height});
+    return std::make_unique<SdlTexture>(texture, Size{image.width, image.height}, rendererAlive_);
 }
 
 // The whole window as it shows, scaled picture and black around it.

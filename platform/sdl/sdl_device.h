@@ -2,6 +2,7 @@
 // The 2D device on an SDL_Renderer: hardware-accelerated with vsync on a
 // display, the software renderer when headless.
 #include <chrono>
+#include <memory>
 
 #include "platform/platform.h"
 
@@ -50,6 +51,8 @@ private:
     void drawGeometry(const SdlTexture& texture, const QuadVertices& corners);
 
     SDL_Renderer* renderer_;
+    // Expires when the renderer, and with it every texture SDL made for it, goes.
+    std::shared_ptr<const bool> rendererAlive_ = std::make_shared<const bool>(true);
     Size picture_;
     AlphaSource alphaSource_ = AlphaSource::Texture;
     Filter filter_ = Filter::Point;

@@ -1,6 +1,7 @@
 // The real devices as the window makes them under SDL's dummy video driver:
 // the CPU device and SDL's software renderer. What reaches the pixels must
 // be the same on both.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -130,6 +131,25 @@ TEST_P(DeviceTest, ANullTextureDrawsNothing) {
         {0, 0, 0xFFFFFFFF, 0, 0}, {8, 0, 0xFFFFFFFF, 1, 0}, {0, 8, 0xFFFFFFFF, 0, 1}, {8, 8, 0xFFFFFFFF, 1, 1}};
     device->drawQuad(nullptr, quad);
     EXPECT_EQ(pixel(4, 4) & kRgbMask, 0x00FF00u);
+}
+
+// A texture kept past its device (fonts kept while the device is made again)
+// frees nothing when it goes at last: the textures of the next device draw on.
+TEST_P(DeviceTest, ATextureOutlivingItsDeviceLeavesTheNextDevicesTexturesAlone) {
+    auto stale = solid(0xFFFF0000);
+    device.reset();
+    device = video.createDevice();
+    ASSERT_NE(device, nullptr);
+    std::vector<std::unique_ptr<Texture>> fresh;
+    for (int i = 0; i < 8; ++i) fresh.push_back(solid(0xFF0000FF));
+    SDL_ClearError();
+    stale.reset();
+    EXPECT_STREQ(SDL_GetError(), "") << "the stale texture was handed to SDL again";
+    for (const auto& texture : fresh) {
+        device->clear(0xFFFFFFFF);
+        drawRegion(texture.get(), 2, 2, 0, 0, 4, 4);
+        EXPECT_EQ(pixel(3, 3) & kRgbMask, 0x0000FFu) << "texture " << (&texture - fresh.data());
+    }
 }
 
 // The texel that a true turn of region (srcX, srcY, w, h) about (cx, cy) by a
