@@ -246,6 +246,10 @@ public:
     // its refresh interval where no sync is in force, so frames never run
     // faster than the display shows them.
     virtual void present() = 0;
+    // Shows the frame at once, without present()'s wait: for single frames
+    // outside the frame loop (the loading screen's progress), which must not
+    // hold up the work between them. The next present() paces from now.
+    virtual void presentNow() { present(); }
     // Loads a PNG file lying on disk in the given form: texels exactly equal
     // to colourKey (when not 0) become transparent black; a picture whose
     // size differs from the requested one (each dimension above 0) is

@@ -59,6 +59,10 @@ void PresentFrame(Renderer& renderer) {
     if (auto* device = DeviceOf(renderer)) device->present();
 }
 
+void PresentFrameNow(Renderer& renderer) {
+    if (auto* device = DeviceOf(renderer)) device->presentNow();
+}
+
 // ---- Solid drawing ---------------------------------------------------------
 
 void ClearScreen(Renderer& renderer, Colour colour) {

@@ -62,6 +62,8 @@ bool RendererReady(const Renderer& renderer);
 void BeginFrame(Renderer& renderer);
 void EndFrame(Renderer& renderer);
 void PresentFrame(Renderer& renderer);
+// Presents without waiting for the display (single frames outside the loop).
+void PresentFrameNow(Renderer& renderer);
 
 // ---- Solid drawing ---------------------------------------------------------
 

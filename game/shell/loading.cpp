@@ -109,7 +109,7 @@ void ReleaseAllResources(Game& game) {
 
 void ShowLoadingProgress(Game& game, int step) {
     game.resources.loadingProgress = step;
-    DrawFrame(game);
+    DrawFrame(game, FramePacing::None);
 }
 
 }  // namespace glyphora

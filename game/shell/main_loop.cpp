@@ -61,7 +61,7 @@ void StartUp(Game& game) {
     StartRenderer(game);
     LoadSplash(game);
     game.screen.current = ScreenKind::Splash;
-    DrawFrame(game);
+    DrawFrame(game, FramePacing::None);
     LoadAllResources(game);
     BindButtonActions(game);
     ReadAllSettings(game);
@@ -97,12 +97,13 @@ void RunFrame(Game& game) {
     DrawFrame(game);
 }
 
-void DrawFrame(Game& game) {
+void DrawFrame(Game& game, FramePacing pacing) {
     if (!RendererReady(game.renderer)) return;
     BeginFrame(game.renderer);
     DrawScreen(game);
     EndFrame(game.renderer);
-    PresentFrame(game.renderer);
+    if (pacing == FramePacing::None) PresentFrameNow(game.renderer);
+    else PresentFrame(game.renderer);
 }
 
 void ShutDown(Game& game) {

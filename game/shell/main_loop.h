@@ -17,8 +17,11 @@ void StartRenderer(Game& game);
 // the next message and run no frames. Returns the exit code of Quit.
 int MainLoop(Game& game);
 void RunFrame(Game& game);
+// How a frame waits for the display: the frame loop's frames are paced to
+// its refresh; a single frame outside the loop (loading) shows at once.
+enum class FramePacing { ToDisplay, None };
 // Draws and presents one complete frame of the current screen.
-void DrawFrame(Game& game);
+void DrawFrame(Game& game, FramePacing pacing = FramePacing::ToDisplay);
 void ShutDown(Game& game);
 
 // The window procedure: one message at a time, between frames.

@@ -91,6 +91,16 @@ void CpuDevice::drawDamage() {
 }
 
 void CpuDevice::present() {
+    show();
+    pace();
+}
+
+void CpuDevice::presentNow() {
+    show();
+    nextFrame_ = std::chrono::steady_clock::now();
+}
+
+void CpuDevice::show() {
     flush();
     const bool whole = presenter_ && presenter_->lostContents();
     if (whole) {
@@ -105,7 +115,6 @@ void CpuDevice::present() {
     building_ = {};
     unshown_.clear();
     frameEnded_ = true;
-    pace();
 }
 
 void CpuDevice::pace() {

@@ -45,6 +45,7 @@ public:
     void setAlphaSource(AlphaSource source) override { alphaSource_ = source; }
     void setFilter(Filter filter) override { filter_ = filter; }
     void present() override;
+    void presentNow() override;
     std::unique_ptr<Texture> loadTexture(const std::string& path, FileForm form, Size requested,
                                          Colour colourKey) override;
     std::unique_ptr<Texture> createTexture(const Image& image) override;
@@ -57,6 +58,7 @@ private:
     // Draws what changed since the pixels were last brought up to date.
     void flush();
     void drawDamage();
+    void show();
     void pace();
     DrawCommand& nextCommand();
 

@@ -242,6 +242,11 @@ void SdlDevice::present() {
     paceFrame();
 }
 
+void SdlDevice::presentNow() {
+    SDL_RenderPresent(renderer_);
+    nextFrame_ = steady_clock::now();
+}
+
 void SdlDevice::paceFrame() {
     const auto now = steady_clock::now();
     nextFrame_ += frameInterval_;

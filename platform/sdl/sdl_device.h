@@ -31,6 +31,7 @@ public:
     void setAlphaSource(AlphaSource source) override { alphaSource_ = source; }
     void setFilter(Filter filter) override { filter_ = filter; }
     void present() override;
+    void presentNow() override;
     std::unique_ptr<Texture> loadTexture(const std::string& path, FileForm form, Size requested,
                                          Colour colourKey) override;
     std::unique_ptr<Texture> createTexture(const Image& image) override;

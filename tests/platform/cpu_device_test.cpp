@@ -129,6 +129,22 @@ TEST_F(CpuDeviceFrames, AnUnchangedFrameDrawsAndShowsNothingButIsStillPaced) {
     EXPECT_EQ(log->shows.size(), shows) << "nothing was handed to the window";
 }
 
+// The loading screen's frames show at once; the frame loop's first frame
+// after them is paced from the last of them.
+TEST_F(CpuDeviceFrames, APresentNowShowsWithoutWaitingAndThePacingStartsAfterIt) {
+    rig.device.setFrameInterval(std::chrono::milliseconds(50));
+    rig.device.present();
+    const auto start = std::chrono::steady_clock::now();
+    for (int step = 0; step < 4; ++step) {
+        rig.draw(Menu());
+        rig.device.presentNow();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(40));
+    EXPECT_GT(log->shows.size(), 0u);
+    rig.device.present();
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(40));
+}
+
 TEST_F(CpuDeviceFrames, AMovedItemDrawsItsOldAndNewPlacesAgain) {
     Scene before = Menu(), after = Menu();
     after[3] = Sprite(0, {64, 64}, 24, 8, 16, 16, 60, 20);
