@@ -194,7 +194,8 @@ public:
 // 5. 2D device and textures
 // ---------------------------------------------------------------------------
 
-// A picture in device memory, owned by whoever loaded it.
+// A picture in device memory, owned by whoever loaded it. It may outlive the
+// device that made it (it then draws nowhere, and releasing it is safe).
 class Texture {
 public:
     virtual ~Texture() = default;
