@@ -171,6 +171,9 @@ public:
     virtual void showCursor(bool visible) = 0;
     // Size of the primary display (GetSystemMetrics of the primary screen).
     virtual Size screenSize() = 0;
+    // Dots per inch of the primary display, from its reported physical size;
+    // 0 when the display does not say.
+    virtual int screenDensity() = 0;
     // Shows a modal message box and returns the answer. Without a display the
     // text goes to stderr and the default answer (Ok, or Yes) is returned.
     virtual MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) = 0;

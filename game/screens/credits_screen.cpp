@@ -60,7 +60,7 @@ constexpr auto kButtons = CentredRow<3>(10, {{
                                                 {DonateEurButton, 0, kButtonRowY - 2, OpenDonationsInEuros},
                                                 {BackButton, 0, kButtonRowY, BackFromCredits},
                                             }});
-constexpr ImageButtonName kFocusOrder[] = {BackButton};
+constexpr ImageButtonName kFocusOrder[] = {DonateUsdButton, DonateEurButton, BackButton};
 
 }  // namespace
 

@@ -27,12 +27,11 @@ void ChangeDifficulty(Game& game, int step) {
 void LowerDifficulty(Game& game) { ChangeDifficulty(game, -1); }
 void RaiseDifficulty(Game& game) { ChangeDifficulty(game, +1); }
 
-// Left and Right press the arrows, Enter presses OK.
+// Left and Right press the arrows wherever the focus is (and bring it
+// there), Tab and Up and Down walk between the arrows and OK; Enter presses OK.
 void ArrowOnDifficultyChoice(Game& game, int key) {
-    if (key == vk::Left) PressButton(game, DifficultyDownButton);
-    else if (key == vk::Right) PressButton(game, DifficultyUpButton);
-    else return;
-    PlayEffect(game, BtnClick);
+    if ((key == vk::Left || key == vk::Right) && game.screen.focus != 0) FocusButton(game, 0);
+    MoveFocusAlong(game, key);
 }
 void EnterOnDifficultyChoice(Game& game) {
     PlayEffect(game, BtnClick);
@@ -44,6 +43,8 @@ constexpr auto kButtons = Joined(std::array<ButtonAt, 2>{{
                                      {DifficultyUpButton, kUpArrowX, kSelectorTop + 10, RaiseDifficulty},
                                  }},
                                  CentredRow<1>(0, {{{OkButton, 0, kButtonRowY, ShowMainMenu}}}));
+constexpr FocusControl kFocusControls[] = {{FocusKind::Arrows, DifficultyDownButton}};
+constexpr ImageButtonName kFocusOrder[] = {OkButton};
 
 }  // namespace
 
@@ -65,7 +66,8 @@ extern const ScreenDefinition kDifficultyChoiceScreen{
     .kind = ScreenKind::DifficultyChoice,
     .draw = DrawDifficultyChoice,
     .frame = {&regions::HeaderCapShort, &regions::HeaderTabMainMenu, nullptr},
-    .buttons = {{{kButtons, {}}}},
+    .buttons = {{{kButtons, kFocusOrder}}},
+    .focusControls = kFocusControls,
     .enterKey = EnterOnDifficultyChoice,
     .escapeKey = ShowMainMenu,
     .arrowKey = ArrowOnDifficultyChoice,

@@ -86,12 +86,14 @@ void DrawFirstRunScreen(Game& game) {
 namespace glyphora {
 namespace {
 
-// The note replaces the intro's pictures: only Continue is left to press.
+// The note replaces the intro's pictures: only Continue is left to press,
+// and a keyboard focus passes to it.
 void ShowNote(Game& game) {
     game.menus.noteShown = true;
     game.pointer.mouseDown = false;
     game.widgets.imageButtons[ShowNoteButton].enabled = false;
     game.widgets.imageButtons[ContinueButton].enabled = true;
+    if (game.screen.focus >= 0) FocusButton(game, 1);
 }
 
 // The intro's two sounds are not needed again.
@@ -118,6 +120,8 @@ constexpr ButtonAt kButtons[] = {
     {ShowNoteButton, 557, 403, ShowNote},
     {ContinueButton, 566, 404, ContinueFromIntro},
 };
+// Only the button that shows can take the focus: each is enabled while it does.
+constexpr ImageButtonName kFocusOrder[] = {ShowNoteButton, ContinueButton};
 
 }  // namespace
 
@@ -126,7 +130,7 @@ extern const ScreenDefinition kIntroScreen{
     .kind = ScreenKind::Intro,
     .draw = DrawFirstRunScreen,
     .leave = LeaveIntro,
-    .buttons = {{{kButtons, {}}}},
+    .buttons = {{{kButtons, kFocusOrder}}},
     .keepsCursorOnEntry = true,
     .enterKey = EnterOnIntro,
 };

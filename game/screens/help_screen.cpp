@@ -49,18 +49,21 @@ struct KeyLine {
     const char* text;
 };
 constexpr KeyLine kKeys[] = {
+    {"Letters, digits", "Catch a falling one; Space catches a space."},
+    {"The word", "Type it without a mistake for a life; ANOTHER swaps it."},
+    {"Backspace", "Erase the last letter of a name being typed."},
+    {"Enter", "In a game, blow a TNT charge. In menus, press the focus."},
+    {"Tab, arrows", "Move the focus; Left / Right set a slider or a choice."},
+    {"Space", "Tick or clear the focused box."},
+    {"Up / Down", "High scores: a harder / easier table."},
     {"F1", "Pause the game, or go on."},
     {"F3 / F4", "A new game; when it asks first, F4 says yes."},
     {"Esc", "Main menu. In a game it asks; Esc again ends it."},
-    {"F5 / F6", "Music volume down / up."},
-    {"F7 / F8", "Sound volume down / up."},
-    {"F11", "Window size: 1x, 2x, 3x in turn."},
-    {"F12", "Pause and minimise the window."},
-    {"Tab, arrows", "Move the focus; Left and Right set a slider."},
-    {"Enter, Space", "Press the focused button; Space ticks a box."},
+    {"F5 / F6, F7 / F8", "Music, then sound volume down / up."},
+    {"F11, F12", "Window size 1x, 2x, 3x in turn; minimise and pause."},
     {"Panic lock", "Keys hammered at random lock the play for four seconds."},
 };
-constexpr int kKeysTop = 106, kKeysPitch = 25;
+constexpr int kKeysTop = 98, kKeysPitch = 23;
 constexpr Colour kKeyColour = 0xFF505050;
 
 template <std::size_t N>
@@ -135,7 +138,7 @@ void EnterHelp(Game& game) { game.screen.helpPage = 0; }
 
 // The first focus key focuses the button of the page shown.
 void ArrowOnHelp(Game& game, int key) {
-    if ((key == vk::Left || key == vk::Right) && game.screen.focus < 0)
+    if ((key == vk::Left || key == vk::Right || key == vk::Tab) && game.screen.focus < 0)
         FocusButton(game, std::clamp(game.screen.helpPage, 0, kHelpPages - 1));
     else MoveFocusAlong(game, key);
 }
@@ -149,7 +152,7 @@ constexpr auto kButtons = CentredRow<5>(10, {{
                                                 {ManualButton, 0, kButtonRowY + 1, OpenTheManual},
                                                 {BackButton, 0, kButtonRowY, ShowMainMenu},
                                             }});
-constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, HelpPage3Button, BackButton};
+constexpr ImageButtonName kFocusOrder[] = {HelpPage1Button, HelpPage2Button, HelpPage3Button, ManualButton, BackButton};
 
 }  // namespace
 

@@ -111,10 +111,12 @@ void DrawHighScoreScreen(Game& game) {
 namespace glyphora {
 namespace {
 
+// A keyboard focus on the Groups button moves into the first group name.
 template <int View>
 void ShowScoreView(Game& game) {
     game.screen.scoreView = View;
     for (TextField& field : game.widgets.groupFields) SetFieldActive(field, View == 1);
+    if (View == 1 && game.screen.focus >= 0) FocusButton(game, 0);
 }
 
 // The connection message shows for one frame before the exchange blocks.
@@ -146,9 +148,11 @@ void LeaveHighScores(Game& game, ScreenKind) {
     game.run.ending.pendingRank = 0;
 }
 
-// Up and Down show the table of the next harder or easier difficulty.
+// Up and Down show the table of the next harder or easier difficulty; over
+// the group names they walk the fields.
 void ArrowOnHighScores(Game& game, int key) {
-    if (key == vk::Up) ShowHarderTable(game);
+    if (game.screen.scoreView == 1) MoveFocusAlong(game, key);
+    else if (key == vk::Up) ShowHarderTable(game);
     else if (key == vk::Down) ShowEasierTable(game);
     else MoveFocusAlong(game, key);
 }
@@ -164,6 +168,12 @@ constexpr auto kButtons = Joined(CentredRow<4>(10, {{
                                      {DifficultyUpButton, kUpArrowX, kSelectorTop + kArrowsDown, ShowHarderTable},
                                  }});
 constexpr ImageButtonName kFocusOrder[] = {LocalScoresButton, GroupsButton, OnlineScoresButton, BackButton};
+// The group names come first while they show (a field is a stop only then).
+constexpr FocusControl kFocusControls[] = {
+    {FocusKind::GroupField, 0}, {FocusKind::GroupField, 1}, {FocusKind::GroupField, 2},
+    {FocusKind::GroupField, 3}, {FocusKind::GroupField, 4},
+};
+static_assert(std::size(kFocusControls) == kGroupFields);
 
 }  // namespace
 
@@ -174,6 +184,7 @@ extern const ScreenDefinition kHighScoreScreen{
     .leave = LeaveHighScores,
     .frame = {&regions::HeaderCapLong, &regions::HeaderTabHighScores, &regions::CornerHighScores},
     .buttons = {{{kButtons, kFocusOrder}}},
+    .focusControls = kFocusControls,
     .enterKey = ActivateFocusedButton,
     .escapeKey = ShowMainMenu,
     .arrowKey = ArrowOnHighScores,

@@ -13,9 +13,10 @@ namespace {
 
 // The buttons whose keyboard state a mouse movement clears.
 constexpr ImageButtonName kMouseReleased[] = {
-    PlayButton,    FreeGameButton,      HighScoresButton,     HelpButton,         SettingsButton,
-    CreditsButton, QuitButton,          BackButton,           OnlineScoresButton, LocalScoresButton,
-    GroupsButton,  StartFreeGameButton, DifficultyDownButton, DifficultyUpButton,
+    PlayButton,     FreeGameButton,      HighScoresButton,     HelpButton,         SettingsButton,
+    CreditsButton,  QuitButton,          BackButton,           OnlineScoresButton, LocalScoresButton,
+    GroupsButton,   StartFreeGameButton, DifficultyDownButton, DifficultyUpButton, OkButton,
+    ShowNoteButton, ContinueButton,      DonateUsdButton,      DonateEurButton,
 };
 
 // The settings screen's difficulty hint lasts while the cursor stays here.
@@ -62,6 +63,7 @@ bool ControlEnabled(Game& game, const FocusControl& control) {
         case FocusKind::Toggle: return BoxOf(widgets, control.index).toggleEnabled;
         case FocusKind::Slider: return true;
         case FocusKind::NameField: return widgets.defaultNameField.active;
+        case FocusKind::GroupField: return widgets.groupFields[control.index].active;
         case FocusKind::Arrows: return widgets.imageButtons[control.index].enabled;
     }
     return false;
@@ -79,6 +81,7 @@ void ShowControlState(Game& game, const FocusControl& control, bool focused) {
         case FocusKind::Toggle: Force(BoxOf(widgets, control.index), focused); break;
         case FocusKind::Slider: widgets.sliders[control.index].keyboardFocus = focused; break;
         case FocusKind::NameField: SetFieldFocus(widgets.defaultNameField, focused); break;
+        case FocusKind::GroupField: SetFieldFocus(widgets.groupFields[control.index], focused); break;
         case FocusKind::Arrows:
             Force(widgets.imageButtons[control.index], focused);
             Force(widgets.imageButtons[control.index + 1], focused);
@@ -158,7 +161,7 @@ void FlipBox(ToggleButton& box) {
 std::span<const ImageButtonName> FocusOrder(const Game& game) { return CurrentButtons(game).focusOrder; }
 
 void MoveFocus(Game& game, int key) {
-    if (const auto arrowKey = CurrentScreen(game).arrowKey) arrowKey(game, key == vk::Tab ? vk::Right : key);
+    if (const auto arrowKey = CurrentScreen(game).arrowKey) arrowKey(game, key);
     else MoveFocusAlong(game, key);
 }
 

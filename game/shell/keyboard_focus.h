@@ -16,7 +16,7 @@ struct Game;
 std::span<const ImageButtonName> FocusOrder(const Game& game);
 
 // key is Left, Up, Right, Down or Tab: the screen's own arrow keys where it
-// has them (Tab reaches them as Right), otherwise MoveFocusAlong.
+// has them (Tab among them), otherwise MoveFocusAlong.
 void MoveFocus(Game& game, int key);
 // Left and Right (and Tab) move the focus to the previous or next enabled
 // stop, the controls first and then the buttons, wrapping at either end;

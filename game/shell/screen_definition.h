@@ -35,10 +35,11 @@ struct ButtonSet {
 // A control the keyboard focus stands on besides the image buttons: the
 // focus walks a screen's controls first, then the buttons of its focus order.
 enum class FocusKind {
-    Toggle,     // index: kAskF3Box or a free-game box (row × 2 + column); Space or Enter flips it
-    Slider,     // index: SliderName; Left and Right move it a segment
-    NameField,  // the settings' default-name field: focused, it takes the typing
-    Arrows,     // index: the down arrow button, the up one beside it; Left and Right press them
+    Toggle,      // index: kAskF3Box or a free-game box (row × 2 + column); Space or Enter flips it
+    Slider,      // index: SliderName; Left and Right move it a segment
+    NameField,   // the settings' default-name field: focused, it takes the typing
+    GroupField,  // index: one of the high scores' group-name fields, focused as the name field
+    Arrows,      // index: the down arrow button, the up one beside it; Left and Right press them
 };
 struct FocusControl {
     FocusKind kind;

@@ -26,8 +26,12 @@ void OnActivated(Game& game) {
     PlaceWindow(game, ClampWindowPosition({shell.savedPosition.x, shell.savedPosition.y}));
 }
 
+// With a keyboard focus, Enter's key-down has already acted on it (and may
+// have moved it into a field): its character would end that field's editing
+// as soon as it began, so it goes to no field.
 void OnCharacter(Game& game, std::uint32_t code) {
-    OnChar(game.widgets.registry, code & 0xFF);
+    constexpr std::uint32_t kEnterCharacter = 13;
+    if ((code & 0xFF) != kEnterCharacter || game.screen.focus < 0) OnChar(game.widgets.registry, code & 0xFF);
     HandleCheatCharacter(game, static_cast<char>(code & 0xFF));
 }
 

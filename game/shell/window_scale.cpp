@@ -23,6 +23,13 @@ int ScaleWithin(platform::Size display, int percent) {
 }
 
 constexpr int kComfortablePercent = 85;
+constexpr int kDesignedDensity = 96;  // dots per inch the game's pixels were drawn for
+
+// The whole scale nearest the density's ratio to the designed one; 1 when unknown.
+int DensityScale(int density) {
+    if (density <= 0) return 1;
+    return std::clamp((density + kDesignedDensity / 2) / kDesignedDensity, 1, kMaxWindowScale);
+}
 
 // A window that grew past the display's right or bottom edge comes back
 // inside it, where it can.
@@ -52,6 +59,10 @@ int LargestWindowScale(platform::Size display) { return ScaleWithin(display, 100
 
 int ComfortableWindowScale(platform::Size display) { return ScaleWithin(display, kComfortablePercent); }
 
+int StartUpWindowScale(platform::Size display, int density) {
+    return std::min(std::max(ComfortableWindowScale(display), DensityScale(density)), LargestWindowScale(display));
+}
+
 int StoredWindowScale() {
     std::ifstream file(paths::kWindowScale);
     int scale = 0;
@@ -71,7 +82,8 @@ bool StoreWindowScale(int scale) {
 void ChooseWindowScale(Game& game) {
     const platform::Size display = game.platform.desktop->screenSize();
     const int stored = StoredWindowScale();
-    const int scale = std::min(stored > 0 ? stored : ComfortableWindowScale(display), LargestWindowScale(display));
+    const int fresh = StartUpWindowScale(display, game.platform.desktop->screenDensity());
+    const int scale = std::min(stored > 0 ? stored : fresh, LargestWindowScale(display));
     if (scale == 1) {
         game.shell.windowScale = 1;  // the window opens unscaled
         return;

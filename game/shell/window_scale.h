@@ -18,13 +18,18 @@ int LargestWindowScale(platform::Size display);
 // The largest scale whose window leaves a margin of the display around it
 // (at most 85% of either side); at least 1.
 int ComfortableWindowScale(platform::Size display);
+// The scale a first start opens at: the comfortable one, or on a display
+// dense enough that the unscaled window would look small for its pixels
+// (density in dots per inch, 0 unknown), the one that shows the game about
+// as large as a 96-dpi display does at 1×; never larger than fits.
+int StartUpWindowScale(platform::Size display, int density);
 // The scale in the file, or 0 when there is none or it is not 1..3.
 int StoredWindowScale();
 // Writes the scale to the file; false when it cannot be written.
 bool StoreWindowScale(int scale);
 
 // Start-up, once the window is open and placed: the stored scale, else the
-// comfortable one, never larger than the display allows; a first run centres
+// start-up one for the display, never larger than the display allows; a first run centres
 // the scaled window, otherwise a window that would reach past the display
 // comes back inside it.
 void ChooseWindowScale(Game& game);

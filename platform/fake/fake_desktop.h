@@ -19,11 +19,13 @@ public:
     Point cursorPosition() override { return cursor; }
     void showCursor(bool visible) override { cursorVisible = visible; }
     Size screenSize() override { return screen; }
+    int screenDensity() override { return density; }
     MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) override;
 
     Point cursor;
     bool cursorVisible = true;
     Size screen{1024, 768};
+    int density = 0;  // unknown
     MessageBoxAnswer answer = MessageBoxAnswer::Yes;
     std::vector<Box> boxes;
 };

@@ -215,6 +215,12 @@ Size SdlVideo::screenSize() {
     return {bounds.w, bounds.h};
 }
 
+int SdlVideo::screenDensity() {
+    float diagonal = 0;
+    if (!videoStarted_ || SDL_GetDisplayDPI(0, &diagonal, nullptr, nullptr) != 0) return 0;
+    return diagonal > 0 ? static_cast<int>(diagonal + 0.5f) : 0;
+}
+
 MessageBoxAnswer SdlVideo::messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) {
     const bool question = style == MessageBoxStyle::YesNoQuestion;
     const SDL_MessageBoxButtonData yesNo[] = {

@@ -36,6 +36,7 @@ public:
     Point cursorPosition() override;
     void showCursor(bool visible) override;
     Size screenSize() override;
+    int screenDensity() override;
     MessageBoxAnswer messageBox(const std::string& caption, const std::string& text, MessageBoxStyle style) override;
 
     // Resizes the window as a window manager's full screen would (tools

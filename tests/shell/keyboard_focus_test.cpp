@@ -90,8 +90,11 @@ TEST_F(KeyboardFocus, HelpFocusesTheShownPagesButtonFirst) {
         key(vk::Right);
         EXPECT_EQ(game.screen.focus, c.second) << "page " << c.page;
     }
-    key(vk::Right);
-    EXPECT_EQ(game.screen.focus, 0) << "four buttons, wrapping";
+    EXPECT_TRUE(highlighted(ManualButton)) << "after the keys page's button";
+    key(vk::Enter);
+    EXPECT_EQ(fake.shell.opened.size(), 1u) << "Enter on Manual opens the manual";
+    keys({vk::Right, vk::Right});
+    EXPECT_EQ(game.screen.focus, 0) << "five buttons, wrapping";
     keys({vk::Right, vk::Right});
     key(vk::Enter);
     EXPECT_EQ(game.screen.helpPage, 2) << "the keys page";
@@ -109,17 +112,23 @@ TEST_F(KeyboardFocus, HelpButtonsKeepTheirKeyboardStateWhenTheMouseMovesButNotIn
     EXPECT_FALSE(button(HelpPage1Button).forced);
 }
 
-TEST_F(KeyboardFocus, CreditsFocusOnlyBack) {
-    for (const int first : {vk::Left, vk::Right}) {
-        SwitchScreen(game, ScreenKind::Credits);
-        key(first);
-        EXPECT_EQ(game.screen.focus, 0);
-        EXPECT_TRUE(highlighted(BackButton));
-        key(vk::Right);
-        EXPECT_EQ(game.screen.focus, 0);
-        key(vk::Enter);
-        EXPECT_EQ(screen(), ScreenKind::MainMenu);
-    }
+TEST_F(KeyboardFocus, CreditsFocusWalksBothDonationButtonsThenBack) {
+    SwitchScreen(game, ScreenKind::Credits);
+    key(vk::Right);
+    EXPECT_TRUE(highlighted(DonateUsdButton));
+    key(vk::Enter);
+    key(vk::Right);
+    EXPECT_TRUE(highlighted(DonateEurButton));
+    key(vk::Enter);
+    EXPECT_EQ(fake.shell.opened.size(), 2u) << "each opens its donation page";
+    EXPECT_NE(fake.shell.opened[0], fake.shell.opened[1]);
+    fake.desktop.cursor = {300, 200};
+    frames(16);
+    EXPECT_FALSE(button(DonateEurButton).forced) << "the mouse clears them as it clears Back";
+    key(vk::Left);
+    EXPECT_TRUE(highlighted(BackButton));
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
 }
 
 // The controls come before the buttons; what shows the focus on each.
@@ -195,13 +204,65 @@ TEST_F(KeyboardFocus, HighScoresArrowsUpAndDownChangeTheTableShownWithinItsRange
     EXPECT_TRUE(highlighted(BackButton));
 }
 
-TEST_F(KeyboardFocus, TheIntroAndTheDifficultyChoiceHaveNoFocus) {
-    for (const ScreenKind kind : {ScreenKind::Intro, ScreenKind::DifficultyChoice}) {
-        SwitchScreen(game, kind);
-        keys({vk::Tab, vk::Down});
-        EXPECT_EQ(game.screen.focus, -1);
-        EXPECT_EQ(screen(), kind);
-    }
+// The intro's focus stands only on the button that shows; the note's button
+// hands it to Continue.
+TEST_F(KeyboardFocus, TheIntroFocusesTheButtonThatShows) {
+    SwitchScreen(game, ScreenKind::Intro);
+    game.menus.introStart = GameTime(game);
+    frames(1000);
+    key(vk::Tab);
+    EXPECT_EQ(game.screen.focus, -1) << "nothing shows yet";
+    frames(7000);
+    key(vk::Tab);
+    EXPECT_TRUE(highlighted(ShowNoteButton));
+    key(vk::Enter);
+    EXPECT_TRUE(game.menus.noteShown);
+    EXPECT_TRUE(highlighted(ContinueButton));
+    key(vk::Enter);
+    EXPECT_EQ(screen(), ScreenKind::DifficultyChoice);
+}
+
+// Tab walks the arrows and OK; Left and Right change the difficulty from
+// anywhere, the arrows taking the focus; Enter is OK wherever it stands.
+TEST_F(KeyboardFocus, TheDifficultyChoiceWalksItsArrowsAndOk) {
+    SwitchScreen(game, ScreenKind::DifficultyChoice);
+    game.settings.difficulty = kMedium;
+    key(vk::Tab);
+    EXPECT_TRUE(highlighted(DifficultyDownButton) && highlighted(DifficultyUpButton));
+    EXPECT_EQ(game.settings.difficulty, kMedium) << "Tab changes nothing";
+    key(vk::Tab);
+    EXPECT_TRUE(highlighted(OkButton));
+    EXPECT_FALSE(highlighted(DifficultyDownButton));
+    key(vk::Right);
+    EXPECT_EQ(game.settings.difficulty, kHard);
+    EXPECT_TRUE(highlighted(DifficultyUpButton) && !highlighted(OkButton));
+    keys({vk::Down, vk::Enter});
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
+}
+
+// Showing the group names takes a keyboard focus into the first; Up and Down
+// (and Tab) walk the fields, each taking the typing while focused.
+TEST_F(KeyboardFocus, TheGroupNamesTakeTheFocusAndTheTypingWhileTheyShow) {
+    SwitchScreen(game, ScreenKind::HighScores);
+    for (std::string& group : game.settings.groups) group.clear();
+    key(vk::Tab);
+    EXPECT_TRUE(highlighted(LocalScoresButton)) << "hidden fields are no stops";
+    keys({vk::Tab, vk::Enter});
+    ASSERT_EQ(game.screen.scoreView, 1);
+    EXPECT_TRUE(game.widgets.groupFields[0].focused);
+    type("ab");
+    keys({vk::Down, vk::Down});
+    type("cd");
+    key(vk::Up);
+    EXPECT_TRUE(game.widgets.groupFields[1].focused);
+    EXPECT_FALSE(game.widgets.groupFields[2].focused);
+    EXPECT_EQ(game.settings.groups[0], "ab");
+    EXPECT_EQ(game.settings.groups[2], "cd");
+    keys({vk::Tab, vk::Tab, vk::Tab, vk::Tab});
+    EXPECT_TRUE(highlighted(LocalScoresButton));
+    EXPECT_FALSE(game.widgets.groupFields[4].focused);
+    key(vk::Enter);
+    EXPECT_EQ(game.screen.scoreView, 0);
 }
 
 // While the connection message stands in place of the high-score row, its
@@ -220,7 +281,7 @@ TEST_F(KeyboardFocus, DisabledButtonsAreSkippedAndNeverRunByEnter) {
     DrawFrame(game);
     game.widgets.imageButtons[GroupsButton].enabled = false;
     keys({vk::Tab, vk::Tab});
-    EXPECT_EQ(game.screen.focus, 2) << "from Local straight to Online";
+    EXPECT_TRUE(highlighted(OnlineScoresButton)) << "from Local straight to Online";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Every screen worked with the keyboard alone: from a fresh installation
 // through the intro, the note, the difficulty, a game, the name entry, the
-// high scores, the free game and the settings, each screen left by its key.
+// high scores and a group name, the free game, the help's keys page and the
+// manual, the credits' donation page and the settings, each screen left by
+// its key.
 // Keys arrive as the platform sends them: a key-down, then the character it
 // types where it types one.
 #include <cctype>
@@ -73,7 +75,9 @@ TEST_F(KeysOnlyWalk, EveryScreenFromAFreshInstallationWithKeysOnly) {
         {"the name typed and confirmed", ScreenKind::GameOver,
          [&] { frames(3000); erase(20)(); typeWord("keys"); }, {vk::Enter}, ScreenKind::HighScores,
          [this] { EXPECT_EQ(game.scores.at(kEasy, 1).name, "KEYS"); }},
-        {"Esc leaves the high scores", ScreenKind::HighScores, nullptr, {vk::Escape}, ScreenKind::MainMenu, nullptr},
+        {"a group named: Groups pressed, the first name typed, Esc", ScreenKind::HighScores,
+         [&] { for (int code : {vk::Tab, vk::Tab, vk::Enter}) press(code); erase(20)(); typeWord("crew"); },
+         {vk::Escape}, ScreenKind::MainMenu, [this] { EXPECT_EQ(game.settings.groups[0], "CREW"); }},
         {"the free game", ScreenKind::MainMenu, nullptr, {vk::Tab, vk::Tab, vk::Enter}, ScreenKind::FreeGameSetup,
          nullptr},
         {"a box ticked with Space, the start level slid, Start pressed", ScreenKind::FreeGameSetup,
@@ -90,6 +94,17 @@ TEST_F(KeysOnlyWalk, EveryScreenFromAFreshInstallationWithKeysOnly) {
          nullptr},
         {"Esc leaves the game-over screen", ScreenKind::GameOver, nullptr, {vk::Escape}, ScreenKind::MainMenu,
          nullptr},
+        {"the help's keys page and the manual", ScreenKind::MainMenu, nullptr,
+         {vk::Tab, vk::Tab, vk::Tab, vk::Tab, vk::Enter}, ScreenKind::Help, nullptr},
+        {"Right to the keys page's button, Enter, Right to Manual, Enter, Esc", ScreenKind::Help, nullptr,
+         {vk::Right, vk::Right, vk::Right, vk::Enter, vk::Right, vk::Enter, vk::Escape}, ScreenKind::MainMenu,
+         [this] {
+             EXPECT_EQ(game.screen.helpPage, 2);
+             EXPECT_EQ(fake.shell.opened.size(), 1u);
+         }},
+        {"the credits", ScreenKind::MainMenu, nullptr, {vk::Left, vk::Left, vk::Enter}, ScreenKind::Credits, nullptr},
+        {"a donation page opened, Esc", ScreenKind::Credits, nullptr, {vk::Right, vk::Enter, vk::Escape},
+         ScreenKind::MainMenu, [this] { EXPECT_EQ(fake.shell.opened.size(), 2u); }},
         {"Left walks back to Settings", ScreenKind::MainMenu, nullptr, {vk::Left, vk::Left, vk::Left, vk::Enter},
          ScreenKind::Settings, nullptr},
         {"the name typed, the difficulty and both volumes changed, the F3 question turned off", ScreenKind::Settings,

@@ -11,18 +11,27 @@
 namespace glyphora {
 namespace {
 
-TEST(WindowScaleChoice, ComfortableAndLargestScalesByDisplay) {
+// density 0: the display does not say; 96 is the density the game was drawn
+// for; a dense small display gets the scale that shows the game at about
+// its designed size where it fits, never more than fits.
+TEST(WindowScaleChoice, ComfortableLargestAndStartUpScalesByDisplay) {
     struct Case {
         platform::Size display;
-        int comfortable, largest;
+        int density;
+        int comfortable, largest, startUp;
     };
     const Case cases[] = {
-        {{1024, 768}, 1, 1},  {{1366, 768}, 1, 1},  {{1920, 1080}, 2, 2}, {{1920, 1200}, 2, 2},
-        {{2560, 1440}, 2, 3}, {{3840, 2160}, 3, 3}, {{640, 400}, 1, 1},
+        {{1024, 768}, 0, 1, 1, 1},    {{1366, 768}, 96, 1, 1, 1},   {{1920, 1080}, 0, 2, 2, 2},
+        {{1920, 1200}, 96, 2, 2, 2},  {{2560, 1440}, 109, 2, 3, 2}, {{3840, 2160}, 0, 3, 3, 3},
+        {{640, 400}, 300, 1, 1, 1},   {{1600, 900}, 184, 1, 2, 2},  {{1440, 900}, 130, 1, 2, 1},
+        {{2560, 1440}, 290, 2, 3, 3}, {{2880, 1800}, 40, 3, 3, 3},  {{1920, 1080}, 500, 2, 2, 2},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ComfortableWindowScale(c.display), c.comfortable) << c.display.width << "x" << c.display.height;
-        EXPECT_EQ(LargestWindowScale(c.display), c.largest) << c.display.width << "x" << c.display.height;
+        const std::string what = std::to_string(c.display.width) + "x" + std::to_string(c.display.height) + " at " +
+                                 std::to_string(c.density) + " dpi";
+        EXPECT_EQ(ComfortableWindowScale(c.display), c.comfortable) << what;
+        EXPECT_EQ(LargestWindowScale(c.display), c.largest) << what;
+        EXPECT_EQ(StartUpWindowScale(c.display, c.density), c.startUp) << what;
     }
 }
 
