@@ -49,21 +49,20 @@ struct KeyLine {
     const char* text;
 };
 constexpr KeyLine kKeys[] = {
-    {"Letters, digits", "Catch a falling one; Space catches a space."},
-    {"The word", "Type it without a mistake for a life; ANOTHER swaps it."},
-    {"Backspace", "Erase the last letter of a name being typed."},
-    {"Enter", "In a game, blow a TNT charge. In menus, press the focus."},
-    {"Tab, arrows", "Move the focus; Left / Right set a slider or a choice."},
-    {"Space", "Tick or clear the focused box."},
-    {"Up / Down", "High scores: a harder / easier table."},
     {"F1", "Pause the game, or go on."},
     {"F3 / F4", "A new game; when it asks first, F4 says yes."},
     {"Esc", "Main menu. In a game it asks; Esc again ends it."},
-    {"F5 / F6, F7 / F8", "Music, then sound volume down / up."},
+    {"F5 - F8", "Music volume down / up (F5, F6), sound volume (F7, F8)."},
     {"F11, F12", "Window size 1x, 2x, 3x in turn; minimise and pause."},
+    {"A-Z, 0-9", "Catch a falling one; the space bar catches a space."},
+    {"The word", "Type it without a mistake for a life; ANOTHER swaps it."},
+    {"Enter", "In a game, blow a TNT charge: three TNT letters caught."},
     {"Panic lock", "Keys hammered at random lock the play for four seconds."},
+    {"Tab, arrows", "Move the focus; Left / Right set a slider or a choice."},
+    {"Enter, Space", "Press the focused button; Space ticks a box."},
+    {"Up / Down", "High scores: a harder / easier table."},
 };
-constexpr int kKeysTop = 98, kKeysPitch = 23;
+constexpr int kKeysTop = 102, kKeysPitch = 22;
 constexpr Colour kKeyColour = 0xFF505050;
 
 template <std::size_t N>

@@ -229,6 +229,43 @@ bool HelpKeysFocus(TourHarness& tour) {
     return Capture(tour, "focus-help-keys");
 }
 
+// The intro's button once it shows, then Continue on the note.
+bool IntroFocus(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::Intro);
+    game.menus.introStart = GameTime(game);
+    tour.advance(9500);
+    PressKeys(tour, {vk::Tab});
+    bool ok = Capture(tour, "focus-intro-show-note");
+    PressKeys(tour, {vk::Enter});
+    ok = Capture(tour, "focus-intro-continue") && ok;
+    return ok;
+}
+
+bool DifficultyChoiceFocus(TourHarness& tour) {
+    Show(tour, ScreenKind::DifficultyChoice).settings.difficulty = 1;
+    return FocusShots(tour, ScreenKind::DifficultyChoice,
+                      {{"focus-difficulty-arrows", 1, {}}, {"focus-difficulty-ok", 2, {}}});
+}
+
+// Groups pressed from the keyboard, then Down to the second name.
+bool HighScoreGroupsFocus(TourHarness& tour) {
+    Game& game = Show(tour, ScreenKind::HighScores);
+    const char* groups[] = {"CAT LOVERS", "THE NIGHT SHIFT", "", "", ""};
+    for (int i = 0; i < kGroupFields; ++i) game.settings.groups[i] = groups[i];
+    PressKeys(tour, {vk::Tab, vk::Tab, vk::Enter, vk::Down});
+    return Capture(tour, "focus-high-scores-group");
+}
+
+bool HelpManualFocus(TourHarness& tour) {
+    Show(tour, ScreenKind::Help);
+    PressKeys(tour, {vk::Right, vk::Right, vk::Right, vk::Right});
+    return Capture(tour, "focus-help-manual");
+}
+
+bool CreditsDonateFocus(TourHarness& tour) {
+    return FocusShots(tour, ScreenKind::Credits, {{"focus-credits-donate", 1, {}}});
+}
+
 // ---- The window scaled ----------------------------------------------------------
 
 // The scale a 1920 x 1080 display gets at start-up, then the window manager's
@@ -269,6 +306,11 @@ void AddMenuScenes(std::vector<Scene>& scenes) {
         {"focus-free-game", FreeGameFocus},
         {"focus-settings", SettingsFocus},
         {"focus-help-keys", HelpKeysFocus},
+        {"focus-intro", IntroFocus},
+        {"focus-difficulty-choice", DifficultyChoiceFocus},
+        {"focus-high-scores-group", HighScoreGroupsFocus},
+        {"focus-help-manual", HelpManualFocus},
+        {"focus-credits-donate", CreditsDonateFocus},
         {"scaled", Scaled},
         {"header-credits", [](TourHarness& tour) { return Header(tour, ScreenKind::Credits, "credits"); }},
         {"header-game-over", [](TourHarness& tour) { return Header(tour, ScreenKind::GameOver, "game-over"); }},
