@@ -80,6 +80,35 @@ protected:
         key(c);
         return at;
     }
+    // Catches an item of c put on the field for it; the moment of the key.
+    Clock::time_point catchItem(char c, bool tnt) {
+        putOnField(c, tnt);
+        const Clock::time_point at = press(c);
+        pace(kApartMs);
+        return at;
+    }
+    // Types the rest of the word on offer and the words after it, a key a
+    // frame, until the bonus bar runs over; the moment of the key that made it.
+    Clock::time_point typeWordsUntilBonus() {
+        Clock::time_point bonus{};
+        while (game.run.bonusBars == 0 && game.run.wordsCompleted < 30) {
+            const Clock::time_point moment = press(game.field.word.view()[std::size_t(game.field.progress)]);
+            if (game.run.bonusBars > 0) bonus = moment;
+            pace(16);
+        }
+        pace(kApartMs);
+        return bonus;
+    }
+    // A letter of c leaves the field uncaught with one life left.
+    Clock::time_point loseTheLastLife(char c) {
+        game.run.lives = 1;
+        FallingItem& missed = putOnField(c, false);
+        missed.baseQuad = TranslateQuad(missed.baseQuad, 0, kFallOutY + 2 * kItemSize);
+        const Clock::time_point at = Clock::now();
+        RunFrame(game);
+        pace(700);
+        return at;
+    }
     // The first letter of this list that the word on offer lacks: its catch
     // is no word letter.
     char letterNotInWord(std::string_view candidates) const {
@@ -136,45 +165,24 @@ private:
 
 TEST_F(GameSoundCaptureTest, EachPlayEventSoundsAtItsMomentAndNowhereElse) {
     startRun(kEasy);
-    pace(600);  // the run's track under way
+    pace(600);                 // the run's track under way
     game.field.items.clear();  // whatever the first frame spawned
     const char lone = letterNotInWord("QZXJKV");
     const char tntKey = letterNotInWord("VKJXZQ");
     ASSERT_TRUE(lone && tntKey) << game.field.word.view();
 
-    putOnField(lone, false);
-    const Clock::time_point pop = press(lone);
+    const Clock::time_point pop = catchItem(lone, false);
     ASSERT_EQ(game.run.lettersCaught, 1);
-    pace(kApartMs);
     Clock::time_point tntCatches[3];
-    for (Clock::time_point& moment : tntCatches) {
-        putOnField(tntKey, true);
-        moment = press(tntKey);
-        pace(kApartMs);
-    }
+    for (Clock::time_point& moment : tntCatches) moment = catchItem(tntKey, true);
     ASSERT_EQ(game.run.tntCharges, 1);
-
     const Clock::time_point wordLetter = press(game.field.word.view()[0]);
     ASSERT_EQ(game.field.progress, 1);
     pace(kApartMs);
-    // The rest of this word and whole words after it, a key a frame, until
-    // the bonus bar runs over.
-    Clock::time_point bonus{};
-    while (game.run.bonusBars == 0 && game.run.wordsCompleted < 30) {
-        const Clock::time_point moment = press(game.field.word.view()[std::size_t(game.field.progress)]);
-        if (game.run.bonusBars > 0) bonus = moment;
-        pace(16);
-    }
+    const Clock::time_point bonus = typeWordsUntilBonus();
     ASSERT_EQ(game.run.bonusBars, 1);
-    pace(kApartMs);
-
-    game.run.lives = 1;  // the next letter to leave the field ends the run
-    FallingItem& missed = putOnField(lone, false);
-    missed.baseQuad = TranslateQuad(missed.baseQuad, 0, kFallOutY + 2 * kItemSize);
-    const Clock::time_point over = Clock::now();
-    RunFrame(game);
+    const Clock::time_point over = loseTheLastLife(lone);
     ASSERT_EQ(screen(), ScreenKind::GameOver);
-    pace(700);
     StopSound(game);  // completes the capture
 
     const Capture heard(testing::ReadWave(testing::OpenAlCapture::File()), pop);
