@@ -1,9 +1,10 @@
 // What a player hears, read back from OpenAL Soft's wave back end: effects at
 // their moment and level, streams that refill without gaps or clicks, end and
-// are freed, pauses, and starts part-way into a file.
+// are freed, a track change, pauses, and starts part-way into a file.
 #include <gtest/gtest.h>
 
 #include "game/audio/effect_table.h"
+#include "game/audio/music_streams.h"
 #include "openal_session.h"
 #include "support/scratch_dir.h"
 
@@ -95,6 +96,44 @@ TEST(PlaybackCaptureTest, StreamsRefillWithoutGapsOrClicksEndAndAreFreed) {
         EXPECT_LT(testing::LargestStep(heard, steady, settled), 0.08f) << "no click";
         EXPECT_NEAR(testing::Peak(heard, steady, settled), 0.5, 0.03);
     }
+}
+
+// The next track starts at once while the last one plays out to its end, as
+// at a stage change. The first track outlasts the music's ring, so it is
+// refilled as well; each tone keeps its phase across the whole track, so a
+// step in the wave means a buffer or a track came in at the wrong moment.
+TEST(PlaybackCaptureTest, AtATrackChangeTheMusicGoesOnWithoutAGapOrAClick) {
+    constexpr double kFirstHz = 437, kNextHz = 293;
+    constexpr long kFirstMs = 4600, kNextMs = 1500;
+    ScratchDir dir;
+    WriteBytes(dir.file("first.ogg"), OggBytes(Sine(kFirstHz, 0.3, kFirstMs / 1000.0, 2)));
+    WriteBytes(dir.file("next.ogg"), OggBytes(Sine(kNextHz, 0.2, kNextMs / 1000.0, 2)));
+    AudioSession session;
+    ASSERT_EQ(session.result, kAudioSuccess);
+    MusicStreams music;
+    ASSERT_EQ(StartMusic(*session, music, dir.file("first.ogg"), 1.0f), kAudioSuccess);
+    session.RunFrames(4200);
+    ASSERT_EQ(StartMusic(*session, music, dir.file("next.ogg"), 1.0f), kAudioSuccess);
+    EXPECT_NE(FindStream(*session, music.previous), nullptr) << "the first track plays on";
+    EXPECT_TRUE(session.RunFramesUntil([&] { return session->streams.empty(); }, kEndWithin));
+    const Samples heard = session.Captured();
+
+    const long start = testing::FirstFrameAbove(heard, kAudible);
+    const long end = testing::LastFrameAbove(heard, kAudible);
+    ASSERT_GE(start, 0);
+    const long firstEnds = start + Ms(kFirstMs), nextStarts = end - Ms(kNextMs);
+    EXPECT_LT(nextStarts, firstEnds - Ms(200)) << "the tracks overlap";
+    const long window = Ms(50);
+    EXPECT_NEAR(testing::ToneAmplitude(heard, firstEnds - Ms(60), firstEnds - Ms(10), kFirstHz), 0.3, 0.03)
+        << "the first track is heard to its end";
+    EXPECT_NEAR(testing::StrongestTone(heard, start, nextStarts - window, kNextHz, window), 0, 0.01);
+    const long steady = start + Ms(5), settled = end - Ms(5);  // past the tones' own fades
+    const long quiet = testing::LongestQuietRun(heard, steady, settled, 0.02f);
+    const float step = testing::LargestStep(heard, steady, settled);
+    EXPECT_LT(quiet, 10) << "no gap";
+    EXPECT_LT(step, 0.06f) << "no click";
+    RecordProperty("longest_quiet_frames", int(quiet));
+    RecordProperty("largest_step_x10000", int(step * 10000));
 }
 
 TEST(PlaybackCaptureTest, APausedStreamSurvivesReapingAndGoesOnWhereItWas) {

@@ -229,4 +229,37 @@ float LargestStep(const Samples& s, long from, long to) {
     return step;
 }
 
+double ToneAmplitude(const Samples& s, long from, long to, double hz) {
+    from = std::max(from, 0L);
+    to = std::min(to, s.frames());
+    if (to - from < 2) return 0;
+    const double step = 2 * std::numbers::pi * hz / s.rate;
+    const double span = double(to - from - 1);
+    double re = 0, im = 0, weights = 0;
+    for (long f = from; f < to; ++f) {
+        double mix = 0;
+        for (int c = 0; c < s.channels; ++c) mix += s.at(f, c);
+        const double weight = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(f - from) / span);
+        const double phase = step * double(f - from);
+        re += weight * mix * std::cos(phase);
+        im -= weight * mix * std::sin(phase);
+        weights += weight;
+    }
+    return 2 * std::hypot(re, im) / weights / s.channels;
+}
+
+long ToneOnset(const Samples& s, long from, long to, double hz, long window, double threshold) {
+    for (long at = std::max(from, 0L); at + window <= std::min(to, s.frames()); at += std::max(window / 4, 1L)) {
+        if (ToneAmplitude(s, at, at + window, hz) > threshold) return at;
+    }
+    return -1;
+}
+
+double StrongestTone(const Samples& s, long from, long to, double hz, long window) {
+    double strongest = 0;
+    for (long at = std::max(from, 0L); at + window <= std::min(to, s.frames()); at += std::max(window / 4, 1L))
+        strongest = std::max(strongest, ToneAmplitude(s, at, at + window, hz));
+    return strongest;
+}
+
 }  // namespace glyphora::testing

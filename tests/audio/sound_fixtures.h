@@ -41,5 +41,15 @@ double Rms(const Samples& s, long from, long to, int channel);
 long LongestQuietRun(const Samples& s, long from, long to, float threshold);
 // The largest change from one frame to the next in any channel.
 float LargestStep(const Samples& s, long from, long to);
+// The amplitude of the sine at hz in the mix of all channels over frames
+// [from, to), through a Hann window: a tone of amplitude a filling the
+// window gives about a, a tone more than 4 / (to - from) frames' worth of
+// cycles away almost nothing.
+double ToneAmplitude(const Samples& s, long from, long to, double hz);
+// Over windows of window frames, a quarter window apart, across [from, to):
+// the start of the first whose ToneAmplitude exceeds threshold (-1: none),
+// and the largest ToneAmplitude of all.
+long ToneOnset(const Samples& s, long from, long to, double hz, long window, double threshold);
+double StrongestTone(const Samples& s, long from, long to, double hz, long window);
 
 }  // namespace glyphora::testing
