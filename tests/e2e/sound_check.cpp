@@ -5,6 +5,8 @@
 //   <Name>[|<Name>...]  one of these effects starts here
 //   anchor <Name>       this effect, heard once in the whole session, starts
 //                       here: it ties the script's clock to the capture's
+//   within <s> <Name>[|<Name>...]  one of these starts in the next s seconds
+//                       (for sounds the game times itself, as the intro's)
 //   level <label>       the music's level is measured over the next 1.5 s
 //   silence             nothing at all is heard over the next 1.5 s
 // and then the rules on the levels that the session's labels name:
@@ -140,12 +142,14 @@ public:
         Check(m.score >= kMatchNeeded, Describe(first, m, first.what));
         return m.score >= kMatchNeeded;
     }
-    void effect(const Event& e) {
+    // One of the names starts from kEarly before the moment to kLate after
+    // it, or to `within` seconds after it when given.
+    void effect(const Event& e, const std::string& names, double within = kLate) {
         const long at = frameAt(e.time);
         Match best;
         std::string which;
-        for (const std::string& name : Split(e.what, '|')) {
-            const Match m = BestMatch(mix_, onset(name), at - long(kEarly * kRate), at + long(kLate * kRate));
+        for (const std::string& name : Split(names, '|')) {
+            const Match m = BestMatch(mix_, onset(name), at - long(kEarly * kRate), at + long(within * kRate));
             if (m.score > best.score) best = m, which = name;
         }
         Check(best.score >= kMatchNeeded, Describe(e, best, which));
@@ -207,8 +211,14 @@ int main(int argc, char** argv) {
         } else if (e.what == "silence") {
             const double rms = session.level(e.time);
             Check(rms >= 0 && rms < 1e-5, "silence while paused (RMS " + std::to_string(rms) + ")");
+        } else if (e.what.rfind("within ", 0) == 0) {
+            std::istringstream fields(e.what.substr(7));
+            double seconds = 0;
+            std::string names;
+            fields >> seconds >> names;
+            session.effect(e, names, seconds);
         } else {
-            session.effect(e);
+            session.effect(e, e.what);
         }
     }
     CheckLevels(levels);

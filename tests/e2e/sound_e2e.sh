@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # What a player hears, under a real X server with OpenAL Soft mixing into one
-# WAVE file (its wave back end) for the whole session: the intro, clicks
-# through its note and the difficulty choice, a run (the word on offer typed
-# eight times over to a bonus, the music and the volume keys, the pause), the
-# game over, then the window closed. glyphora-soundcheck finds each effect at the moment
-# its key or click came, the music during the run at the level F5 and F6 set,
-# and silence while paused.
+# WAVE file (its wave back end) for the whole session: the intro and its two
+# sounds, clicks through its note and the difficulty choice, a run (the word
+# on offer typed eight times over to a bonus, the music and the volume keys,
+# the pause), the game over, then the window closed. glyphora-soundcheck
+# finds each effect at the moment its key or click came (the intro's within
+# the seconds it is due), the music during the run at the level F5 and F6
+# set, and silence while paused.
 # Usage: sound_e2e.sh GAME_FOLDER SOUNDCHECK
 set -uo pipefail
 source "$(dirname "$0")/x11_session.sh"
@@ -56,8 +57,11 @@ key() {  # KEY [EFFECT]
 }
 
 start_game
+mark "within 4 Stop"          # the intro's sign comes a second after it starts
 xdotool windowactivate --sync "$game_window"
-sleep 10           # the intro's pictures; Show note comes after 7.15 s
+sleep 4
+mark "within 4 HoHoHo"        # and the greeting at 6.15 s
+sleep 6            # the intro's pictures; Show note comes after 7.15 s
 click_at 625 417   # Show note
 click_at 623 418   # Continue, where Show note stood
 xdotool mousemove 0 0
