@@ -54,6 +54,11 @@ void ResetRunCounters(PlayModel& play) {
     run.blastRunning = false;
     run.blastStart = 0;
     play.cheats.invulnerable = false;
+    // A choice armed in the last run and never finished is not taken by this
+    // one's digits: it would move an unmarked run.
+    play.cheats.levelChoiceState = 0;
+    play.cheats.trackChoiceArmed = false;
+    play.cheats.skipNextCharacter = false;
     play.store.setCheated(false);
     play.field.anotherProgress = 0;
     run.lettersCaught = run.wordsCompleted = run.bonusBars = run.panics = 0;

@@ -259,6 +259,20 @@ TEST_F(CheatCodes, ANonDigitEndsTheLevelChoiceSilently) {
     EXPECT_EQ(message(), "Level 4?");
 }
 
+// The level choice marks its run when armed; the run ending before the
+// digits came must not leave the next, unmarked, run to take them.
+TEST_F(CheatCodes, AChoiceLeftArmedWhenTheRunEndsIsNotTakenByTheNext) {
+    unlock();
+    press("qxhgly");
+    keys({vk::Escape, vk::Escape});
+    ASSERT_EQ(screen(), ScreenKind::GameOver);
+    clickButton(PlayAgainButton);
+    ASSERT_EQ(screen(), ScreenKind::Play);
+    press("07");
+    EXPECT_EQ(LevelNumber(game.run), 1);
+    EXPECT_FALSE(game.store.cheated());
+}
+
 TEST_F(CheatCodes, TheTrackChoiceWaitsForADigitFromOneToSevenAndKeepsThePosition) {
     unlock();
     EnterSubLevel(game, 2);
