@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every screen with the keyboard alone, under a real X server: from a fresh
 # installation through the intro and its note, the difficulty, a game and its
-# name entry, the high scores, the free game (a box, a slider, Start) and
+# name entry, the high scores and a group's name, the free game (a box, a slider, Start) and
 # Settings (the name, the difficulty, both volumes, the F3 question), each
 # screen left by its key; then Quit. What was chosen is read back from the
 # files the game saved.
@@ -36,6 +36,8 @@ sleep 1                     # the name field opens 750 ms after the game-over sc
 xdotool type --delay 120 Kim
 keys Return                 # the high scores
 [ "$(leader_name 0)" = "Kim" ] || fail "the Easy table's first place holds '$(leader_name 0)'"
+keys Tab Tab Return         # Groups: the focus goes into the first group's name
+xdotool type --delay 120 crew
 keys Escape                 # the main menu
 keys Tab Tab Return         # the free game
 keys Tab space              # the first box cleared
@@ -62,6 +64,7 @@ keys Escape                 # the main menu; Settings are saved
 [ "$(setting query_F3)" = "0" ] || fail "query_F3=$(setting query_F3)"
 [ "$(setting start_level)" = "3" ] || fail "start_level=$(setting start_level)"
 [ "$(setting keys)" = "0010101010" ] || fail "keys=$(setting keys)"
+[ "$(setting 0)" = "crew" ] || fail "the first group is '$(setting 0)'"
 keys Left Return            # Quit
 timeout 10 tail --pid="$game_pid" -f /dev/null || fail "Quit did not end the game"
 wait "$game_pid"
