@@ -1,5 +1,7 @@
 #include "common/data_file.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -63,7 +65,10 @@ bool DataFile::commit() {
     const std::string target = std::move(replacedPath_);
     replacedPath_.clear();
     const std::string temporary = target + ".new";
-    const bool written = !writeFailed_ && std::fflush(file_.get()) == 0 && std::ferror(file_.get()) == 0;
+    // On the disk before the rename: a crash or power cut just after it must
+    // find the new file whole, not an empty one in the old one's place.
+    const bool written = !writeFailed_ && std::fflush(file_.get()) == 0 && std::ferror(file_.get()) == 0 &&
+                         fsync(fileno(file_.get())) == 0;
     const bool closed = std::fclose(file_.release()) == 0;
     if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
     std::remove(temporary.c_str());

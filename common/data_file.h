@@ -39,8 +39,8 @@ public:
     // previous file whole. Closed without commit(), the new file is removed.
     // False when the new file cannot be created (a read-only folder).
     bool openReplacing(const std::string& path, const std::string& mode);
-    // Flushes and closes the file opened by openReplacing and moves it over
-    // its target. False, with the target untouched and the new file
+    // Flushes the file opened by openReplacing to the disk, closes it and
+    // moves it over its target. False, with the target untouched and the new file
     // removed, when any write failed or the move did not happen.
     bool commit();
     void close();
