@@ -107,6 +107,9 @@ struct WindowView {
     Point origin{0, 0};
     Size window{0, 0};        // the window's size in screen pixels
     bool fullScreen = false;  // the window covers the whole display
+    // Full screen: the display's top-left corner in screen pixels (not 0, 0
+    // on a second display).
+    Point displayCorner{0, 0};
     friend bool operator==(const WindowView&, const WindowView&) = default;
 };
 

@@ -29,7 +29,7 @@ int FloorDivide(int value, int by) { return value >= 0 ? value / by : -((-value 
 }  // namespace
 
 platform::Point ClientPoint(const platform::WindowView& view, platform::Point screen, platform::Point windowPos) {
-    const platform::Point corner = view.fullScreen ? platform::Point{} : windowPos;
+    const platform::Point corner = view.fullScreen ? view.displayCorner : windowPos;
     const int scale = std::max(view.scale, 1);
     return {FloorDivide(screen.x - corner.x - view.origin.x, scale),
             FloorDivide(screen.y - corner.y - view.origin.y, scale)};

@@ -92,7 +92,9 @@ bool FakeWindow::open(const WindowSpec& spec) {
 WindowView FakeWindow::view() {
     const Size picture = opened ? opened->size : Size{700, 450};
     const Size window = resizedTo ? *resizedTo : Size{picture.width * scale, picture.height * scale};
-    return ViewInWindow(picture, window, display);
+    WindowView view = ViewInWindow(picture, window, display);
+    if (view.fullScreen) view.displayCorner = displayCorner;
+    return view;
 }
 
 std::unique_ptr<Device> FakeWindow::createDevice() {

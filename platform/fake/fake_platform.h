@@ -95,6 +95,7 @@ public:
     int scale = 1;
     std::optional<Size> resizedTo;  // a window manager's resize (full screen)
     Size display{1024, 768};
+    Point displayCorner{0, 0};  // where the display the window covers in full screen begins
     std::vector<Point> moves;
     int minimised = 0;
     std::string iconPath;

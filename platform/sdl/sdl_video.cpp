@@ -99,7 +99,9 @@ WindowView SdlVideo::view() {
     const int index = SDL_GetWindowDisplayIndex(window_);
     if (SDL_GetDisplayBounds(index < 0 ? 0 : index, &display) != 0)
         display = {0, 0, window.width + 1, window.height + 1};
-    return ViewInWindow(picture_, window, {display.w, display.h});
+    WindowView view = ViewInWindow(picture_, window, {display.w, display.h});
+    if (view.fullScreen) view.displayCorner = {display.x, display.y};
+    return view;
 }
 
 void SdlVideo::minimise() {

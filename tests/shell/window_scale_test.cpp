@@ -45,7 +45,7 @@ protected:
     // A click at a client point of the picture, as the screen sees it now.
     void clickScaled(platform::Point client) {
         const platform::WindowView view = fake.window.view();
-        const platform::Point corner = view.fullScreen ? platform::Point{} : game.shell.windowPos;
+        const platform::Point corner = view.fullScreen ? view.displayCorner : game.shell.windowPos;
         clickAtScreen(
             {corner.x + view.origin.x + client.x * view.scale, corner.y + view.origin.y + client.y * view.scale});
     }
@@ -121,6 +121,17 @@ TEST_F(WindowScale, FullScreenCentresTheLargestScaleAndMapsTheMouseThere) {
     frames(16);
     WindowProcedure(game, {platform::MessageKind::LButtonUp, 0, 0});
     EXPECT_EQ(game.shell.windowPos, before) << "no drag moves a full-screen window";
+    clickScaled(middleOf(HelpButton));
+    EXPECT_EQ(screen(), ScreenKind::Help);
+}
+
+// Full screen on a display that begins right of the first: the mouse is
+// mapped from that display's corner.
+TEST_F(WindowScale, FullScreenOnASecondDisplayMapsTheMouseFromItsCorner) {
+    fake.window.displayCorner = {1920, 0};
+    fake.window.resizedTo = platform::Size{2560, 1440};
+    clickAtScreen({1920 + 230 + 3 * 350, 45 + 3 * 200});  // the picture, off the buttons
+    EXPECT_EQ(screen(), ScreenKind::MainMenu);
     clickScaled(middleOf(HelpButton));
     EXPECT_EQ(screen(), ScreenKind::Help);
 }
