@@ -1,5 +1,7 @@
 #include "game/data/settings_file.h"
 
+#include <algorithm>
+
 #include <cctype>
 #include <cstdlib>
 
@@ -134,14 +136,17 @@ bool SaveSettings(const Settings& settings) { return WriteSettingsFile(settings,
 
 bool SaveInstallSettings(const Settings& settings) { return WriteSettingsFile(settings, true); }
 
-platform::Point ClampWindowPosition(platform::Point p) {
-    bool outside = p.x < -100 || p.x > 800 || p.y < -100 || p.y > 800;
+platform::Point ClampWindowPosition(platform::Point p, platform::Size screen) {
+    constexpr platform::Size kBaseScreen{1024, 768};  // the screen the limits of 800 were made for
+    const int right = 800 + std::max(0, screen.width - kBaseScreen.width);
+    const int bottom = 800 + std::max(0, screen.height - kBaseScreen.height);
+    const bool outside = p.x < -100 || p.x > right || p.y < -100 || p.y > bottom;
     return outside ? platform::Point{100, 100} : p;
 }
 
 platform::Point WindowPositionFromSettings(const Settings& settings, platform::Size screen) {
     if (settings.firstRun) { return {(screen.width - kWindowWidth) / 2, (screen.height - kWindowHeight) / 3}; }
-    return ClampWindowPosition({settings.windowX, settings.windowY});
+    return ClampWindowPosition({settings.windowX, settings.windowY}, screen);
 }
 
 }  // namespace glyphora

@@ -32,13 +32,16 @@ bool SaveSettings(const Settings& settings);
 // The same file for a fresh installation: first_run is written as 1.
 bool SaveInstallSettings(const Settings& settings);
 
-// Both coordinates become 100 when either lies outside -100..800.
-platform::Point ClampWindowPosition(platform::Point position);
+// Both coordinates become 100 when either lies outside -100..800 on a
+// 1024 x 768 screen; on a larger one the upper limits grow by as much as the
+// screen does, so a window on the right or lower part of a large screen
+// stays where it is.
+platform::Point ClampWindowPosition(platform::Point position, platform::Size screen);
 
 // Where the first pass puts the 700 x 450 window: on a first run centred
 // horizontally at one third of the free height of the screen, otherwise at
-// the stored position, or at (100, 100) when either coordinate lies outside
-// -100..800.
+// the stored position, or at (100, 100) when ClampWindowPosition finds it
+// outside.
 platform::Point WindowPositionFromSettings(const Settings& settings, platform::Size screen);
 
 }  // namespace glyphora

@@ -40,7 +40,7 @@ ExchangeRequest GatherRequest(const Game& game) {
     request.regcode = game.settings.regcode;
     for (int i = 0; i < kPlayerGroupCount; ++i) request.groups[i] = game.settings.groups[i];
     request.shownDifficulty = game.screen.viewedDifficulty;
-    request.windowPosition = ClampWindowPosition(game.shell.windowPos);
+    request.windowPosition = ClampWindowPosition(game.shell.windowPos, game.platform.desktop->screenSize());
     return request;
 }
 

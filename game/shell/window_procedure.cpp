@@ -23,7 +23,8 @@ void OnActivated(Game& game) {
     shell.windowActive = true;
     // A run in play stays paused until the player resumes it.
     if (game.screen.current != ScreenKind::Play) SetPaused(game, false);
-    PlaceWindow(game, ClampWindowPosition({shell.savedPosition.x, shell.savedPosition.y}));
+    PlaceWindow(
+        game, ClampWindowPosition({shell.savedPosition.x, shell.savedPosition.y}, game.platform.desktop->screenSize()));
 }
 
 // With a keyboard focus, Enter's key-down has already acted on it (and may

@@ -93,22 +93,29 @@ TEST_F(SettingsTest, PlaceholderIdentifierIsReplacedAndWrittenAtTheNextSave) {
 }
 
 TEST_F(SettingsTest, FirstPassPlacesTheWindow) {
+    constexpr platform::Size kSmall{1024, 768}, kLarge{3840, 2160};
     struct Case {
         const char* file;
+        platform::Size screen;
         platform::Point expected;
     } cases[] = {
-        {"[options]\nfirst_run=1\n[windowpos]\nx=5\ny=5\n", {162, 106}},
-        {"[windowpos]\nx=900\ny=5\n", {100, 100}},
-        {"[windowpos]\nx=5\ny=-101\n", {100, 100}},
-        {"[windowpos]\nx=-500\ny=20\n", {100, 100}},
-        {"[windowpos]\nx=-100\ny=800\n", {-100, 800}},
-        {"[options]\nfirst_run=2\n[windowpos]\nx=300\ny=200\n", {300, 200}},
+        {"[options]\nfirst_run=1\n[windowpos]\nx=5\ny=5\n", kSmall, {162, 106}},
+        {"[windowpos]\nx=900\ny=5\n", kSmall, {100, 100}},
+        {"[windowpos]\nx=5\ny=-101\n", kSmall, {100, 100}},
+        {"[windowpos]\nx=-500\ny=20\n", kSmall, {100, 100}},
+        {"[windowpos]\nx=-100\ny=800\n", kSmall, {-100, 800}},
+        {"[options]\nfirst_run=2\n[windowpos]\nx=300\ny=200\n", kSmall, {300, 200}},
+        // A large screen: the limits grow with it (800 + 2816, 800 + 1392).
+        {"[windowpos]\nx=870\ny=1200\n", kLarge, {870, 1200}},
+        {"[windowpos]\nx=3616\ny=2192\n", kLarge, {3616, 2192}},
+        {"[windowpos]\nx=3617\ny=5\n", kLarge, {100, 100}},
+        {"[windowpos]\nx=-101\ny=5\n", kLarge, {100, 100}},
     };
     for (const Case& c : cases) {
         WriteBytes("Data/Settings.ini", c.file);
         Settings read;
         LoadSettings(read, true, random);
-        EXPECT_EQ(WindowPositionFromSettings(read, {1024, 768}), c.expected) << c.file;
+        EXPECT_EQ(WindowPositionFromSettings(read, c.screen), c.expected) << c.file;
     }
 }
 

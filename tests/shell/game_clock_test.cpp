@@ -87,7 +87,7 @@ TEST(WindowPosition, APositionOutsideTheRangeOnEitherAxisBecomesOneHundred) {
                           {-101, -101, 100, 100},
                           {400, 300, 400, 300}};
     for (const Case& c : cases) {
-        const platform::Point clamped = ClampWindowPosition({c.x, c.y});
+        const platform::Point clamped = ClampWindowPosition({c.x, c.y}, {1024, 768});
         EXPECT_EQ(clamped.x, c.expectedX) << c.x << "," << c.y;
         EXPECT_EQ(clamped.y, c.expectedY) << c.x << "," << c.y;
     }

@@ -125,6 +125,16 @@ TEST_F(WindowScale, FullScreenCentresTheLargestScaleAndMapsTheMouseThere) {
     EXPECT_EQ(screen(), ScreenKind::Help);
 }
 
+// Switching away and back puts the window where it was: on a large display
+// the right and lower parts are no longer "outside".
+TEST_F(WindowScale, AWindowFarRightOnALargeDisplayStaysThereWhenSwitchedBackTo) {
+    onDisplay({3840, 2160});
+    PlaceWindow(game, {2600, 1100});
+    WindowProcedure(game, {platform::MessageKind::Activate, 0, 0});
+    WindowProcedure(game, {platform::MessageKind::Activate, 1, 0});
+    EXPECT_EQ(game.shell.windowPos, (platform::Point{2600, 1100}));
+}
+
 // Full screen on a display that begins right of the first: the mouse is
 // mapped from that display's corner.
 TEST_F(WindowScale, FullScreenOnASecondDisplayMapsTheMouseFromItsCorner) {
