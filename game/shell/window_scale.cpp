@@ -82,8 +82,8 @@ bool StoreWindowScale(int scale) {
 void ChooseWindowScale(Game& game) {
     const platform::Size display = game.platform.desktop->screenSize();
     const int stored = StoredWindowScale();
-    const int fresh = StartUpWindowScale(display, game.platform.desktop->screenDensity());
-    const int scale = std::min(stored > 0 ? stored : fresh, LargestWindowScale(display));
+    const int scale = stored > 0 ? std::min(stored, LargestWindowScale(display))
+                                 : StartUpWindowScale(display, game.platform.desktop->screenDensity());
     if (scale == 1) {
         game.shell.windowScale = 1;  // the window opens unscaled
         return;
